@@ -1,0 +1,177 @@
+#include "ResReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// Reads the library built from tests/text/fixtures, which lies beside the
+// test program as "fixture.dll".
+class TestResReader : public QObject {
+    Q_OBJECT
+
+private:
+    static QString ownSura1() { return ResReader().LoadHtml(101, QString()).value_or(QString()); }
+
+    static void writeBeside(const QString& name, const QByteArray& bytes) {
+        QFile file(ResReader::programDirectory() + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    static QByteArray fixtureBytes() {
+        QFile file(ResReader::programDirectory() + QStringLiteral("/fixture.dll"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return file.readAll();
+    }
+
+    static int mappedLibraries() {
+        return QDir(QStringLiteral(":/miravel-lib")).entryList(QDir::Dirs).size();
+    }
+
+private slots:
+    void unboundReaderReadsOwnLibrary() {
+        ResReader reader;
+        reader.LoadLibrary(QString());
+        QCOMPARE(reader.strFileName(), QString());
+        const QString names = reader.LoadHtml(330, QString()).value_or(QString());
+        QCOMPARE(splitVerses(names).size(), 115);
+    }
+
+    void missingLibraryFallsBackButKeepsName() {
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("NoSuchLibrary.dll"));
+        QCOMPARE(reader.strFileName(), QStringLiteral("NoSuchLibrary.dll"));
+        const QString sura1 = reader.LoadHtml(101, QString()).value_or(QString());
+        QVERIFY(!sura1.isEmpty());
+        QCOMPARE(sura1, ownSura1());
+    }
+
+    void damagedLibraryFallsBack_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = fixtureBytes();
+        QVERIFY(good.size() > 100);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << good.left(20);
+        QTest::newRow("half") << good.left(good.size() / 2);
+        QTest::newRow("last byte missing") << good.left(good.size() - 1);
+        QTest::newRow("not a library") << QByteArray("MZ\x90\0 this is no resource file", 30);
+        QByteArray badTree = good;
+        badTree[10] = char(0x7f); // tree offset far past the end
+        QTest::newRow("tree offset past end") << badTree;
+    }
+    void damagedLibraryFallsBack() {
+        QFETCH(QByteArray, bytes);
+        writeBeside(QStringLiteral("damaged.dll"), bytes);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("damaged.dll"));
+        QCOMPARE(reader.strFileName(), QStringLiteral("damaged.dll"));
+        QCOMPARE(reader.LoadHtml(101, QString()).value_or(QString()), ownSura1());
+        QCOMPARE(reader.LoadHtml(1, QStringLiteral("|")), std::nullopt);
+    }
+
+    void numericAndNamedIds_data() {
+        QTest::addColumn<QVariant>("id");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("number") << QVariant(215) << QStringLiteral("two-one-five");
+        QTest::newRow("digits") << QVariant(QStringLiteral("215")) << QStringLiteral("two-one-five");
+        QTest::newRow("padded digits") << QVariant(QStringLiteral(" 215 "))
+                                       << QStringLiteral("two-one-five");
+        QTest::newRow("lower name") << QVariant(QStringLiteral("replace"))
+                                    << QStringLiteral("cut text");
+        QTest::newRow("mixed name") << QVariant(QStringLiteral("RePlAcE"))
+                                    << QStringLiteral("cut text");
+        QTest::newRow("page name") << QVariant(QStringLiteral("PAGE.html"))
+                                   << QStringLiteral("<p>page</p>");
+    }
+    void numericAndNamedIds() {
+        QFETCH(QVariant, id);
+        QFETCH(QString, expected);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("fixture.dll"));
+        QCOMPARE(reader.LoadHtml(id, QString()), std::optional<QString>(expected));
+    }
+
+    void linesAreCutAndMarked_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("CR LF, lone CR, lone LF")
+            << 1 << QStringLiteral("|") << QStringLiteral("a|b|c\nd|");
+        QTest::newRow("zero bytes kept") << 2 << QString() << QString::fromLatin1("x //\0\0\0", 7);
+        QTest::newRow("final terminator, no empty line")
+            << 3 << QStringLiteral("#") << QStringLiteral("first#second#");
+    }
+    void linesAreCutAndMarked() {
+        QFETCH(int, id);
+        QFETCH(QString, mark);
+        QFETCH(QString, expected);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("fixture.dll"));
+        QCOMPARE(reader.LoadHtml(id, mark), std::optional<QString>(expected));
+    }
+
+    void missingOrEmptyResourceHasNoValue_data() {
+        QTest::addColumn<QVariant>("id");
+        QTest::newRow("missing number") << QVariant(999);
+        QTest::newRow("empty resource") << QVariant(4);
+        QTest::newRow("missing name") << QVariant(QStringLiteral("NOPE.HTML"));
+        QTest::newRow("path in name") << QVariant(QStringLiteral("../CUSTOM/1"));
+    }
+    void missingOrEmptyResourceHasNoValue() {
+        QFETCH(QVariant, id);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("fixture.dll"));
+        QCOMPARE(reader.LoadHtml(id, QString()), std::nullopt);
+    }
+
+    void stringTable_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing") << 1 << QStringLiteral("*");
+        QTest::newRow("trailing spaces") << 5 << QStringLiteral("padded");
+        QTest::newRow("both sides") << 9 << QStringLiteral("both sides");
+        QTest::newRow("longer than the buffer") << 6 << QString(255, QLatin1Char('x'));
+        QTest::newRow("empty entry") << 7 << QStringLiteral("*");
+        QTest::newRow("spaces only") << 8 << QString();
+        QTest::newRow("non-ASCII") << 10 << QStringLiteral("N\u00eeb\u00e2");
+    }
+    void stringTable() {
+        QFETCH(int, id);
+        QFETCH(QString, expected);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("fixture.dll"));
+        QCOMPARE(reader.LoadSTvar(id), expected);
+    }
+
+    void ownStringTableAnswersWhenUnbound() {
+        ResReader reader;
+        QCOMPARE(reader.LoadSTvar(102), QStringLiteral("Al-Baqarah"));
+        QCOMPARE(reader.LoadSTvar(104), QStringLiteral("An-Nis\u00e2'"));
+        QCOMPARE(reader.LoadSTvar(1), QStringLiteral("*"));
+    }
+
+    void libraryIsReleasedWithItsReader() {
+        ResourceLibrary::own();
+        const int before = mappedLibraries();
+        for (int i = 0; i < 50; ++i) {
+            ResReader reader;
+            reader.LoadLibrary(QStringLiteral("fixture.dll"));
+            QCOMPARE(reader.LoadSTvar(5), QStringLiteral("padded"));
+            QCOMPARE(mappedLibraries(), before + 1);
+        }
+        QCOMPARE(mappedLibraries(), before);
+    }
+
+    void twoReadersOfOneFileAreIndependent() {
+        auto first = std::make_unique<ResReader>();
+        first->LoadLibrary(QStringLiteral("fixture.dll"));
+        ResReader second;
+        second.LoadLibrary(QStringLiteral("fixture.dll"));
+        first.reset();
+        QCOMPARE(second.LoadSTvar(5), QStringLiteral("padded"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResReader)
+#include "tst_resreader.moc"

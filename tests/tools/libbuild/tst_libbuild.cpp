@@ -1,0 +1,95 @@
+#include "LibraryBuilder.h"
+#include "LibraryFormat.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace LibraryFormat;
+
+class TestLibBuild : public QObject {
+    Q_OBJECT
+
+    static QString writeTemp(QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+
+private slots:
+    void asciiMarkup_data() {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QByteArray>("markup");
+        QTest::newRow("ASCII stays") << QStringLiteral("Lo! Allah is Hearer.")
+                                     << QByteArray("Lo! Allah is Hearer.");
+        QTest::newRow("Arabic letters") << QStringLiteral("\u0628\u0650\u0633\u0652\u0645\u0650")
+                                        << QByteArray("&#1576;&#1616;&#1587;&#1618;&#1605;&#1616;");
+        QTest::newRow("markup characters") << QStringLiteral("a < b & c > d")
+                                           << QByteArray("a &lt; b &amp; c &gt; d");
+        QTest::newRow("double slash cannot split")
+            << QStringLiteral("and/or // x") << QByteArray("and/or /&#47; x");
+        QTest::newRow("triple slash") << QStringLiteral("///") << QByteArray("/&#47;/");
+        QTest::newRow("outside the BMP") << QString::fromUcs4(U"\U0001F319", 1)
+                                         << QByteArray("&#127769;");
+        QTest::newRow("Latin with accents") << QStringLiteral("F\u00e2ti\u1e25ah")
+                                            << QByteArray("F&#226;ti&#7717;ah");
+    }
+    void asciiMarkup() {
+        QFETCH(QString, plain);
+        QFETCH(QByteArray, markup);
+        QCOMPARE(toAsciiMarkup(plain), markup);
+        QCOMPARE(fromAsciiMarkup(QString::fromLatin1(markup)), plain);
+    }
+
+    void verseResourceLayout() {
+        const QByteArray bytes = verseResource({QStringLiteral("one"), QStringLiteral("two")});
+        QCOMPARE(bytes, QByteArray("one // \r\ntwo // \r\n\0\0\0", 21));
+    }
+
+    void verseFileErrors_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("good") << QByteArray("# c\n1\t1\ta\n1\t2\tb\n2\t1\tc\n") << true;
+        QTest::newRow("CR LF lines") << QByteArray("1\t1\ta\r\n1\t2\tb\r\n") << true;
+        QTest::newRow("verse gap") << QByteArray("1\t1\ta\n1\t3\tb\n") << false;
+        QTest::newRow("sura gap") << QByteArray("1\t1\ta\n3\t1\tb\n") << false;
+        QTest::newRow("sura back") << QByteArray("1\t1\ta\n2\t1\tb\n1\t2\tc\n") << false;
+        QTest::newRow("missing field") << QByteArray("1\t1\n") << false;
+        QTest::newRow("sura 115") << QByteArray("115\t1\tx\n") << false;
+        QTest::newRow("not a number") << QByteArray("one\t1\tx\n") << false;
+    }
+    void verseFileErrors() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, valid);
+        QTemporaryDir dir;
+        ParseError error;
+        const auto verses = readVerseFile(writeTemp(dir, QStringLiteral("v.tsv"), content), &error);
+        QCOMPARE(verses.has_value(), valid);
+        QCOMPARE(error.message.isEmpty(), valid);
+    }
+
+    void builderWritesLayoutAndList() {
+        QTemporaryDir dir;
+        LibraryBuilder builder;
+        builder.addVerses({{1, {QStringLiteral("v1"), QStringLiteral("v2")}}},
+                          {{1, {QStringLiteral("lead")}}});
+        builder.addStrings({{7, QStringLiteral("seven")}});
+        builder.addHtml(QStringLiteral("PAGE.HTML"), "<p/>");
+        QString error;
+        const QString out = dir.filePath(QStringLiteral("lib"));
+        QVERIFY2(builder.write(out, &error), qPrintable(error));
+        QFile verses(out + QStringLiteral("/CUSTOM/101"));
+        QVERIFY(verses.open(QIODevice::ReadOnly));
+        QCOMPARE(verses.readAll(), QByteArray("lead // \r\nv1 // \r\nv2 // \r\n\0\0\0", 29));
+        QFile qrc(out + QStringLiteral("/library.qrc"));
+        QVERIFY(qrc.open(QIODevice::ReadOnly));
+        const QByteArray list = qrc.readAll();
+        for (const char* entry : {"CUSTOM/101", "STRINGTABLE/7", "HTML/PAGE.HTML"})
+            QVERIFY2(list.contains(QByteArray("<file>") + entry + "</file>"), entry);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibBuild)
+#include "tst_libbuild.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "LibraryFormat.h"
+
+#include <QMap>
+#include <QString>
+
+// Collects the resources of one text library and writes them as a folder in
+// the library layout (CUSTOM/, HTML/, STRINGTABLE/) with a .qrc that lists
+// them; `rcc --binary` turns that into the library file.
+class LibraryBuilder {
+public:
+    // Verse texts become CUSTOM/101..214; `lead` elements go before verse 1.
+    void addVerses(const LibraryFormat::VerseMap& verses,
+                   const QMap<int, QStringList>& lead = {});
+    void addStrings(const QMap<int, QString>& strings);
+    void addCustom(int id, const QByteArray& bytes);
+    void addHtml(const QString& name, const QByteArray& bytes);
+
+    // Files named "<id>" or "<id>.<ext>" -> CUSTOM/<id>; other names are skipped.
+    bool addCustomFolder(const QString& folder, QString* error);
+    // Every file not named by a number -> HTML/<file name>.
+    bool addHtmlFolder(const QString& folder, QString* error);
+
+    // Writes the folder and `library.qrc` inside it; clears what was there.
+    bool write(const QString& folder, QString* error) const;
+
+private:
+    QMap<QString, QByteArray> files_; // path inside the library -> bytes
+};
