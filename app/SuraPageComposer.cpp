@@ -1,0 +1,150 @@
+#include "SuraPageComposer.h"
+
+#include "DisplayOrder.h"
+#include "ResReader.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+const QString SuraPageComposer::kFirstOpening = QStringLiteral("<p class='main'>");
+const QString SuraPageComposer::kOtherOpening = QStringLiteral("<p class='Trans'>");
+const QString SuraPageComposer::kParagraphEnd = QStringLiteral("</p>");
+const QString SuraPageComposer::kSeparator =
+    QStringLiteral("<p class='Trans'><img border='0' src='q' width='680' height='4'></p> </P>");
+const QString SuraPageComposer::kLastMark = QStringLiteral(".");
+const QString SuraPageComposer::kRule = QStringLiteral("<p class='tE'><img src='w.jpg'  /></p>");
+const QString SuraPageComposer::kLabelOpening = QStringLiteral("<p class='A1'>");
+const QString SuraPageComposer::kTitleSlot = QStringLiteral("class=\"WHITE\" align=\"center\">|");
+const QString SuraPageComposer::kTitleFill = QStringLiteral("class=style3 align=center>");
+
+namespace {
+
+struct DisplayedLibrary {
+    QStringList elements;
+    bool isTranslation = false;
+};
+
+QString libraryFileFor(const QString& code, const ComposerHost& host) {
+    if (code == QLatin1String("1"))
+        return host.arabicLibraryFile;
+    if (code == QLatin1String("2"))
+        return host.translationLibraryFile;
+    if (code == QLatin1String("3"))
+        return host.transliterationLibraryFile;
+    return {};
+}
+
+QStringList readElements(ResReader& reader, int resourceId) {
+    return splitVerses(reader.LoadHtml(resourceId, QString()).value_or(QString()));
+}
+
+} // namespace
+
+QString SuraPageComposer::elementFor(const QStringList& elements, int v, int sura,
+                                     bool isTranslation) {
+    if (isTranslation && (sura == 47 || sura == 50 || sura == 57 || sura == 61))
+        return elements.value(v + 1);
+    if (isTranslation && sura == 58)
+        return elements.value(v + 2);
+    for (qsizetype i = v; i < elements.size(); ++i) {
+        if (!elements.at(i).isEmpty())
+            return elements.at(i);
+    }
+    return {};
+}
+
+QList<QPair<int, int>> SuraPageComposer::portions(int verseCount) {
+    const int q = int(std::lround(verseCount / 3.0));
+    QList<QPair<int, int>> result;
+    int start = 0;
+    int end = q;
+    for (int i = 0; i < 4; ++i) {
+        result.append({start, end});
+        start = end;
+        end = std::min(end + q, verseCount);
+    }
+    return result;
+}
+
+void SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view) {
+    const int me = ++generation_;
+    bool& cancel = *host.cancelDisplay;
+    const auto stopped = [&] { return cancel || generation_ != me; };
+    const int sura = resourceId - 100;
+
+    const QStringList displayList = DisplayOrder::displayList(host.orderString);
+    const int last = int(displayList.size()) - 1;
+
+    view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
+    host.yield();
+    host.yield();
+
+    std::vector<DisplayedLibrary> libraries;
+    for (const QString& code : displayList) {
+        DisplayedLibrary library;
+        const QString file = libraryFileFor(code, host);
+        if (!file.isEmpty()) {
+            ResReader reader;
+            reader.LoadLibrary(file);
+            library.elements = readElements(reader, resourceId);
+            library.isTranslation = reader.strFileName() == host.translationLibraryFile;
+        }
+        libraries.push_back(std::move(library));
+        host.yield();
+    }
+    ResReader arabic;
+    arabic.LoadLibrary(host.arabicLibraryFile);
+    const int verseCount = int(readElements(arabic, resourceId).size()) - 1;
+    if (generation_ != me)
+        return;
+    verseCount_ = verseCount;
+
+    const auto fillTitle = [&] {
+        view.replaceInBody(kTitleSlot, kTitleFill + host.treeNodeText(sura) +
+                                           QStringLiteral(" : ") + host.englishName(sura));
+    };
+
+    bool first = true;
+    for (const auto& [start, end] : portions(verseCount)) {
+        if (stopped())
+            return;
+        QString portion;
+        for (int v = start; v < end; ++v) {
+            if (stopped())
+                return;
+            for (int m = 0; m <= last; ++m) {
+                if (stopped())
+                    return;
+                const DisplayedLibrary& library = libraries[size_t(m)];
+                portion += m == 0 ? kFirstOpening : kOtherOpening;
+                portion += elementFor(library.elements, v, sura, library.isTranslation);
+                portion += kParagraphEnd;
+                portion += m < last ? kSeparator : kLastMark;
+                host.yield();
+            }
+            portion += kRule + kLabelOpening + QString::number(sura) + QStringLiteral(" : ") +
+                       QString::number(v + 1) + kParagraphEnd;
+        }
+        if (first) {
+            first = false;
+            const bool noted = cancel;
+            host.selectSuraNode(sura);
+            cancel = noted;
+            view.navigate(host.pageAddress(QStringLiteral("QURAN.HTML")));
+            host.yield();
+            if (stopped())
+                return;
+            fillTitle();
+            host.yield();
+        }
+        if (stopped())
+            return;
+        view.appendBody(portion);
+        host.yield();
+        host.focusTree();
+        if (stopped())
+            return;
+        fillTitle();
+    }
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What the composer needs of the page view.
+class ComposerView {
+public:
+    virtual ~ComposerView() = default;
+    // Loads the page at `address`; returns once it has loaded or given up.
+    virtual void navigate(const QString& address) = 0;
+    // The body's markup becomes its markup followed by `markup`.
+    virtual void appendBody(const QString& markup) = 0;
+    // Every occurrence of `find` (compared without regard to case) in the
+    // body's markup is replaced by `replacement`.
+    virtual void replaceInBody(const QString& find, const QString& replacement) = 0;
+};
+
+// What the composer needs of the main window.
+struct ComposerHost {
+    QString orderString;
+    QString arabicLibraryFile;
+    QString translationLibraryFile;
+    QString transliterationLibraryFile;
+    std::function<QString(const QString& pageName)> pageAddress;
+    std::function<QString(int sura)> treeNodeText;
+    std::function<QString(int sura)> englishName;
+    std::function<void(int sura)> selectSuraNode;
+    std::function<void()> focusTree;
+    std::function<void()> yield;
+    bool* cancelDisplay = nullptr;
+};
+
+// Shows one sura: every verse from each displayed library in display order,
+// a rule and the label "sura : verse", appended in four portions so that the
+// first verses show early.  `CancelDisplay` stops it at any step; a newer
+// composition started from inside one of its yields stops it too, so a page
+// never receives another sura's portions.
+class SuraPageComposer {
+public:
+    // Fragments of the page markup.
+    static const QString kFirstOpening;
+    static const QString kOtherOpening;
+    static const QString kParagraphEnd;
+    static const QString kSeparator;
+    static const QString kLastMark;
+    static const QString kRule;
+    static const QString kLabelOpening;
+    // The template's title slot as this engine writes it out, and its fill.
+    static const QString kTitleSlot;
+    static const QString kTitleFill;
+
+    void DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view);
+
+    // The verse count of the last composition.
+    int verseCount() const { return verseCount_; }
+
+    // The element a library's list shows for verse v (0-based) of sura n.
+    static QString elementFor(const QStringList& elements, int v, int sura, bool isTranslation);
+
+    // The portions [start, end) for a sura of `verseCount` verses.
+    static QList<QPair<int, int>> portions(int verseCount);
+
+private:
+    int verseCount_ = 0;
+    int generation_ = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "SuraPageComposer.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+// A page view that keeps the body as a string and records what it was told.
+class FakeComposerView : public ComposerView {
+public:
+    QString templateBody = QStringLiteral(
+        "<table><tbody><tr><td class=\"style1\"><div class=\"WHITE\" align=\"center\">|</div>"
+        "</td></tr></tbody></table><p class=\"style2\">In the name of Allah</p>");
+    QString body;
+    QStringList navigations;
+    QStringList appended;
+
+    void navigate(const QString& address) override {
+        navigations.append(address);
+        body = address.endsWith(QLatin1String("QURAN.HTML")) ? templateBody
+                                                              : QStringLiteral("Loading ....");
+    }
+    void appendBody(const QString& markup) override {
+        appended.append(markup);
+        body += markup;
+    }
+    void replaceInBody(const QString& find, const QString& replacement) override {
+        body.replace(find, replacement, Qt::CaseInsensitive);
+    }
+};

@@ -1,0 +1,239 @@
+#include "FakeComposerView.h"
+#include "ResReader.h"
+#include "SuraPageComposer.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <functional>
+
+// The sura page composer against a stand-in for the browser view, reading
+// the real text libraries beside the test.
+class TestComposer : public QObject {
+    Q_OBJECT
+
+    bool cancel_ = false;
+    QList<int> selectedNodes_;
+    std::function<void()> onYield_;
+
+    ComposerHost host(const QString& order) {
+        ComposerHost h;
+        h.orderString = order;
+        h.arabicLibraryFile = QStringLiteral("miravel.exe");
+        h.translationLibraryFile = QStringLiteral("Etx2.dll");
+        h.transliterationLibraryFile = QStringLiteral("Etx3.dll");
+        h.pageAddress = [](const QString& name) { return QStringLiteral("res:page/") + name; };
+        h.treeNodeText = [](int n) { return QStringLiteral("%1- Name").arg(n, 3, 10, QLatin1Char('0')); };
+        h.englishName = [](int n) { return QStringLiteral("English %1").arg(n); };
+        h.selectSuraNode = [this](int n) {
+            selectedNodes_.append(n);
+            cancel_ = true; // selecting a node must not disturb the flag
+        };
+        h.focusTree = [] {};
+        h.yield = [this] {
+            if (onYield_)
+                onYield_();
+        };
+        h.cancelDisplay = &cancel_;
+        return h;
+    }
+
+    static QStringList elements(const QString& library, int sura) {
+        ResReader reader;
+        reader.LoadLibrary(library);
+        return splitVerses(reader.LoadHtml(100 + sura, QString()).value_or(QString()));
+    }
+
+    static QStringList labels(const QString& markup) {
+        static const QRegularExpression label(QStringLiteral("<p class='A1'>([^<]*)</p>"));
+        QStringList found;
+        for (const auto& match : label.globalMatch(markup))
+            found.append(match.captured(1));
+        return found;
+    }
+
+private slots:
+    void init() {
+        cancel_ = false;
+        selectedNodes_.clear();
+        onYield_ = nullptr;
+    }
+
+    void firstVerseMarkupIsExact() {
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        composer.DispalyHTML(101, h, view);
+        const QString expected =
+            QStringLiteral("<p class='main'>") + elements(QStringLiteral("miravel.exe"), 1)[0] +
+            QStringLiteral("</p><p class='Trans'><img border='0' src='q' width='680' "
+                           "height='4'></p> </P><p class='Trans'>") +
+            elements(QStringLiteral("Etx2.dll"), 1)[0] +
+            QStringLiteral("</p>.<p class='tE'><img src='w.jpg'  /></p><p class='A1'>1 : 1</p>");
+        QVERIFY(view.appended.first().startsWith(expected));
+        QVERIFY(view.appended.first().contains(QStringLiteral("In the name of Allah")));
+    }
+
+    void portionsSplitTheVerses_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<QList<int>>("portionSizes");
+        QTest::newRow("sura 1") << 1 << QList<int>{2, 2, 2, 1};
+        QTest::newRow("sura 2") << 2 << QList<int>{95, 95, 95, 1};
+        QTest::newRow("sura 108 (3 verses)") << 108 << QList<int>{1, 1, 1, 0};
+        QTest::newRow("sura 114 (6 verses)") << 114 << QList<int>{2, 2, 2, 0};
+    }
+    void portionsSplitTheVerses() {
+        QFETCH(int, sura);
+        QFETCH(QList<int>, portionSizes);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2/3"));
+        composer.DispalyHTML(100 + sura, h, view);
+        QCOMPARE(view.appended.size(), 4);
+        QStringList expected;
+        for (int v = 1; v <= composer.verseCount(); ++v)
+            expected.append(QStringLiteral("%1 : %2").arg(sura).arg(v));
+        QCOMPARE(labels(view.body), expected);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(int(labels(view.appended[i]).size()), portionSizes[i]);
+        QCOMPARE(view.navigations,
+                 (QStringList{QStringLiteral("res:page/loading.HTML"),
+                              QStringLiteral("res:page/QURAN.HTML")}));
+        QCOMPARE(selectedNodes_, QList<int>{sura});
+        QVERIFY(!cancel_);
+    }
+
+    void orderDecidesParagraphClasses_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("firstLibrary");
+        QTest::addColumn<QString>("verse1");
+        QTest::newRow("Arabic only") << QStringLiteral("1") << QStringLiteral("miravel.exe")
+                                     << QStringLiteral("<p class='main'>%1</p>.<p class='tE'>");
+        QTest::newRow("translation first") << QStringLiteral("2/1") << QStringLiteral("Etx2.dll")
+                                           << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img");
+    }
+    void orderDecidesParagraphClasses() {
+        QFETCH(QString, order);
+        QFETCH(QString, firstLibrary);
+        QFETCH(QString, verse1);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(order);
+        composer.DispalyHTML(102, h, view);
+        QCOMPARE(composer.verseCount(), 286); // the Arabic library fixes the count
+        QVERIFY(view.body.contains(verse1.arg(elements(firstLibrary, 2)[0])));
+        QCOMPARE(int(labels(view.body).size()), 286);
+        if (order == QLatin1String("1"))
+            QVERIFY(!view.body.contains(QStringLiteral("class='Trans'")));
+    }
+
+    void translationLeadElementsAreSkipped_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("58 skips two") << 58 << 2;
+        QTest::newRow("59 skips none") << 59 << 0;
+        QTest::newRow("47 skips one") << 47 << 1;
+    }
+    void translationLeadElementsAreSkipped() {
+        QFETCH(int, sura);
+        QFETCH(int, shift);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("2"));
+        composer.DispalyHTML(100 + sura, h, view);
+        const QStringList translation = elements(QStringLiteral("Etx2.dll"), sura);
+        QVERIFY(view.body.startsWith(view.templateBody.left(10)));
+        QVERIFY(view.body.contains(QStringLiteral("<p class='main'>") + translation[shift] +
+                                   QStringLiteral("</p>.")));
+        QCOMPARE(int(labels(view.body).size()), composer.verseCount());
+        QVERIFY(!view.body.contains(QStringLiteral("<p class='main'></p>")));
+    }
+
+    void elementRule_data() {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<int>("verse");
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<bool>("translation");
+        QTest::addColumn<QString>("shown");
+        const QStringList list{QStringLiteral("a"), QString(), QStringLiteral("b"),
+                               QStringLiteral("c")};
+        QTest::newRow("plain") << list << 0 << 1 << false << QStringLiteral("a");
+        QTest::newRow("empty shows next") << list << 1 << 1 << false << QStringLiteral("b");
+        QTest::newRow("and again for the next verse") << list << 2 << 1 << false << QStringLiteral("b");
+        QTest::newRow("past the end") << list << 4 << 1 << false << QString();
+        QTest::newRow("trailing empties") << QStringList{QStringLiteral("a"), QString()} << 1 << 1
+                                          << false << QString();
+        QTest::newRow("shift by one") << list << 2 << 50 << true << QStringLiteral("c");
+        QTest::newRow("shift by two past end") << list << 2 << 58 << true << QString();
+        QTest::newRow("shift only for translation") << list << 0 << 50 << false << QStringLiteral("a");
+    }
+    void elementRule() {
+        QFETCH(QStringList, list);
+        QFETCH(int, verse);
+        QFETCH(int, sura);
+        QFETCH(bool, translation);
+        QFETCH(QString, shown);
+        QCOMPARE(SuraPageComposer::elementFor(list, verse, sura, translation), shown);
+    }
+
+    void unknownCodeWritesEmptyParagraphs() {
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/7"));
+        composer.DispalyHTML(212, h, view);
+        QVERIFY(view.body.contains(QStringLiteral("<p class='Trans'></p>.")));
+        QCOMPARE(int(labels(view.body).size()), 4);
+    }
+
+    void titleIsFilledWithoutRegardToCase() {
+        FakeComposerView view;
+        view.templateBody.replace(QStringLiteral("class=\"WHITE\" align=\"center\">|"),
+                                  QStringLiteral("CLASS=\"white\" ALIGN=\"Center\">|"));
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        composer.DispalyHTML(102, h, view);
+        QVERIFY(view.body.contains(QStringLiteral("class=style3 align=center>002- Name : English 2")));
+        QVERIFY(!view.body.contains(QStringLiteral(">|")));
+    }
+
+    void cancelDuringFirstPortionLeavesLoadingPage() {
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        int yields = 0;
+        onYield_ = [&] {
+            if (++yields == 10)
+                cancel_ = true;
+        };
+        composer.DispalyHTML(102, h, view);
+        QCOMPARE(view.navigations, QStringList{QStringLiteral("res:page/loading.HTML")});
+        QCOMPARE(view.body, QStringLiteral("Loading ...."));
+        QVERIFY(view.appended.isEmpty());
+        QVERIFY(selectedNodes_.isEmpty());
+    }
+
+    void newerCompositionStopsTheRunningOne() {
+        // Sura 1 is chosen while sura 2 is halfway through its second portion.
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2/3"));
+        int yields = 0;
+        onYield_ = [&] {
+            if (++yields == 400) {
+                onYield_ = nullptr;
+                cancel_ = false; // every click clears the flag first
+                auto nested = host(QStringLiteral("1/2/3"));
+                composer.DispalyHTML(101, nested, view);
+            }
+        };
+        composer.DispalyHTML(102, h, view);
+        QCOMPARE(labels(view.body),
+                 (QStringList{QStringLiteral("1 : 1"), QStringLiteral("1 : 2"), QStringLiteral("1 : 3"),
+                              QStringLiteral("1 : 4"), QStringLiteral("1 : 5"), QStringLiteral("1 : 6"),
+                              QStringLiteral("1 : 7")}));
+        QCOMPARE(composer.verseCount(), 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestComposer)
+#include "tst_composer.moc"

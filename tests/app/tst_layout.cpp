@@ -1,0 +1,89 @@
+#include "DisplayOrder.h"
+#include "MainLayout.h"
+
+#include <QTest>
+
+// The main window's placement rules and the library toggles' order edits.
+class TestLayout : public QObject {
+    Q_OBJECT
+
+    static MainLayoutState designState() {
+        MainLayoutState s;
+        s.treePane.width = 2865;
+        s.tree.left = 30;
+        s.tree.top = 360;
+        return s;
+    }
+
+private slots:
+    void windowOf12000By9000() {
+        MainLayoutState s = designState();
+        layoutMainWindow(s, 12000, 9000, kTopOffsetWithToolbar);
+        QCOMPARE(s.treePane, (TwipsRect{280, 990, 2865, 6910}));
+        QCOMPARE(s.frame, (TwipsRect{3145, 990, 8455, 6910}));
+        QCOMPARE(s.browser, (TwipsRect{-30, -30, 8515, 6970}));
+        QCOMPARE(s.tree, (TwipsRect{30, 360, 2795, 6810}));
+        QCOMPARE(s.background, (TwipsRect{0, 740, 11900, 7500}));
+    }
+
+    void hidingTheToolbarGivesOneRow() {
+        MainLayoutState s = designState();
+        layoutMainWindow(s, 12000, 9000, kTopOffsetWithoutToolbar);
+        QCOMPARE(s.treePane.top, 600.f);
+        QCOMPARE(s.treePane.height, 6910.f + 390);
+        QCOMPARE(s.frame.height, 6910.f + 390);
+    }
+
+    void negativeSizesKeepTheFormerSize() {
+        MainLayoutState s = designState();
+        layoutMainWindow(s, 12000, 9000, kTopOffsetWithToolbar);
+        layoutMainWindow(s, 2000, 1500, kTopOffsetWithToolbar); // nearly minimised
+        QCOMPARE(s.treePane.height, 6910.f);
+        QCOMPARE(s.frame.width, 8455.f);
+        QCOMPARE(s.background.width, 1900.f); // steps after a failed one still run
+        QCOMPARE(s.treePane.top, 990.f);
+    }
+
+    void hiddenTreePaneKeepsFrameWidth() {
+        MainLayoutState s = designState();
+        layoutMainWindow(s, 12000, 9000, kTopOffsetWithToolbar);
+        s.treePaneVisible = false;
+        layoutMainWindow(s, 15000, 9000, kTopOffsetWithToolbar);
+        QCOMPARE(s.frame.width, 8455.f);
+    }
+
+    void toggles_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("result"); // "refused" when nothing changes
+        QTest::newRow("uncheck T in 1/2/3") << "1/2/3" << 2 << false << "1/3";
+        QTest::newRow("uncheck A in 1/2/3") << "1/2/3" << 1 << false << "2/3";
+        QTest::newRow("uncheck last in 1/2/3") << "1/2/3" << 3 << false << "1/2";
+        QTest::newRow("check translit in 1/2") << "1/2" << 3 << true << "1/2/3";
+        QTest::newRow("check A in 3/2") << "3/2" << 1 << true << "3/2/1";
+        QTest::newRow("uncheck the only one") << "2" << 2 << false << "refused";
+        QTest::newRow("uncheck first of two") << "2/1" << 2 << false << "1";
+        QTest::newRow("uncheck second of two") << "2/1" << 1 << false << "2";
+        QTest::newRow("uncheck absent") << "1/2" << 3 << false << "1/2";
+    }
+    void toggles() {
+        QFETCH(QString, order);
+        QFETCH(int, code);
+        QFETCH(bool, checked);
+        QFETCH(QString, result);
+        const auto next = DisplayOrder::toggled(order, code, checked);
+        QCOMPARE(next.value_or(QStringLiteral("refused")), result);
+    }
+
+    void togglesStartFromTheOrder() {
+        QVERIFY(DisplayOrder::isShown(QStringLiteral("1/2"), 1));
+        QVERIFY(DisplayOrder::isShown(QStringLiteral("1/2"), 2));
+        QVERIFY(!DisplayOrder::isShown(QStringLiteral("1/2"), 3));
+        QVERIFY(DisplayOrder::isShown(QStringLiteral("3/1"), 3));
+        QVERIFY(!DisplayOrder::isShown(QStringLiteral("3/1"), 2));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayout)
+#include "tst_layout.moc"
