@@ -1,0 +1,32 @@
+#include "BrowserProfile.h"
+
+#include "ResAddress.h"
+
+#include <QCoreApplication>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+BrowserProfile::BrowserProfile(PageSource source, QObject* parent)
+    : QObject(parent), profile_(new QWebEngineProfile(this)) {
+    profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile_->setSpellCheckEnabled(false);
+    profile_->installUrlSchemeHandler(ResAddress::kScheme,
+                                      new ResSchemeHandler(std::move(source), this));
+    QWebEngineSettings* settings = profile_->settings();
+    // Pages are passive documents; the view edits them from its own script world.
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+    // A page that cannot be had shows as an empty page, not an engine error page.
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+}
+
+BrowserProfile& BrowserProfile::shared() {
+    // Parented to the application so it goes before the engine shuts down.
+    static BrowserProfile* profile =
+        new BrowserProfile(ownLibraryPages(), QCoreApplication::instance());
+    return *profile;
+}

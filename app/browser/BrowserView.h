@@ -1,0 +1,75 @@
+#pragma once
+
+#include "TextRange.h"
+
+#include <QString>
+#include <QVariant>
+#include <QWebEngineView>
+
+#include <optional>
+
+class BrowserPage;
+class BrowserProfile;
+class QPrinter;
+
+// The program's embedded browser view (`WebBrowser1`): loads res pages, lets
+// the program read and edit the loaded page's body, find and select text in
+// it, and print it.  The page's own JavaScript is off; the view works on the
+// document from the application's script world.
+class BrowserView : public QWebEngineView {
+    Q_OBJECT
+public:
+    // Uses the shared profile over the program's library unless given one.
+    explicit BrowserView(QWidget* parent = nullptr, BrowserProfile* profile = nullptr);
+    ~BrowserView() override;
+
+    // Starts loading an address; res addresses may be written with
+    // backslashes as the program builds them.
+    void Navigate(const QString& address);
+    void Navigate2(QString& address);
+
+    // Waits until the page asked for last has finished loading (or was
+    // refused), at most `timeoutMs`.  True when no load is pending.
+    bool waitForLoad(int timeoutMs = 10000);
+    bool isLoadPending() const { return loadPending_; }
+
+    // Command 6 is print: the print dialog, then the page on the chosen
+    // printer.  Other commands do nothing.
+    void ExecWB(int command, int option);
+    // Prints without asking.  A PDF printer gets the page as a PDF with its
+    // text kept as text; other printers get it through the engine's printing.
+    void printTo(QPrinter* printer);
+
+    void setSilent(bool silent);
+    bool Silent() const;
+    void setOffline(bool offline);
+    bool Offline() const;
+
+    // The body's markup as the engine writes it out; empty without a body.
+    // These wait for a pending load first, so they act on the new page.
+    QString bodyInnerHtml();
+    void setBodyInnerHtml(const QString& markup);
+    // Same effect as writing the body's markup followed by `markup`, but only
+    // the new part travels to the engine and is parsed.
+    void appendBodyHtml(const QString& markup);
+    TextRange createTextRange();
+
+    // Placement in twips (15 per pixel) within the parent.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    // Script in the application's world of the current page, answer waited for.
+    std::optional<QVariant> runScript(const QString& script);
+
+private:
+    void onLoadFinished();
+
+    BrowserPage* page_;
+    bool loadPending_ = false;
+};

@@ -1,0 +1,368 @@
+#include "BrowserProfile.h"
+#include "BrowserView.h"
+#include "PageScript.h"
+#include "ResAddress.h"
+#include "ResScheme.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QMap>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+
+namespace {
+
+QByteArray imageBytes(const char* format) {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// One white pixel: Qt writes no GIF of its own.
+const QByteArray kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                      "!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                      "\x02\x02"
+                      "D\x01\x00;",
+                      43);
+
+QString page(const QString& body) {
+    return QStringLiteral("<html><head><title>t</title></head><body>%1</body></html>").arg(body);
+}
+
+} // namespace
+
+// Views over pages the test puts into its own page source.
+class tst_Browser : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addressIsValidAndRoundTrips_data();
+    void addressIsValidAndRoundTrips();
+    void resourceNameOfReferences_data();
+    void resourceNameOfReferences();
+    void contentTypeFromBytesThenName_data();
+    void contentTypeFromBytesThenName();
+
+    void pageAndImagesLoad();
+    void missingPageLoadsNothing();
+    void pageScriptOffButViewScriptsRun();
+    void bodyMarkupWrittenAndReadBack_data();
+    void bodyMarkupWrittenAndReadBack();
+    void appendAddsToTheBody();
+    void textRangeFindsInOrderAndSelects();
+    void textRangeDoesNotJoinParagraphs();
+    void offlineBlocksRemoteRequests();
+    void offlineRefusesRemoteNavigation_data();
+    void offlineRefusesRemoteNavigation();
+    void printsToPdfAsText();
+
+    void cleanup();
+
+private:
+    BrowserView& openView(const QString& name);
+
+    QMap<QString, QByteArray> pages_;
+    BrowserProfile profile_{[this](const QString& name) -> std::optional<QByteArray> {
+        for (auto it = pages_.cbegin(); it != pages_.cend(); ++it)
+            if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+                return it.value();
+        return std::nullopt;
+    }};
+    std::unique_ptr<BrowserView> view_;
+};
+
+BrowserView& tst_Browser::openView(const QString& name) {
+    view_ = std::make_unique<BrowserView>(nullptr, &profile_);
+    view_->resize(640, 480);
+    view_->show();
+    view_->Navigate(QStringLiteral("res://C:\\Miravel\\miravel.EXE/HTML/") + name);
+    if (!view_->waitForLoad())
+        qWarning("page did not finish loading");
+    return *view_;
+}
+
+void tst_Browser::cleanup() {
+    view_.reset();
+    pages_.clear();
+}
+
+void tst_Browser::addressIsValidAndRoundTrips_data() {
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("unix") << "/opt/miravel"
+                          << "QURAN.HTML";
+    QTest::newRow("unix trailing slash") << "/opt/miravel/"
+                                         << "loading.HTML";
+    QTest::newRow("windows") << "C:\\Program Files\\Miravel"
+                             << "MIRAVEL.HTML";
+    QTest::newRow("odd characters") << "/tmp/a b#c%41?d"
+                                    << "INFO.HTML";
+}
+
+void tst_Browser::addressIsValidAndRoundTrips() {
+    QFETCH(QString, directory);
+    QFETCH(QString, name);
+    const QUrl url = ResAddress::build(directory, name);
+    QVERIFY(url.isValid());
+    QCOMPARE(url.scheme(), QStringLiteral("res"));
+    QVERIFY(url.host().isEmpty());
+    QCOMPARE(ResAddress::resourceName(url), name);
+    QCOMPARE(QUrl(url.toString(QUrl::FullyEncoded)), url);
+    // The address as the program writes it: directory, backslash, program file.
+    const QString written =
+        QStringLiteral("res://") + directory + QStringLiteral("\\miravel.EXE/HTML/") + name;
+    QCOMPARE(ResAddress::fromAddress(written), url);
+}
+
+void tst_Browser::resourceNameOfReferences_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("image beside page") << "res:///opt/miravel.EXE/HTML/w.jpg"
+                                       << "w.jpg";
+    QTest::newRow("folder in any case") << "res:///C:/x/miravel.EXE/html/BAND.jpg"
+                                        << "BAND.jpg";
+    QTest::newRow("no extension") << "res:///x/miravel.EXE/HTML/q"
+                                  << "q";
+    QTest::newRow("last html folder") << "res:///html/y/HTML/left.gif"
+                                      << "left.gif";
+    QTest::newRow("no html folder") << "res:///somewhere/else/title.gif"
+                                    << "title.gif";
+}
+
+void tst_Browser::resourceNameOfReferences() {
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QCOMPARE(ResAddress::resourceName(QUrl(address)), name);
+}
+
+void tst_Browser::contentTypeFromBytesThenName_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("type");
+    QTest::newRow("gif without extension") << kGif << "q" << QByteArray("image/gif");
+    QTest::newRow("png") << imageBytes("PNG") << "miravelimage_gif" << QByteArray("image/png");
+    QTest::newRow("jpeg named gif") << imageBytes("JPEG") << "x.gif" << QByteArray("image/jpeg");
+    QTest::newRow("by extension") << QByteArray("??") << "BAND.JPG" << QByteArray("image/jpeg");
+    QTest::newRow("html") << QByteArray("<html>") << "QURAN.HTML" << QByteArray("text/html");
+    QTest::newRow("empty") << QByteArray() << "q" << QByteArray("text/html");
+}
+
+void tst_Browser::contentTypeFromBytesThenName() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, type);
+    QCOMPARE(contentTypeOf(bytes, name), type);
+}
+
+void tst_Browser::pageAndImagesLoad() {
+    pages_["PAGE.HTML"] = page("<img id='a' src='dot.gif'><img id='b' src='q'>").toUtf8();
+    pages_["dot.gif"] = kGif;
+    pages_["q"] = imageBytes("PNG");
+    BrowserView& view = openView("page.html");
+    const auto widths = view.runScript(
+        "[document.getElementById('a').naturalWidth, document.getElementById('b').naturalWidth]");
+    QVERIFY(widths);
+    QCOMPARE(widths->toList(), QVariantList({1, 3}));
+}
+
+void tst_Browser::missingPageLoadsNothing() {
+    BrowserView& view = openView("NOSUCH.HTML");
+    QVERIFY(!view.isLoadPending());
+    QCOMPARE(view.bodyInnerHtml(), QString());
+}
+
+void tst_Browser::pageScriptOffButViewScriptsRun() {
+    pages_["S.HTML"] =
+        page("<p id='p'>x</p><script>document.getElementById('p').textContent = 'ran';</script>")
+            .toUtf8();
+    BrowserView& view = openView("S.HTML");
+    const auto text = view.runScript("document.getElementById('p').textContent");
+    QVERIFY(text);
+    QCOMPARE(text->toString(), QStringLiteral("x"));
+}
+
+void tst_Browser::bodyMarkupWrittenAndReadBack_data() {
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("composer markup") << "<p class='A1'>2 : 255</p>"
+                                     << "2 : 255";
+    QTest::newRow("quotes and backslashes") << "<p>a\"b'c\\d</p>"
+                                            << "a\"b'c\\d";
+    QTest::newRow("script-breaking text") << "<p>'); document.body.innerHTML = ''; ('</p>"
+                                          << "'); document.body.innerHTML = ''; ('";
+    QTest::newRow("line breaks") << "<p>one\r\ntwo\u2028three</p>"
+                                 << "one\ntwo\u2028three";
+    QTest::newRow("arabic") << QString::fromUtf8("<p>بِسْمِ اللَّهِ</p>")
+                            << QString::fromUtf8("بِسْمِ اللَّهِ");
+}
+
+void tst_Browser::bodyMarkupWrittenAndReadBack() {
+    QFETCH(QString, markup);
+    QFETCH(QString, text);
+    pages_["T.HTML"] = page("<p>template</p>").toUtf8();
+    BrowserView& view = openView("T.HTML");
+    QVERIFY(view.bodyInnerHtml().contains("template"));
+    view.setBodyInnerHtml(markup);
+    const QString body = view.bodyInnerHtml();
+    QVERIFY(!body.contains("template"));
+    const auto shown = view.runScript("document.body.textContent");
+    QVERIFY(shown);
+    QCOMPARE(shown->toString(), text);
+    // What is read back can be written again unchanged.
+    view.setBodyInnerHtml(body);
+    QCOMPARE(view.bodyInnerHtml(), body);
+}
+
+void tst_Browser::appendAddsToTheBody() {
+    pages_["T.HTML"] =
+        page("<table><tbody><tr><td class='WHITE'>|</td></tr></tbody></table>").toUtf8();
+    BrowserView& view = openView("T.HTML");
+    const QString portion =
+        "<p class='main'>v1</p>.<p class='tE'><img src='w.jpg'  /></p><p class='A1'>1 : 1</p>";
+    const QString before = view.bodyInnerHtml();
+    view.appendBodyHtml(portion);
+    view.appendBodyHtml(portion);
+    const QString appended = view.bodyInnerHtml();
+    view.setBodyInnerHtml(before + portion + portion);
+    QCOMPARE(appended, view.bodyInnerHtml());
+    QCOMPARE(appended.count("1 : 1"), 2);
+
+    // A whole sura's worth of markup goes through in one piece.
+    QString large;
+    for (int verse = 1; large.size() < 1'100'000; ++verse)
+        large += QStringLiteral("<p class='main'>%1</p><p class='A1'>2 : %2</p>")
+                     .arg(QString(400, QChar(0x628)))
+                     .arg(verse);
+    view.appendBodyHtml(large);
+    QVERIFY(view.bodyInnerHtml().size() > 1'100'000);
+    TextRange range = view.createTextRange();
+    QVERIFY(range.findText("2 : 286"));
+}
+
+void tst_Browser::textRangeFindsInOrderAndSelects() {
+    pages_["V.HTML"] = page("<p class='A1' id='a'>2 : 24</p><p class='A1' id='b'>2 : 25</p>"
+                            "<div style='height:3000px'>verses</div>"
+                            "<p class='A1' id='c'>2 : 250</p>")
+                           .toUtf8();
+    BrowserView& view = openView("V.HTML");
+    const QString selectedIn =
+        "(function(){var s = window.getSelection();"
+        " return s.rangeCount ? s.anchorNode.parentNode.id + '|' + s.toString() : ''})()";
+
+    TextRange range = view.createTextRange();
+    QVERIFY(range.findText("2 : 25"));
+    range.Select();
+    QCOMPARE(view.runScript(selectedIn)->toString(), QStringLiteral("b|2 : 25"));
+    QCOMPARE(view.runScript("window.scrollY")->toInt(), 0);
+
+    // Finding again without collapsing stays on the same hit.
+    QVERIFY(range.findText("2 : 25"));
+    range.Select();
+    QCOMPARE(view.runScript(selectedIn)->toString(), QStringLiteral("b|2 : 25"));
+
+    range.Collapse(false);
+    QVERIFY(range.findText("2 : 25"));
+    range.Select();
+    QCOMPARE(view.runScript(selectedIn)->toString(), QStringLiteral("c|2 : 25"));
+    QVERIFY(view.runScript("window.scrollY")->toInt() > 0);
+
+    range.Collapse(false);
+    QVERIFY(!range.findText("2 : 25"));
+    QVERIFY(!view.createTextRange().findText("2 : 26"));
+}
+
+void tst_Browser::textRangeDoesNotJoinParagraphs() {
+    pages_["J.HTML"] = page("<p>2 : 2</p><p>5 words</p><p>2 :\n <b>25</b></p>").toUtf8();
+    BrowserView& view = openView("J.HTML");
+    TextRange range = view.createTextRange();
+    QVERIFY(range.findText("2 : 25"));
+    range.Select();
+    const auto selected = view.runScript("window.getSelection().toString()");
+    QVERIFY(selected);
+    QCOMPARE(selected->toString().simplified(), QStringLiteral("2 : 25"));
+    QCOMPARE(view.runScript("window.getSelection().anchorNode.parentNode.nodeName")->toString(),
+             QStringLiteral("P"));
+    QVERIFY(view.runScript(
+                    "window.getSelection().anchorNode.parentNode.previousElementSibling !== null")
+                ->toBool());
+}
+
+void tst_Browser::offlineBlocksRemoteRequests() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QString remote = QStringLiteral("http://127.0.0.1:%1/pic.gif").arg(server.serverPort());
+    pages_["O.HTML"] = page("<img id='r' src='" + remote + "'><p>local</p>").toUtf8();
+    view_ = std::make_unique<BrowserView>(nullptr, &profile_);
+    view_->setSilent(true);
+    view_->setOffline(true);
+    QSignalSpy connections(&server, &QTcpServer::newConnection);
+    view_->Navigate("res:///x/miravel.EXE/HTML/O.HTML");
+    QVERIFY(view_->waitForLoad());
+    QVERIFY(view_->bodyInnerHtml().contains("local"));
+    QTest::qWait(200);
+    QCOMPARE(connections.count(), 0);
+    QCOMPARE(view_->runScript("document.getElementById('r').naturalWidth")->toInt(), 0);
+}
+
+void tst_Browser::offlineRefusesRemoteNavigation_data() {
+    QTest::addColumn<bool>("offline");
+    QTest::newRow("offline") << true;
+    QTest::newRow("online") << false;
+}
+
+void tst_Browser::offlineRefusesRemoteNavigation() {
+    QFETCH(bool, offline);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    pages_["HOME.HTML"] = page("<p>home</p>").toUtf8();
+    BrowserView& view = openView("HOME.HTML");
+    view.setOffline(offline);
+    QCOMPARE(view.Offline(), offline);
+    QSignalSpy connections(&server, &QTcpServer::newConnection);
+    view.Navigate(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()));
+    if (!offline) {
+        // The control case: the same address does reach the server when online.
+        QVERIFY(connections.wait(5000));
+        return;
+    }
+    QVERIFY(view.waitForLoad());
+    QVERIFY(view.bodyInnerHtml().contains("home"));
+    QTest::qWait(200);
+    QCOMPARE(connections.count(), 0);
+}
+
+void tst_Browser::printsToPdfAsText() {
+    pages_["P.HTML"] = page("<p>Printed verse text</p>").toUtf8();
+    BrowserView& view = openView("P.HTML");
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("page.pdf"));
+    QSignalSpy done(view.page(), &QWebEnginePage::pdfPrintingFinished);
+    view.printTo(&printer);
+    QVERIFY(done.wait(20000));
+    QFile pdf(dir.filePath("page.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes.contains("/Font")); // text stays text, not a picture of it
+}
+
+int main(int argc, char** argv) {
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    tst_Browser test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_browser.moc"
