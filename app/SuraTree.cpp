@@ -28,6 +28,7 @@ QTreeWidgetItem* SuraTree::addNode(QTreeWidgetItem* parent, const QString& key,
                                    const QString& text, int image) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(0, text);
+    item->setToolTip(0, text); // the pane is narrow; long names show in full here
     item->setData(0, kKeyRole, key);
     item->setIcon(0, imageFor(image));
     nodes_.push_back(item);

@@ -84,6 +84,18 @@ void frmMain::buildWindow() {
     Image1->setScaledContents(true);
 
     xplst = new xpFrame(client_, QStringLiteral("xplst"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(8.25);
+    xplst->setHeaderTextFont(arial);
+    xplst->setFooterTextFont(arial);
+    xplst->setContainerTextFont(arial);
+    xplst->setFooterText(QString());
+    xplst->setFooterBackColor(0x80FF);
+    xplst->setHeaderFadeColor(0xFFC0FF);
+    xplst->setAppearence(4);
+    xplst->setClassicXPStyle(false);
+    xplst->setZOrderOnFocus(false);
+    xplst->resize(px(2865), 400);
     lst = new SuraTree(xplst);
     connect(lst, &SuraTree::NodeClick, this, &frmMain::lst_NodeClick);
 

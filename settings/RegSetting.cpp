@@ -1,0 +1,45 @@
+#include "RegSetting.h"
+
+#include "RegistryStore.h"
+
+namespace {
+
+// Key paths of one application's store, below its own key; an empty
+// application name addresses the organisation's key, where the section is
+// ignored.
+QStringList keysBelowStore(const QString& application, const QString& section) {
+    if (application.isEmpty())
+        return {};
+    return section.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+namespace RegSetting {
+
+QString KeyPath(const QString& application, const QString& section) {
+    const QString vendorKey = QStringLiteral("Software\\Talvesk\\");
+    if (application.isEmpty())
+        return vendorKey;
+    return vendorKey + application + QLatin1Char('\\') + section;
+}
+
+QString GetValue(const QString& application, const QString& section, const QString& valueName,
+                 const QString& defaultText) {
+    const RegistryStore store(application);
+    return store.read(keysBelowStore(application, section), valueName).value_or(defaultText);
+}
+
+bool SaveValue(const QString& application, const QString& section, const QString& valueName,
+               const QString& text) {
+    const RegistryStore store(application);
+    return store.write(keysBelowStore(application, section), valueName, text);
+}
+
+bool DeleteKey(const QString& application, const QString& section) {
+    const RegistryStore store(application);
+    store.removeKey(keysBelowStore(application, section));
+    return false;
+}
+
+} // namespace RegSetting

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The program's only door to its persistent settings: string values under
+// Software\Talvesk\<application>\<section>. Nothing here raises or reports an
+// error; a caller learns of a failure only from the default it gets back or
+// from the flag SaveValue returns.
+namespace RegSetting {
+
+// "Software\Talvesk\" + application + "\" + section; with an empty application
+// name just "Software\Talvesk\" (the section is then ignored).
+QString KeyPath(const QString& application, const QString& section);
+
+// The stored text, or defaultText when the value (or its key) is missing or the
+// store cannot be opened for writing. An empty stored text reads as empty.
+QString GetValue(const QString& application, const QString& section, const QString& valueName,
+                 const QString& defaultText);
+
+// Writes the value, creating missing keys on the way. False when nothing was written.
+bool SaveValue(const QString& application, const QString& section, const QString& valueName,
+               const QString& text);
+
+// Deletes the key of the section if it has no subkeys. Always returns false.
+bool DeleteKey(const QString& application, const QString& section);
+
+} // namespace RegSetting

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <QString>
+
+#include "ItemList.h"
+#include "LibraryCaptions.h"
+
+// The fields of the language and appearance settings dialog, which
+// LoadSetting fills from the store and SaveSettings writes back. The dialog
+// shows and edits one of these; start-up reads into a temporary one.
+class SettingsModel {
+public:
+    SettingsModel();
+
+    ItemList Skins;   // "Blue " 2, "Sliver " 3, "Gray " 1
+    int Angle = 0;    // gradient angle in degrees
+    qint32 BK1 = 0;   // first gradient colour, red + 256 * green + 65536 * blue
+    qint32 BK2 = 0;   // second gradient colour
+    ItemList OffLine; // text libraries available, not displayed (item value: code 1-3)
+    ItemList OnLine;  // text libraries displayed, in display order
+    ItemList GUILang; // cultures by name (item value: culture number)
+
+    // Fills both library lists from an order string: the available list gets
+    // 1, 2, 3, and each part "1", "2" or "3" moves its library to the end of
+    // the displayed list; other parts are skipped. Also resets the shared
+    // captions of libraries 1 and 3.
+    void FillDisplayLists(const QString& orderString);
+    // The codes of the displayed list from top to bottom, joined by "/".
+    QString GetOrderString() const;
+
+    // Where library captions come from; the process-wide source by default.
+    void setCaptions(const LibraryCaptions& captions) { m_captions = captions; }
+
+private:
+    LibraryCaptions m_captions;
+};
+
+// Reads the whole settings model: puts the stored values into the model's
+// fields and sets the library files and OrderString of appSettings().
+void LoadSetting(SettingsModel& model);
+
+// Writes the model's fields to the "Settings" section.
+void SaveSettings(const SettingsModel& model);
+
+// The start-up read: LoadSetting into a temporary model, then
+// setCommandBarStyle(3) (the command-bar control's appearance style), then the
+// gradient values of appSettings().
+void ReadAppSettings(const std::function<void(int)>& setCommandBarStyle = {});

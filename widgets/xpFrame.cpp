@@ -1,0 +1,816 @@
+#include "xpFrame.h"
+
+#include <cmath>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+#include "Gradient.h"
+#include "PropertyBag.h"
+#include "Regions.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+qint16 shiftState(Qt::KeyboardModifiers m) {
+    return qint16((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                  (m & Qt::AltModifier ? 4 : 0));
+}
+
+qint16 buttonNumber(Qt::MouseButtons b) {
+    return qint16((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+                  (b & Qt::MiddleButton ? 4 : 0));
+}
+
+QColor qcolour(OleColor c) {
+    return QColor(toQRgb(qint32(translateOrBlack(c))));
+}
+
+// A one-pixel pen whose lines leave out their last point, as the platform's line drawing does.
+QPen linePen(OleColor colour, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(qcolour(colour), 1, style, Qt::FlatCap, Qt::MiterJoin);
+    return pen;
+}
+
+void polyline(QPainter& p, QPoint origin, std::initializer_list<QPoint> points) {
+    QPolygon poly;
+    for (const QPoint& pt : points)
+        poly << origin + pt;
+    p.drawPolyline(poly);
+}
+
+} // namespace
+
+xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : QWidget(parent) {
+    setObjectName(instanceName);
+    m_headerText = instanceName;
+    m_headerTextFont = m_footerTextFont = m_containerTextFont = ambientFont();
+    m_label1 = new QLabel(QStringLiteral("Frame1"), this);
+    m_label1->move(9, -2);
+    m_label1->adjustSize();
+    m_label1->hide();
+    setMouseTracking(true);
+    connect(qApp, &QApplication::focusChanged, this, &xpFrame::onFocusChanged);
+    ApplyAppearance();
+    setHdc(0);
+    m_closed = false;
+}
+
+xpFrame::~xpFrame() = default;
+
+QFont xpFrame::ambientFont() const {
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+template <typename T> void xpFrame::assign(T& field, const T& value, const char* key) {
+    field = value;
+    emit PropertyChanged(QString::fromLatin1(key));
+    Refresh();
+}
+
+// --- properties -----------------------------------------------------------
+
+void xpFrame::setHeaderText(const QString& v) {
+    m_label1->setText(v);
+    m_label1->adjustSize();
+    assign(m_headerText, v, "HeaderText");
+}
+void xpFrame::setHeaderTextFont(const QFont& v) {
+    assign(m_headerTextFont, v, "HeaderTextFont");
+}
+void xpFrame::setHeaderTextAlign(int v) {
+    textFormatFor(v, m_headerTextFormat); // out of range keeps the previous placement
+    assign(m_headerTextAlign, v, "HeaderTextAlign");
+}
+void xpFrame::setHeaderTextColor(OleColor v) {
+    assign(m_headerTextColor, v, "HeaderTextColor");
+}
+void xpFrame::setHeaderSize(int v) {
+    assign(m_headerSize, v, "HeaderSize");
+}
+void xpFrame::setHeaderVisible(bool v) {
+    assign(m_headerVisible, v, "HeaderVisible");
+}
+void xpFrame::setHeaderBackColor(OleColor v) {
+    assign(m_headerBackColor, v, "HeaderBackColor");
+}
+void xpFrame::setHeaderFadeColor(OleColor v) {
+    assign(m_headerFadeColor, v, "HeaderFadeColor");
+}
+void xpFrame::setHeaderFillStyle(int v) {
+    assign(m_headerFillStyle, v, "HeaderFillStyle");
+}
+void xpFrame::setHeaderPicture(const Picture& v) {
+    assign(m_headerPicture, v, "HeaderPicture");
+}
+void xpFrame::setHeaderPictureSize(int v) {
+    assign(m_headerPictureSize, v, "HeaderPictureSize");
+}
+void xpFrame::setHeaderPictureVisible(bool v) {
+    assign(m_headerPictureVisible, v, "HeaderPictureVisible");
+}
+void xpFrame::setExpandable(bool v) {
+    m_folded = false; // the height stays as it is
+    assign(m_expandable, v && !m_classicXPStyle, "Expandable");
+}
+void xpFrame::setCloseable(bool v) {
+    assign(m_closeable, v, "Closeable");
+}
+void xpFrame::setFooterText(const QString& v) {
+    assign(m_footerText, v, "FooterText");
+}
+void xpFrame::setFooterTextFont(const QFont& v) {
+    assign(m_footerTextFont, v, "footerTextFont");
+}
+void xpFrame::setFooterTextAlign(int v) {
+    textFormatFor(v, m_footerTextFormat);
+    assign(m_footerTextAlign, v, "FooterTextAlign");
+}
+void xpFrame::setFooterTextColor(OleColor v) {
+    assign(m_footerTextColor, v, "FooterTextColor");
+}
+void xpFrame::setFooterSize(int v) {
+    assign(m_footerSize, v, "FooterSize");
+}
+void xpFrame::setFooterVisible(bool v) {
+    assign(m_footerVisible, v, "FooterVisible");
+}
+void xpFrame::setFooterBackColor(OleColor v) {
+    assign(m_footerBackColor, v, "FooterBackColor");
+}
+void xpFrame::setFooterFadeColor(OleColor v) {
+    assign(m_footerFadeColor, v, "FooterFadeColor");
+}
+void xpFrame::setFooterFillStyle(int v) {
+    assign(m_footerFillStyle, v, "FooterFillStyle");
+}
+void xpFrame::setContainerBackColor(OleColor v) {
+    assign(m_containerBackColor, v, "ContainerBackColor");
+}
+void xpFrame::setContainerFadeColor(OleColor v) {
+    assign(m_containerFadeColor, v, "ContainerFadeColor");
+}
+void xpFrame::setContainerBorderColor(OleColor v) {
+    assign(m_containerBorderColor, v, "ContainerBorderColor");
+}
+void xpFrame::setContainerBorderStyle(int v) {
+    assign(m_containerBorderStyle, v, "ContainerBorderStyle");
+}
+void xpFrame::setContainerShapeStyle(int v) {
+    assign(m_containerShapeStyle, v, "ContainerShapeStyle");
+}
+void xpFrame::setContainerCornerRadius(int v) {
+    assign(m_containerCornerRadius, v, "ContainerCornerRadius");
+}
+void xpFrame::setContainerPicture(const Picture& v) {
+    assign(m_containerPicture, v, "ContainerPicture");
+}
+void xpFrame::setContainerPictureSize(int v) {
+    assign(m_containerPictureSize, v, "ContainerPictureSize");
+}
+void xpFrame::setContainerPictureVisible(bool v) {
+    assign(m_containerPictureVisible, v, "ContainerPictureVisible");
+}
+void xpFrame::setContainerPictureBufferTop(int v) {
+    assign(m_containerPictureBufferTop, v, "ContainerPictureBufferTop");
+}
+void xpFrame::setContainerPictureBufferLeft(int v) {
+    assign(m_containerPictureBufferLeft, v, "ContainerPictureBufferLeft");
+}
+void xpFrame::setContainerTextFont(const QFont& v) {
+    assign(m_containerTextFont, v, "ContainerTextFont");
+}
+void xpFrame::setContainerFillStyle(int v) {
+    assign(m_containerFillStyle, v, "ContainerFillStyle");
+}
+void xpFrame::setContainerForeColor(OleColor v) {
+    assign(m_containerForeColor, v, "ContainerForeColor");
+}
+void xpFrame::setContainerMoveable(bool v) {
+    assign(m_containerMoveable, v, "ContainerMovable");
+}
+void xpFrame::setContainerResizable(bool v) {
+    assign(m_containerResizable, v && !m_classicXPStyle, "ContainerResizable");
+}
+void xpFrame::setUseCustomColors(bool v) {
+    m_useCustomColors = v;
+    ApplyAppearance();
+    assign(m_useCustomColors, v, "UseCustomColors");
+}
+void xpFrame::setAppearence(int v) {
+    m_appearence = v;
+    ApplyAppearance();
+    assign(m_appearence, v, "Appearence");
+}
+void xpFrame::setCollapseButtonColor(OleColor v) {
+    assign(m_collapseButtonColor, v, "CollapseButtonColor");
+}
+void xpFrame::setBackColor(OleColor v) {
+    assign(m_backColor, v, "BackColor");
+}
+void xpFrame::setClassicXPStyle(bool v) {
+    if (v)
+        m_backColor = kButtonFace;
+    assign(m_classicXPStyle, v, "ClassicXPStyle");
+    ShowContainedControls();
+}
+void xpFrame::setZOrderOnFocus(bool v) {
+    raise();
+    assign(m_zOrderOnFocus, v, "ZOrderOnFocus");
+}
+void xpFrame::setEnabledProperty(bool v) {
+    m_enabled = v;
+    for (QWidget* w : containedWidgets())
+        w->setEnabled(v);
+    emit PropertyChanged(QStringLiteral("Enabled"));
+    update();
+}
+void xpFrame::setClosed(bool v) {
+    m_closed = v;
+    emit PropertyChanged(QStringLiteral("Closed"));
+}
+
+QPaintDevice* xpFrame::hdc() {
+    if (!m_buffer.isNull())
+        return &m_buffer;
+    return this;
+}
+
+void xpFrame::setHdc(qint32) {
+    EnsureBuffer(width(), height());
+}
+
+void xpFrame::EnsureBuffer(int w, int h) {
+    if (!m_buffer.isNull() && (m_buffer.width() < w || m_buffer.height() < h))
+        m_buffer = QImage();
+    if (m_buffer.isNull() && w > 0 && h > 0)
+        m_buffer = QImage(w, h, QImage::Format_RGB32); // stays null if it cannot be made
+}
+
+// --- themes -----------------------------------------------------------------
+
+void xpFrame::ApplyAppearance() {
+    if (!m_useCustomColors)
+        applyXpTheme(m_appearence, m_theme);
+}
+
+XpColours xpFrame::paintColours() const {
+    if (!m_useCustomColors)
+        return m_theme;
+    return {m_headerBackColor,    m_headerFadeColor,     m_headerTextColor, m_collapseButtonColor,
+            m_footerBackColor,    m_footerFadeColor,     m_footerTextColor, m_containerBackColor,
+            m_containerFadeColor, m_containerBorderColor};
+}
+
+// --- methods ----------------------------------------------------------------
+
+void xpFrame::Refresh() {
+    update();
+    DrawFrame();
+}
+
+void xpFrame::closeMe() {
+    setClosed(true);
+    hide();
+}
+
+void xpFrame::showMe() {
+    setClosed(false);
+    show();
+}
+
+void xpFrame::SmoothForm(QWidget* Frm, double Curvature) {
+    if (!Frm)
+        return;
+    const int c = int(std::nearbyint(Curvature));
+    const QRect outer = Frm->frameGeometry();
+    Frm->setMask(roundRectRegion(0, 0, outer.width(), outer.height(), c, c));
+}
+
+void xpFrame::SetFolded(bool fold) {
+    int newHeight = 0;
+    if (fold) {
+        m_expandedHeight = height() * kTwipsPerPixel;
+        newHeight = headerHeight();
+    } else {
+        newHeight = int(std::nearbyint(double(m_expandedHeight) / kTwipsPerPixel));
+    }
+    resize(width(), std::max(0, newHeight));
+    m_folded = fold;
+    Refresh();
+}
+
+QList<QWidget*> xpFrame::containedWidgets() const {
+    QList<QWidget*> out;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != m_label1 && !w->isWindow())
+            out << w;
+    return out;
+}
+
+void xpFrame::ShowContainedControls() {
+    const auto contained = containedWidgets();
+    for (QWidget* w : contained)
+        w->show();
+    for (QWidget* w : contained)
+        w->update();
+}
+
+// --- painting ----------------------------------------------------------------
+
+void xpFrame::clipWindow() {
+    const int r = m_containerShapeStyle == 1 ? m_containerCornerRadius : 0;
+    const QRegion shape = roundRectRegion(0, 0, width(), height(), r, r);
+    if (mask() != shape)
+        setMask(shape);
+}
+
+void xpFrame::DrawFrame() {
+    const int w = width();
+    const int h = height();
+    m_surface = QImage(std::max(1, w), std::max(1, h), QImage::Format_ARGB32_Premultiplied);
+    m_surface.fill(qcolour(kButtonFace));
+    QPainter p(&m_surface);
+    const int r = m_containerShapeStyle == 1 ? m_containerCornerRadius : 0;
+    const int hh = headerHeight();
+    const int fh = footerHeight();
+    const XpColours c = paintColours();
+
+    if (!m_classicXPStyle) {
+        clipWindow();
+        m_label1->hide();
+        const int top = m_headerVisible ? hh - 2 : 0;
+        const int bottom = m_footerVisible ? h - fh : h;
+        const QImage body = bodyGradientImage(w, bottom - top, qint32(translateOrBlack(c.bodyTop)),
+                                              qint32(translateOrBlack(c.bodyBottom)));
+        if (!body.isNull())
+            p.drawImage(0, top, body);
+        if (m_footerVisible) {
+            UtilDrawBackground(p, c.footerBack, c.footerFade, 0, h - fh, w - 1, h,
+                               m_footerFillStyle);
+            DrawBarText(p, QRect(QPoint(0, h - fh), QPoint(w - 2, h - 1)), m_footerText,
+                        c.footerText, m_footerTextFont, m_footerTextFormat, false);
+        }
+        if (m_headerVisible) {
+            const int right = m_useCustomColors ? w - 2 : w - 1;
+            UtilDrawBackground(p, c.headerBack, c.headerFade, 0, 0, right, hh, m_headerFillStyle);
+            const int left = 3 + m_headerPictureSize;
+            DrawBarText(p, QRect(left, 1, right - left, hh - 1), m_headerText, c.headerText,
+                        m_headerTextFont, m_headerTextFormat, true);
+        }
+        p.setPen(linePen(c.border, penStyleFor(m_containerBorderStyle)));
+        p.setBrush(Qt::NoBrush);
+        UtilDrawShapeStyle(p, 0, 0, w - 1, h - 1, r);
+    } else {
+        if (mask() != QRegion(0, 0, w, h))
+            setMask(QRegion(0, 0, w, h));
+        m_surface.fill(qcolour(m_backColor));
+        p.setPen(linePen(rgbColour(208, 208, 191), penStyleFor(m_containerBorderStyle)));
+        p.setBrush(Qt::NoBrush);
+        UtilDrawShapeStyle(p, 0, 4, w - 1, h - 1, 8);
+        m_label1->setText(m_headerText);
+        m_label1->setFont(m_headerTextFont);
+        QPalette pal = m_label1->palette();
+        pal.setColor(QPalette::WindowText, QColor(0, 70, 213));
+        pal.setColor(QPalette::Window, qcolour(m_backColor));
+        m_label1->setPalette(pal);
+        m_label1->setAutoFillBackground(true); // covers the outline's top edge behind the text
+        m_label1->adjustSize();
+        m_label1->show();
+        m_label1->raise();
+    }
+
+    if (m_headerVisible && !m_classicXPStyle) {
+        if (m_headerPicture.isSet() && m_headerPictureVisible)
+            DrawPicture(p, 4, int(std::nearbyint((hh - m_headerPictureSize) / 2.0)),
+                        m_headerPictureSize, m_headerPicture);
+        if (m_expandable)
+            DrawChevronButton(p);
+    }
+    if (m_containerResizable && m_footerVisible && !m_folded && !m_classicXPStyle)
+        DrawResizeGrip(p);
+    if (m_closeable && !m_classicXPStyle)
+        DrawCloseButton(p);
+    if (m_containerPicture.isSet() && m_containerPictureVisible && !m_classicXPStyle) {
+        const int t = m_headerVisible ? hh : 0;
+        DrawPicture(p, m_containerPictureBufferLeft + 4, t + m_containerPictureBufferTop + 2,
+                    m_containerPictureSize, m_containerPicture);
+    }
+    update();
+}
+
+void xpFrame::UtilDrawShapeStyle(QPainter& lngHdc, int lngLeft, int lngTop, int lngWidth,
+                                 int lngHeight, int radius) {
+    // Right and bottom are edges: the outline covers lngLeft..lngWidth - 1.
+    const QRect box(lngLeft, lngTop, lngWidth - lngLeft - 1, lngHeight - lngTop - 1);
+    if (box.width() < 0 || box.height() < 0)
+        return;
+    if (radius <= 0)
+        lngHdc.drawRect(box);
+    else
+        lngHdc.drawRoundedRect(box, radius / 2.0, radius / 2.0);
+}
+
+void xpFrame::DrawBarText(QPainter& p, QRect rect, const QString& text, OleColor colour,
+                          const QFont& font, Qt::Alignment format, bool header) {
+    int left = rect.left() + 3;
+    int top = rect.top() + 2;
+    int right = rect.left() + rect.width() - 3;
+    const int bottom = rect.top() + rect.height() - 1;
+    if (header) {
+        if (m_expandable)
+            right -= 23;
+        if (m_closeable)
+            right -= 20;
+        if (!m_headerPicture.isSet() || !m_headerPictureVisible)
+            left -= 18;
+    }
+    if (right <= left || bottom <= top || text.isEmpty())
+        return;
+    p.save();
+    p.setFont(font);
+    p.setPen(qcolour(colour));
+    const QRect box(left, top, right - left, bottom - top);
+    p.setClipRect(box);
+    p.drawText(box, int(format) | Qt::TextSingleLine, text);
+    p.restore();
+}
+
+void xpFrame::DrawPicture(QPainter& p, int x, int y, int size, const Picture& picture) {
+    if (!picture.isSet() || size < 1)
+        return;
+    if (picture.isIcon())
+        p.drawImage(QRect(x, y, size, size), picture.image);
+    else
+        p.drawImage(x, y, withTopLeftTransparent(picture.image, size));
+}
+
+QRect xpFrame::buttonBox(bool closeButton) const {
+    const int w = width();
+    if (closeButton || !m_closeable)
+        return QRect(QPoint(w - 23, 2), QPoint(w - 5, 18));
+    return QRect(QPoint(w - 42, 2), QPoint(w - 24, 18));
+}
+
+void xpFrame::drawButtonBox(QPainter& p, const QRect& box, OleColor colour) {
+    const int L = box.left();
+    const int R = box.right();
+    p.setPen(linePen(colour));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygon({QPoint(L + 1, 16), QPoint(L + 1, 3), QPoint(R - 2, 3),
+                             QPoint(R - 2, 16), QPoint(L + 1, 16)}));
+}
+
+void xpFrame::DrawChevronButton(QPainter& p) {
+    const QRect box = buttonBox(false);
+    drawButtonBox(p, box, paintColours().button);
+    const int L = box.left();
+    const int R = box.right();
+    m_chevronRegion = QRegion(L + 1, 3, (R - 2) - (L + 1), 14);
+    const QPoint o(L, 2);
+    if (m_folded) {
+        polyline(p, o, {{5, 7}, {8, 4}, {12, 8}});
+        polyline(p, o, {{6, 7}, {8, 5}, {11, 8}});
+        polyline(p, o, {{5, 11}, {8, 8}, {12, 12}});
+        polyline(p, o, {{6, 11}, {8, 9}, {11, 12}});
+    } else {
+        polyline(p, o, {{5, 4}, {8, 7}, {12, 3}});
+        polyline(p, o, {{6, 4}, {8, 6}, {11, 3}});
+        polyline(p, o, {{5, 8}, {8, 11}, {12, 7}});
+        polyline(p, o, {{6, 8}, {8, 10}, {11, 7}});
+    }
+}
+
+void xpFrame::DrawChevronButton() {
+    if (m_surface.size() != size())
+        return;
+    // Repaint the button area from the header so the old glyph does not show through.
+    QPainter p(&m_surface);
+    const QRect box = buttonBox(false);
+    const XpColours c = paintColours();
+    if (m_headerVisible) {
+        const int right = m_useCustomColors ? width() - 2 : width() - 1;
+        p.setClipRect(box);
+        UtilDrawBackground(p, c.headerBack, c.headerFade, 0, 0, right, headerHeight(),
+                           m_headerFillStyle);
+        p.setClipping(false);
+    }
+    DrawChevronButton(p);
+    update();
+}
+
+void xpFrame::DrawCloseButton(QPainter& p) {
+    const QRect box = buttonBox(true);
+    drawButtonBox(p, box, paintColours().button);
+    const int L = box.left();
+    const int R = box.right();
+    m_closeRegion = QRegion(L + 1, 3, (R - 2) - (L + 1), 14);
+    const QPoint o(L, 2);
+    polyline(p, o, {{5, 5}, {8, 8}, {12, 4}});
+    polyline(p, o, {{6, 5}, {8, 7}, {11, 4}});
+    polyline(p, o, {{5, 10}, {8, 7}, {12, 11}});
+    polyline(p, o, {{6, 10}, {8, 8}, {11, 11}});
+}
+
+void xpFrame::DrawResizeGrip(QPainter& p) {
+    const int w = width();
+    const int h = height();
+    const int L = w - 19, T = h - 19, R = w - 2, B = h - 2;
+    p.setPen(linePen(paintColours().button));
+    p.drawPolyline(QPolygon(
+        {QPoint(R - 4, T + 1), QPoint(L - 1, B - 2), QPoint(L, B - 2), QPoint(R - 3, T + 1)}));
+    p.drawPolyline(QPolygon(
+        {QPoint(R - 4, T + 6), QPoint(L + 4, B - 2), QPoint(L + 5, B - 2), QPoint(R - 3, T + 6)}));
+    m_gripRegion = QRegion(w - 18, h - 18, 14, 18);
+}
+
+void xpFrame::DrawResizePreview() {
+    clipWindow();
+    m_surface =
+        QImage(std::max(1, width()), std::max(1, height()), QImage::Format_ARGB32_Premultiplied);
+    m_surface.fill(qcolour(paintColours().bodyTop));
+    for (QWidget* w : containedWidgets())
+        w->hide();
+}
+
+void xpFrame::paintEvent(QPaintEvent*) {
+    if (m_cResize)
+        DrawResizePreview();
+    else if (m_surface.size() != size())
+        DrawFrame();
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_surface);
+}
+
+void xpFrame::resizeEvent(QResizeEvent*) {
+    setHdc(0);
+}
+
+// --- pointer, keyboard, focus ------------------------------------------------
+
+void xpFrame::mousePressEvent(QMouseEvent* event) {
+    qint16 button = buttonNumber(event->button());
+    qint16 shift = shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseDown(button, shift, x, y);
+    if (event->button() == Qt::LeftButton) {
+        m_downX = int(std::nearbyint(event->position().x()));
+        m_downY = int(std::nearbyint(event->position().y()));
+        if (m_gripRegion.contains(event->position().toPoint())) {
+            setCursor(Qt::SizeFDiagCursor);
+        } else {
+            m_cMove = true;
+            setCursor(Qt::ArrowCursor);
+        }
+    }
+    m_label1->update();
+}
+
+void xpFrame::mouseMoveEvent(QMouseEvent* event) {
+    qint16 button = buttonNumber(event->buttons());
+    qint16 shift = shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseMove(button, shift, x, y, m_cResize, m_cMove);
+    if (m_cResize)
+        m_cMove = false;
+
+    const QPoint pos = event->position().toPoint();
+    if (!m_cMove && m_gripRegion.contains(pos)) {
+        setCursor(Qt::SizeFDiagCursor);
+        if (event->buttons() & Qt::LeftButton) {
+            m_cResize = true;
+            m_cMove = false;
+        }
+    } else {
+        setCursor(Qt::ArrowCursor);
+    }
+
+    if (m_cMove && m_containerMoveable && !m_classicXPStyle) {
+        const QPoint target = mapToParent(pos) - QPoint(m_downX, m_downY);
+        move(target);
+        int left = target.x();
+        int top = target.y();
+        emit Move(left, top);
+    }
+
+    if (m_cResize && m_containerResizable && !m_classicXPStyle) {
+        int newWidth = pos.x();
+        int newHeight = pos.y();
+        const bool pictureShown = m_containerPicture.isSet() && m_containerPictureVisible;
+        int minHeight =
+            (m_headerVisible ? headerHeight() : 0) + (m_footerVisible ? footerHeight() : 0);
+        if (pictureShown)
+            minHeight += m_containerPictureBufferTop + m_containerPictureSize + 4;
+        int minWidth =
+            pictureShown ? m_containerPictureBufferLeft + 64 + m_containerPictureSize : 64;
+        if (m_expandable)
+            minWidth += 22;
+        if (m_closeable)
+            minWidth += 22;
+        newWidth = std::max(newWidth, minWidth);
+        newHeight = std::max(newHeight, minHeight);
+        resize(newWidth, newHeight);
+        if (parentWidget())
+            parentWidget()->update();
+        update(); // paints the one-colour preview while the resize lasts
+        emit Resize(newWidth, newHeight);
+    }
+}
+
+void xpFrame::mouseReleaseEvent(QMouseEvent* event) {
+    qint16 button = buttonNumber(event->button());
+    qint16 shift = shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseUp(button, shift, x, y);
+    if (event->button() == Qt::LeftButton) {
+        const QPoint pos = event->position().toPoint();
+        if (m_closeable && m_closeRegion.contains(pos))
+            closeMe();
+        if (m_chevronRegion.contains(pos) && m_expandable) {
+            m_cMove = false;
+            int fh = footerHeight();
+            int hh = headerHeight();
+            if (m_folded) {
+                SetFolded(false);
+                bool collapse = false;
+                int h = height() * kTwipsPerPixel;
+                emit ChevronClick(button, shift, x, y, collapse, fh, hh, h);
+            } else {
+                bool collapse = true;
+                int h = height() * kTwipsPerPixel;
+                emit ChevronClick(button, shift, x, y, collapse, fh, hh, h);
+                SetFolded(true);
+            }
+            DrawChevronButton();
+        }
+        DrawFrame();
+        m_cMove = false;
+        m_cResize = false;
+        ShowContainedControls();
+    }
+    if (rect().contains(event->position().toPoint()))
+        emit Click();
+    m_label1->update();
+}
+
+void xpFrame::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    emit DblClick();
+    m_label1->update();
+}
+
+void xpFrame::keyPressEvent(QKeyEvent* event) {
+    qint16 code = qint16(event->key() & 0xFFFF);
+    qint16 shift = shiftState(event->modifiers());
+    emit KeyDown(code, shift);
+    if (!event->text().isEmpty()) {
+        qint16 ascii = qint16(event->text().at(0).unicode());
+        emit KeyPress(ascii);
+    }
+}
+
+void xpFrame::keyReleaseEvent(QKeyEvent* event) {
+    qint16 code = qint16(event->key() & 0xFFFF);
+    qint16 shift = shiftState(event->modifiers());
+    emit KeyUp(code, shift);
+}
+
+void xpFrame::onFocusChanged(QWidget* old, QWidget* now) {
+    const bool inside = now && (now == this || isAncestorOf(now));
+    const bool wasInside = old && (old == this || isAncestorOf(old));
+    if (inside && !wasInside) {
+        if (m_zOrderOnFocus)
+            OnTop();
+        m_label1->update();
+    }
+}
+
+// --- persistence -------------------------------------------------------------
+
+void xpFrame::ReadProperties(const PropertyBag& bag) {
+    using namespace bagread;
+    const QFont ambient = ambientFont();
+    m_backColor = colour(bag, "BackColor", kButtonFace);
+    m_headerTextFont = bagread::font(bag, "HeaderTextFont", ambient);
+    m_footerTextFont = bagread::font(bag, "footerTextFont", ambient);
+    m_containerTextFont = bagread::font(bag, "ContainerTextFont", ambient);
+    m_useCustomColors = boolean(bag, "UseCustomColors", false);
+    m_expandable = boolean(bag, "Expandable", false);
+    m_headerVisible = boolean(bag, "HeaderVisible", true);
+    m_footerVisible = boolean(bag, "FooterVisible", true);
+    m_headerText = text(bag, "HeaderText", QStringLiteral("Header"));
+    m_footerText = text(bag, "FooterText", QStringLiteral("Footer"));
+    m_headerTextAlign = integer(bag, "HeaderTextAlign", 0);
+    m_footerTextAlign = integer(bag, "FooterTextAlign", 0);
+    m_headerFillStyle = integer(bag, "HeaderFillStyle", 1);
+    m_footerFillStyle = integer(bag, "FooterFillStyle", 1);
+    m_containerFillStyle = integer(bag, "ContainerFillStyle", 1);
+    m_headerTextColor = colour(bag, "HeaderTextColor", 0xFFFFFF);
+    m_footerTextColor = colour(bag, "FooterTextColor", 0xFFFFFF);
+    m_containerForeColor = colour(bag, "ContainerForeColor", kButtonText);
+    m_headerBackColor = colour(bag, "HeaderBackColor", 0xFFFFFF);
+    m_footerBackColor = colour(bag, "FooterBackColor", 14248960);
+    m_containerBackColor = colour(bag, "ContainerBackColor", kButtonFace);
+    m_headerFadeColor = colour(bag, "HeaderFadeColor", 14248960);
+    m_footerFadeColor = colour(bag, "FooterFadeColor", 0xFFFFFF);
+    m_containerFadeColor = colour(bag, "ContainerFadeColor", kButtonFace);
+    m_containerBorderColor = colour(bag, "ContainerBorderColor", 0);
+    m_containerBorderStyle = integer(bag, "ContainerBorderStyle", 0);
+    m_containerShapeStyle = integer(bag, "ContainerShapeStyle", 0);
+    m_containerCornerRadius = integer(bag, "ContainerCornerRadius", 20);
+    m_appearence = integer(bag, "Appearence", 0);
+    m_enabled = boolean(bag, "Enabled", true);
+    m_headerSize = integer(bag, "HeaderSize", 1);
+    m_footerSize = integer(bag, "FooterSize", 0);
+    m_collapseButtonColor = colour(bag, "CollapseButtonColor", 255);
+    m_headerPicture = picture(bag, "HeaderPicture");
+    m_headerPictureSize = integer(bag, "HeaderPictureSize", 16);
+    m_headerPictureVisible = boolean(bag, "HeaderPictureVisible", true);
+    m_containerPicture = picture(bag, "ContainerPicture");
+    m_containerPictureSize = integer(bag, "ContainerPictureSize", 32);
+    m_containerPictureVisible = boolean(bag, "ContainerPictureVisible", true);
+    m_containerPictureBufferTop = integer(bag, "ContainerPictureBufferTop", 0);
+    m_containerPictureBufferLeft = integer(bag, "ContainerPictureBufferLeft", 0);
+    m_containerResizable = boolean(bag, "ContainerResizable", false);
+    m_containerMoveable = boolean(bag, "ContainerMovable", false);
+    m_classicXPStyle = boolean(bag, "ClassicXPStyle", true);
+    m_zOrderOnFocus = boolean(bag, "ZOrderOnFocus", true);
+    m_closeable = boolean(bag, "Closeable", false);
+    m_label1->setText(m_headerText);
+    m_label1->adjustSize();
+    for (QWidget* w : containedWidgets())
+        w->setEnabled(m_enabled);
+
+    ApplyAppearance();
+    m_expandedHeight = height() * kTwipsPerPixel;
+    textFormatFor(m_headerTextAlign, m_headerTextFormat);
+    textFormatFor(m_footerTextAlign, m_footerTextFormat);
+    m_closed = boolean(bag, "Closed", false);
+    Refresh();
+}
+
+void xpFrame::WriteProperties(PropertyBag& bag) const {
+    const QFont ambient = ambientFont();
+    bag.WriteProperty("BackColor", colourValue(m_backColor), colourValue(kButtonFace));
+    bag.WriteProperty("HeaderTextFont", m_headerTextFont, ambient);
+    bag.WriteProperty("footerTextFont", m_footerTextFont, ambient);
+    bag.WriteProperty("ContainerTextFont", m_containerTextFont, ambient);
+    bag.WriteProperty("UseCustomColors", m_useCustomColors, false);
+    bag.WriteProperty("Expandable", m_expandable, false);
+    bag.WriteProperty("HeaderVisible", m_headerVisible, true);
+    bag.WriteProperty("FooterVisible", m_footerVisible, true);
+    bag.WriteProperty("HeaderText", m_headerText, QStringLiteral("Header"));
+    bag.WriteProperty("FooterText", m_footerText, QStringLiteral("Footer"));
+    bag.WriteProperty("HeaderTextAlign", m_headerTextAlign, 0);
+    bag.WriteProperty("FooterTextAlign", m_footerTextAlign, 0);
+    bag.WriteProperty("HeaderFillStyle", m_headerFillStyle, 1);
+    bag.WriteProperty("FooterFillStyle", m_footerFillStyle, 1);
+    bag.WriteProperty("ContainerFillStyle", m_containerFillStyle, 1);
+    bag.WriteProperty("HeaderTextColor", colourValue(m_headerTextColor), colourValue(0xFFFFFF));
+    bag.WriteProperty("FooterTextColor", colourValue(m_footerTextColor), colourValue(0xFFFFFF));
+    bag.WriteProperty("ContainerForeColor", colourValue(m_containerForeColor),
+                      colourValue(kButtonText));
+    bag.WriteProperty("HeaderBackColor", colourValue(m_headerBackColor), colourValue(0xFFFFFF));
+    bag.WriteProperty("FooterBackColor", colourValue(m_footerBackColor), colourValue(14248960));
+    bag.WriteProperty("ContainerBackColor", colourValue(m_containerBackColor),
+                      colourValue(kButtonFace));
+    bag.WriteProperty("HeaderFadeColor", colourValue(m_headerFadeColor), colourValue(14248960));
+    bag.WriteProperty("FooterFadeColor", colourValue(m_footerFadeColor), colourValue(0xFFFFFF));
+    bag.WriteProperty("ContainerFadeColor", colourValue(m_containerFadeColor),
+                      colourValue(kButtonFace));
+    bag.WriteProperty("ContainerBorderColor", colourValue(m_containerBorderColor), colourValue(0));
+    bag.WriteProperty("ContainerBorderStyle", m_containerBorderStyle, 0);
+    bag.WriteProperty("ContainerShapeStyle", m_containerShapeStyle, 0);
+    bag.WriteProperty("ContainerCornerRadius", m_containerCornerRadius, 20);
+    bag.WriteProperty("Appearence", m_appearence, 0);
+    bag.WriteProperty("Enabled", m_enabled, true);
+    bag.WriteProperty("HeaderSize", m_headerSize, 1);
+    bag.WriteProperty("FooterSize", m_footerSize, 0);
+    bag.WriteProperty("HeaderText", m_headerText, QStringLiteral("Header"));
+    bag.WriteProperty("FooterText", m_footerText); // always stored, even when empty
+    bag.WriteProperty("CollapseButtonColor", colourValue(m_collapseButtonColor), colourValue(255));
+    if (m_headerPicture.isSet())
+        bag.WriteProperty("HeaderPicture", pictureValue(m_headerPicture));
+    bag.WriteProperty("HeaderPictureSize", m_headerPictureSize, 16);
+    bag.WriteProperty("HeaderPictureVisible", m_headerPictureVisible, true);
+    if (m_containerPicture.isSet())
+        bag.WriteProperty("ContainerPicture", pictureValue(m_containerPicture));
+    bag.WriteProperty("ContainerPictureSize", m_containerPictureSize, 32);
+    bag.WriteProperty("ContainerPictureVisible", m_containerPictureVisible, true);
+    bag.WriteProperty("ContainerPictureBufferTop", m_containerPictureBufferTop, 0);
+    bag.WriteProperty("ContainerPictureBufferLeft", m_containerPictureBufferLeft, 0);
+    bag.WriteProperty("ContainerResizable", m_containerResizable, false);
+    bag.WriteProperty("ContainerMovable", m_containerMoveable, false);
+    bag.WriteProperty("ClassicXPStyle", m_classicXPStyle, true);
+    bag.WriteProperty("ZOrderOnFocus", m_zOrderOnFocus, true);
+    bag.WriteProperty("Closeable", m_closeable, false);
+    bag.WriteProperty("Closed", m_closed, false);
+}

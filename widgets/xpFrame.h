@@ -1,0 +1,270 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+#include "OleColor.h"
+#include "Picture.h"
+#include "XpStyle.h"
+
+class PropertyBag;
+class QLabel;
+class QPainter;
+
+// A container drawn like a task-pane group: a header bar (gradient, caption,
+// picture, fold and close buttons), a vertical body gradient with an optional
+// picture, a footer bar with a resize grip, and a one-pixel outline to whose
+// shape the window is clipped. The host places its own widgets inside.
+class xpFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit xpFrame(QWidget* parent = nullptr,
+                     const QString& instanceName = QStringLiteral("xpFrame1"));
+    ~xpFrame() override;
+
+    // Properties (see the property bag keys in WriteProperties).
+    QString HeaderText() const { return m_headerText; }
+    void setHeaderText(const QString& v);
+    QFont HeaderTextFont() const { return m_headerTextFont; }
+    void setHeaderTextFont(const QFont& v);
+    int HeaderTextAlign() const { return m_headerTextAlign; }
+    void setHeaderTextAlign(int v);
+    OleColor HeaderTextColor() const { return m_headerTextColor; }
+    void setHeaderTextColor(OleColor v);
+    int HeaderSize() const { return m_headerSize; }
+    void setHeaderSize(int v);
+    bool HeaderVisible() const { return m_headerVisible; }
+    void setHeaderVisible(bool v);
+    OleColor HeaderBackColor() const { return m_headerBackColor; }
+    void setHeaderBackColor(OleColor v);
+    OleColor HeaderFadeColor() const { return m_headerFadeColor; }
+    void setHeaderFadeColor(OleColor v);
+    int HeaderFillStyle() const { return m_headerFillStyle; }
+    void setHeaderFillStyle(int v);
+    Picture HeaderPicture() const { return m_headerPicture; }
+    void setHeaderPicture(const Picture& v);
+    int HeaderPictureSize() const { return m_headerPictureSize; }
+    void setHeaderPictureSize(int v);
+    bool HeaderPictureVisible() const { return m_headerPictureVisible; }
+    void setHeaderPictureVisible(bool v);
+    bool Expandable() const { return m_expandable; }
+    void setExpandable(bool v);
+    bool Closeable() const { return m_closeable; }
+    void setCloseable(bool v);
+    QString FooterText() const { return m_footerText; }
+    void setFooterText(const QString& v);
+    QFont FooterTextFont() const { return m_footerTextFont; }
+    void setFooterTextFont(const QFont& v);
+    int FooterTextAlign() const { return m_footerTextAlign; }
+    void setFooterTextAlign(int v);
+    OleColor FooterTextColor() const { return m_footerTextColor; }
+    void setFooterTextColor(OleColor v);
+    int FooterSize() const { return m_footerSize; }
+    void setFooterSize(int v);
+    bool FooterVisible() const { return m_footerVisible; }
+    void setFooterVisible(bool v);
+    OleColor FooterBackColor() const { return m_footerBackColor; }
+    void setFooterBackColor(OleColor v);
+    OleColor FooterFadeColor() const { return m_footerFadeColor; }
+    void setFooterFadeColor(OleColor v);
+    int FooterFillStyle() const { return m_footerFillStyle; }
+    void setFooterFillStyle(int v);
+    OleColor ContainerBackColor() const { return m_containerBackColor; }
+    void setContainerBackColor(OleColor v);
+    OleColor ContainerFadeColor() const { return m_containerFadeColor; }
+    void setContainerFadeColor(OleColor v);
+    OleColor ContainerBorderColor() const { return m_containerBorderColor; }
+    void setContainerBorderColor(OleColor v);
+    int ContainerBorderStyle() const { return m_containerBorderStyle; }
+    void setContainerBorderStyle(int v);
+    int ContainerShapeStyle() const { return m_containerShapeStyle; }
+    void setContainerShapeStyle(int v);
+    int ContainerCornerRadius() const { return m_containerCornerRadius; }
+    void setContainerCornerRadius(int v);
+    Picture ContainerPicture() const { return m_containerPicture; }
+    void setContainerPicture(const Picture& v);
+    int ContainerPictureSize() const { return m_containerPictureSize; }
+    void setContainerPictureSize(int v);
+    bool ContainerPictureVisible() const { return m_containerPictureVisible; }
+    void setContainerPictureVisible(bool v);
+    int ContainerPictureBufferTop() const { return m_containerPictureBufferTop; }
+    void setContainerPictureBufferTop(int v);
+    int ContainerPictureBufferLeft() const { return m_containerPictureBufferLeft; }
+    void setContainerPictureBufferLeft(int v);
+    QFont ContainerTextFont() const { return m_containerTextFont; }
+    void setContainerTextFont(const QFont& v);
+    int ContainerFillStyle() const { return m_containerFillStyle; }
+    void setContainerFillStyle(int v);
+    OleColor ContainerForeColor() const { return m_containerForeColor; }
+    void setContainerForeColor(OleColor v);
+    bool ContainerMoveable() const { return m_containerMoveable; }
+    void setContainerMoveable(bool v);
+    bool ContainerResizable() const { return m_containerResizable; }
+    void setContainerResizable(bool v);
+    bool UseCustomColors() const { return m_useCustomColors; }
+    void setUseCustomColors(bool v);
+    int Appearence() const { return m_appearence; }
+    void setAppearence(int v);
+    OleColor CollapseButtonColor() const { return m_collapseButtonColor; }
+    void setCollapseButtonColor(OleColor v);
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor v);
+    bool ClassicXPStyle() const { return m_classicXPStyle; }
+    void setClassicXPStyle(bool v);
+    bool ZOrderOnFocus() const { return m_zOrderOnFocus; }
+    void setZOrderOnFocus(bool v);
+    bool EnabledProperty() const { return m_enabled; }
+    void setEnabledProperty(bool v); // passed on to every contained widget
+    bool Closed() const { return m_closed; }
+    void setClosed(bool v);
+    QPaintDevice* hdc();         // the off-screen buffer, or the widget itself without one
+    void setHdc(qint32 ignored); // (re)makes the buffer at the current size
+    QWidget* hwnd() { return this; }
+
+    // Methods.
+    void Refresh();
+    void Expand() { SetFolded(false); }
+    void Collapse() { SetFolded(true); }
+    void OnTop() { raise(); }
+    void closeMe();
+    void showMe();
+    void SmoothForm(QWidget* Frm, double Curvature);
+
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    // Drawing (public so the look can be checked on the painted surface).
+    void DrawFrame();
+    const QImage& surface() const { return m_surface; }
+    int headerHeight() const { return headerBarHeight(m_headerSize); }
+    int footerHeight() const { return footerBarHeight(m_footerSize); }
+    XpColours paintColours() const; // the ten colours in use (properties in custom mode)
+    const XpColours& ThemeColours() const { return m_theme; }
+    Qt::Alignment HeaderTextFormat() const { return m_headerTextFormat; }
+    Qt::Alignment FooterTextFormat() const { return m_footerTextFormat; }
+    bool Folded() const { return m_folded; }
+    int ExpandedHeight() const { return m_expandedHeight; } // twips
+    bool cMove() const { return m_cMove; }
+    bool cResize() const { return m_cResize; }
+    QRegion ChevronRegion() const { return m_chevronRegion; }
+    QRegion CloseRegion() const { return m_closeRegion; }
+    QRegion GripRegion() const { return m_gripRegion; }
+    QLabel* Label1() const { return m_label1; }
+    QList<QWidget*> containedWidgets() const;
+
+    // Line drawing helpers on any painter.
+    static void UtilDrawShapeStyle(QPainter& lngHdc, int lngLeft, int lngTop, int lngWidth,
+                                   int lngHeight, int radius);
+
+signals:
+    void Click();
+    void DblClick();
+    void KeyDown(qint16& KeyCode, qint16& Shift);
+    void KeyPress(qint16& KeyAscii);
+    void KeyUp(qint16& KeyCode, qint16& Shift);
+    void MouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
+    void MouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
+    void MouseMove(qint16& Button, qint16& Shift, float& X, float& Y, bool& cResize, bool& cMove);
+    void ChevronClick(qint16& Button, qint16& Shift, float& X, float& Y, bool& Collapse,
+                      int& FooterSize, int& HeaderSize, int& Height);
+    void Resize(int& cWidth, int& cHeight);
+    void Move(int& Left, int& Top);
+    void PropertyChanged(const QString& key);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    template <typename T> void assign(T& field, const T& value, const char* key);
+    void ApplyAppearance();
+    void SetFolded(bool fold);
+    void ShowContainedControls();
+    void DrawResizePreview();
+    void DrawBarText(QPainter& p, QRect rect, const QString& text, OleColor colour,
+                     const QFont& font, Qt::Alignment format, bool header);
+    void DrawPicture(QPainter& p, int x, int y, int size, const Picture& picture);
+    void DrawChevronButton(QPainter& p);
+    void DrawChevronButton();
+    void DrawCloseButton(QPainter& p);
+    void DrawResizeGrip(QPainter& p);
+    QRect buttonBox(bool closeButton) const;
+    void drawButtonBox(QPainter& p, const QRect& box, OleColor colour);
+    void EnsureBuffer(int width, int height);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    QFont ambientFont() const;
+    void clipWindow();
+
+    QString m_headerText;
+    QFont m_headerTextFont;
+    int m_headerTextAlign = 0;
+    OleColor m_headerTextColor = 0xFFFFFF;
+    int m_headerSize = 1;
+    bool m_headerVisible = true;
+    OleColor m_headerBackColor = 0xFFFFFF;
+    OleColor m_headerFadeColor = 14248960;
+    int m_headerFillStyle = 1;
+    Picture m_headerPicture;
+    int m_headerPictureSize = 16;
+    bool m_headerPictureVisible = true;
+    bool m_expandable = false;
+    bool m_closeable = false;
+    QString m_footerText;
+    QFont m_footerTextFont;
+    int m_footerTextAlign = 0;
+    OleColor m_footerTextColor = 0xFFFFFF;
+    int m_footerSize = 0;
+    bool m_footerVisible = true;
+    OleColor m_footerBackColor = 14248960;
+    OleColor m_footerFadeColor = 0xFFFFFF;
+    int m_footerFillStyle = 1;
+    OleColor m_containerBackColor = kButtonFace;
+    OleColor m_containerFadeColor = kButtonFace;
+    OleColor m_containerBorderColor = 0;
+    int m_containerBorderStyle = 0;
+    int m_containerShapeStyle = 0;
+    int m_containerCornerRadius = 20;
+    Picture m_containerPicture;
+    int m_containerPictureSize = 32;
+    bool m_containerPictureVisible = true;
+    int m_containerPictureBufferTop = 0;
+    int m_containerPictureBufferLeft = 0;
+    QFont m_containerTextFont;
+    int m_containerFillStyle = 1;
+    OleColor m_containerForeColor = kButtonText;
+    bool m_containerMoveable = false;
+    bool m_containerResizable = false;
+    bool m_useCustomColors = false;
+    int m_appearence = 0;
+    OleColor m_collapseButtonColor = 255;
+    OleColor m_backColor = kButtonFace;
+    bool m_classicXPStyle = false;
+    bool m_zOrderOnFocus = false;
+    bool m_enabled = true;
+    bool m_closed = false;
+
+    XpColours m_theme;
+    Qt::Alignment m_headerTextFormat = Qt::AlignLeft | Qt::AlignTop;
+    Qt::Alignment m_footerTextFormat = Qt::AlignLeft | Qt::AlignTop;
+    bool m_folded = false;
+    int m_expandedHeight = 0;
+    int m_downX = 0;
+    int m_downY = 0;
+    bool m_cMove = false;
+    bool m_cResize = false;
+    QRegion m_chevronRegion;
+    QRegion m_closeRegion;
+    QRegion m_gripRegion;
+    QImage m_surface;
+    QImage m_buffer;
+    QLabel* m_label1 = nullptr;
+    bool m_hadFocus = false;
+};
