@@ -8,21 +8,24 @@ void BrowserComposerView::navigate(const QString& address) {
     view_->waitForLoad();
 }
 
-void BrowserComposerView::appendBody(const QString& markup) { view_->appendBodyHtml(markup); }
+void BrowserComposerView::appendBody(const QString& markup) {
+    view_->appendBodyHtml(markup);
+}
 
 void BrowserComposerView::replaceInBody(const QString& find, const QString& replacement) {
     // Done in the page: the body is read and written back only when the
     // text is there, so a filled title costs one search, not a round trip
     // of the whole page.
-    const QString script = QStringLiteral(
-        "(function(find, replacement) {"
-        "  var body = document.body; if (!body) return false;"
-        "  var pattern = new RegExp(find.replace(/[.*+?^${}()|[\\]\\\\]/g, '\\\\$&'), 'gi');"
-        "  var markup = body.innerHTML;"
-        "  if (!pattern.test(markup)) return false;"
-        "  body.innerHTML = markup.replace(pattern, function() { return replacement; });"
-        "  return true;"
-        "})(%1, %2)")
-                               .arg(PageScript::literal(find), PageScript::literal(replacement));
+    const QString script =
+        QStringLiteral(
+            "(function(find, replacement) {"
+            "  var body = document.body; if (!body) return false;"
+            "  var pattern = new RegExp(find.replace(/[.*+?^${}()|[\\]\\\\]/g, '\\\\$&'), 'gi');"
+            "  var markup = body.innerHTML;"
+            "  if (!pattern.test(markup)) return false;"
+            "  body.innerHTML = markup.replace(pattern, function() { return replacement; });"
+            "  return true;"
+            "})(%1, %2)")
+            .arg(PageScript::literal(find), PageScript::literal(replacement));
     view_->runScript(script);
 }

@@ -2,7 +2,9 @@
 
 namespace DisplayOrder {
 
-QStringList displayList(const QString& orderString) { return orderString.split(QLatin1Char('/')); }
+QStringList displayList(const QString& orderString) {
+    return orderString.split(QLatin1Char('/'));
+}
 
 bool isShown(const QString& orderString, int code) {
     return orderString.contains(QString::number(code));

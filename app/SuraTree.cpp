@@ -24,8 +24,8 @@ void SuraTree::Clear() {
     nodes_.clear();
 }
 
-QTreeWidgetItem* SuraTree::addNode(QTreeWidgetItem* parent, const QString& key,
-                                   const QString& text, int image) {
+QTreeWidgetItem* SuraTree::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text,
+                                   int image) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(0, text);
     item->setToolTip(0, text); // the pane is narrow; long names show in full here

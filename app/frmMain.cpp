@@ -1,18 +1,18 @@
 #include "frmMain.h"
 
+#include "AppSettings.h"
 #include "BrowserComposerView.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "DisplayOrder.h"
+#include "frmAbout.h"
 #include "GuiStrings.h"
 #include "LibraryCaptions.h"
 #include "RegSetting.h"
 #include "ResReader.h"
 #include "SettingsModel.h"
-#include "AppSettings.h"
 #include "SuraTree.h"
-#include "frmAbout.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -38,23 +38,29 @@ const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
 
-int px(float twips) { return qRound(twips / kTwipsPerPixel); }
+int px(float twips) {
+    return qRound(twips / kTwipsPerPixel);
+}
 
-void yieldToEvents() { QCoreApplication::processEvents(); }
+void yieldToEvents() {
+    QCoreApplication::processEvents();
+}
 
-QString g(int id) { return guiStrings().text(id); }
+QString g(int id) {
+    return guiStrings().text(id);
+}
 
 // Names of the desktop icon theme for the toolbar pictures; the bundled
 // pictures stand in where the theme has none.
 const QMap<int, QString>& themeIconNames() {
     static const QMap<int, QString> names{
-        {202, QStringLiteral("document-print")},   {212, QStringLiteral("preferences-system")},
-        {57635, QStringLiteral("edit-cut")},       {57637, QStringLiteral("edit-paste")},
-        {221, QStringLiteral("go-home")},          {222, QStringLiteral("go-previous")},
-        {223, QStringLiteral("go-next")},          {224, QStringLiteral("dialog-information")},
-        {225, QStringLiteral("go-jump")},          {1111, QStringLiteral("emblem-favorite")},
-        {205, QStringLiteral("edit-find")},        {160, QStringLiteral("go-up")},
-        {161, QStringLiteral("go-down")},          {219, QStringLiteral("help-contents")}};
+        {202, QStringLiteral("document-print")}, {212, QStringLiteral("preferences-system")},
+        {57635, QStringLiteral("edit-cut")},     {57637, QStringLiteral("edit-paste")},
+        {221, QStringLiteral("go-home")},        {222, QStringLiteral("go-previous")},
+        {223, QStringLiteral("go-next")},        {224, QStringLiteral("dialog-information")},
+        {225, QStringLiteral("go-jump")},        {1111, QStringLiteral("emblem-favorite")},
+        {205, QStringLiteral("edit-find")},      {160, QStringLiteral("go-up")},
+        {161, QStringLiteral("go-down")},        {219, QStringLiteral("help-contents")}};
     return names;
 }
 
@@ -220,8 +226,8 @@ void frmMain::PreparToolBar() {
     CommandBarControl* information = menu->Add(ControlKind::Popup, InformationPopup, g(206));
     item(information, Information, GuiStrings::information());
 
-    CommandBarControl* bookmarks = menu->Add(ControlKind::Popup, BookmarksPopup,
-                                             GuiStrings::bookmarks());
+    CommandBarControl* bookmarks =
+        menu->Add(ControlKind::Popup, BookmarksPopup, GuiStrings::bookmarks());
     item(bookmarks, AddBookmark, g(210));
     item(bookmarks, DeleteBookmark, g(211));
     // The stored bookmarks join this popup once the bookmark store exists.
@@ -295,9 +301,9 @@ void frmMain::LoadList() {
     QTreeWidgetItem* root = lst->addNode(nullptr, QStringLiteral("English"), kTitle, 5);
     xplst->setHeaderText(kTitle);
     for (int n = 1; n <= 114; ++n) {
-        lst->addNode(root, QStringLiteral("c%1").arg(n),
-                     QStringLiteral("%1- %2").arg(n, 3, 10, QLatin1Char('0')).arg(reader.LoadSTvar(n)),
-                     16);
+        lst->addNode(
+            root, QStringLiteral("c%1").arg(n),
+            QStringLiteral("%1- %2").arg(n, 3, 10, QLatin1Char('0')).arg(reader.LoadSTvar(n)), 16);
     }
 }
 
@@ -309,7 +315,8 @@ void frmMain::lst_NodeClick(QTreeWidgetItem* node) {
     if (index == 1) {
         const auto answer = QMessageBox::information(
             this, kTitle,
-            QStringLiteral("You will now be redirected to Orvina network this may take few seconds"),
+            QStringLiteral(
+                "You will now be redirected to Orvina network this may take few seconds"),
             QMessageBox::Ok | QMessageBox::Cancel);
         if (answer == QMessageBox::Ok)
             openExternal(kNetworkAddress);
@@ -374,8 +381,9 @@ void frmMain::CBar_CommandInvoked(CommandBarControl* control) {
         Form_Unload();
         return;
     case Help:
-        openExternal(QUrl::fromLocalFile(ResReader::programDirectory() + QStringLiteral("/help.chm"))
-                         .toString());
+        openExternal(
+            QUrl::fromLocalFile(ResReader::programDirectory() + QStringLiteral("/help.chm"))
+                .toString());
         break;
     case About: {
         frmAbout about(this);
@@ -445,8 +453,7 @@ void frmMain::placeInClient(QWidget* widget, const TwipsRect& rect) {
     // The layout measures from the top of the client area, which in this
     // window starts above the central widget (the bars sit in between).
     const int barsHeight = client_->geometry().top();
-    widget->setGeometry(px(rect.left), px(rect.top) - barsHeight, px(rect.width),
-                        px(rect.height));
+    widget->setGeometry(px(rect.left), px(rect.top) - barsHeight, px(rect.width), px(rect.height));
 }
 
 void frmMain::Form_Resize() {

@@ -27,9 +27,13 @@ void frmSplash::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, QPixmap(QStringLiteral(":/ui/splash.png")));
 }
 
-void frmSplash::mousePressEvent(QMouseEvent*) { close(); }
+void frmSplash::mousePressEvent(QMouseEvent*) {
+    close();
+}
 
-void frmSplash::keyPressEvent(QKeyEvent*) { close(); }
+void frmSplash::keyPressEvent(QKeyEvent*) {
+    close();
+}
 
 void frmSplash::closeEvent(QCloseEvent* event) {
     Timer1.stop();

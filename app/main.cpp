@@ -1,7 +1,7 @@
 // Miravel: a reader for the Qur'an.
-#include "ResScheme.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "ResScheme.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -72,7 +72,9 @@ QString joinLines(const QString& text, const QString& mark) {
 ResReader::ResReader() = default;
 ResReader::~ResReader() = default;
 
-QString ResReader::strFileName() const { return fileName_; }
+QString ResReader::strFileName() const {
+    return fileName_;
+}
 
 void ResReader::EnumRes() {}
 
@@ -98,10 +100,14 @@ std::optional<QString> ResReader::LoadHtml(const QVariant& id, const QString& li
     return joinLines(QString::fromUtf8(*bytes), lineMark);
 }
 
-QString ResReader::programDirectory() { return QCoreApplication::applicationDirPath(); }
+QString ResReader::programDirectory() {
+    return QCoreApplication::applicationDirPath();
+}
 
 const ResourceLibrary& ResReader::library() const {
     return library_ ? *library_ : ResourceLibrary::own();
 }
 
-QStringList splitVerses(const QString& text) { return text.split(QStringLiteral("//")); }
+QStringList splitVerses(const QString& text) {
+    return text.split(QStringLiteral("//"));
+}

@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     const int rounds = 200;
-    for (const QString& library : {QStringLiteral("miravel.exe"), QStringLiteral("Etx2.dll"),
-                                  QStringLiteral("Etx3.dll")}) {
+    for (const QString& library :
+         {QStringLiteral("miravel.exe"), QStringLiteral("Etx2.dll"), QStringLiteral("Etx3.dll")}) {
         std::vector<double> times;
         qsizetype elements = 0;
         for (int i = 0; i < rounds; ++i) {
@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
             timer.start();
             ResReader reader;
             reader.LoadLibrary(library);
-            const QStringList verses = splitVerses(reader.LoadHtml(102, QString()).value_or(QString()));
+            const QStringList verses =
+                splitVerses(reader.LoadHtml(102, QString()).value_or(QString()));
             times.push_back(timer.nsecsElapsed() / 1e6);
             elements = verses.size();
         }

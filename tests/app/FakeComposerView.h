@@ -18,7 +18,7 @@ public:
     void navigate(const QString& address) override {
         navigations.append(address);
         body = address.endsWith(QLatin1String("QURAN.HTML")) ? templateBody
-                                                              : QStringLiteral("Loading ....");
+                                                             : QStringLiteral("Loading ....");
     }
     void appendBody(const QString& markup) override {
         appended.append(markup);

@@ -23,7 +23,9 @@ class TestComposer : public QObject {
         h.translationLibraryFile = QStringLiteral("Etx2.dll");
         h.transliterationLibraryFile = QStringLiteral("Etx3.dll");
         h.pageAddress = [](const QString& name) { return QStringLiteral("res:page/") + name; };
-        h.treeNodeText = [](int n) { return QStringLiteral("%1- Name").arg(n, 3, 10, QLatin1Char('0')); };
+        h.treeNodeText = [](int n) {
+            return QStringLiteral("%1- Name").arg(n, 3, 10, QLatin1Char('0'));
+        };
         h.englishName = [](int n) { return QStringLiteral("English %1").arg(n); };
         h.selectSuraNode = [this](int n) {
             selectedNodes_.append(n);
@@ -96,9 +98,8 @@ private slots:
         QCOMPARE(labels(view.body), expected);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(int(labels(view.appended[i]).size()), portionSizes[i]);
-        QCOMPARE(view.navigations,
-                 (QStringList{QStringLiteral("res:page/loading.HTML"),
-                              QStringLiteral("res:page/QURAN.HTML")}));
+        QCOMPARE(view.navigations, (QStringList{QStringLiteral("res:page/loading.HTML"),
+                                                QStringLiteral("res:page/QURAN.HTML")}));
         QCOMPARE(selectedNodes_, QList<int>{sura});
         QVERIFY(!cancel_);
     }
@@ -109,8 +110,9 @@ private slots:
         QTest::addColumn<QString>("verse1");
         QTest::newRow("Arabic only") << QStringLiteral("1") << QStringLiteral("miravel.exe")
                                      << QStringLiteral("<p class='main'>%1</p>.<p class='tE'>");
-        QTest::newRow("translation first") << QStringLiteral("2/1") << QStringLiteral("Etx2.dll")
-                                           << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img");
+        QTest::newRow("translation first")
+            << QStringLiteral("2/1") << QStringLiteral("Etx2.dll")
+            << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img");
     }
     void orderDecidesParagraphClasses() {
         QFETCH(QString, order);
@@ -159,13 +161,15 @@ private slots:
                                QStringLiteral("c")};
         QTest::newRow("plain") << list << 0 << 1 << false << QStringLiteral("a");
         QTest::newRow("empty shows next") << list << 1 << 1 << false << QStringLiteral("b");
-        QTest::newRow("and again for the next verse") << list << 2 << 1 << false << QStringLiteral("b");
+        QTest::newRow("and again for the next verse")
+            << list << 2 << 1 << false << QStringLiteral("b");
         QTest::newRow("past the end") << list << 4 << 1 << false << QString();
-        QTest::newRow("trailing empties") << QStringList{QStringLiteral("a"), QString()} << 1 << 1
-                                          << false << QString();
+        QTest::newRow("trailing empties")
+            << QStringList{QStringLiteral("a"), QString()} << 1 << 1 << false << QString();
         QTest::newRow("shift by one") << list << 2 << 50 << true << QStringLiteral("c");
         QTest::newRow("shift by two past end") << list << 2 << 58 << true << QString();
-        QTest::newRow("shift only for translation") << list << 0 << 50 << false << QStringLiteral("a");
+        QTest::newRow("shift only for translation")
+            << list << 0 << 50 << false << QStringLiteral("a");
     }
     void elementRule() {
         QFETCH(QStringList, list);
@@ -192,7 +196,8 @@ private slots:
         SuraPageComposer composer;
         auto h = host(QStringLiteral("1/2"));
         composer.DispalyHTML(102, h, view);
-        QVERIFY(view.body.contains(QStringLiteral("class=style3 align=center>002- Name : English 2")));
+        QVERIFY(
+            view.body.contains(QStringLiteral("class=style3 align=center>002- Name : English 2")));
         QVERIFY(!view.body.contains(QStringLiteral(">|")));
     }
 
@@ -220,17 +225,16 @@ private slots:
         int yields = 0;
         onYield_ = [&] {
             if (++yields == 400) {
-                onYield_ = nullptr;
                 cancel_ = false; // every click clears the flag first
                 auto nested = host(QStringLiteral("1/2/3"));
                 composer.DispalyHTML(101, nested, view);
             }
         };
         composer.DispalyHTML(102, h, view);
-        QCOMPARE(labels(view.body),
-                 (QStringList{QStringLiteral("1 : 1"), QStringLiteral("1 : 2"), QStringLiteral("1 : 3"),
-                              QStringLiteral("1 : 4"), QStringLiteral("1 : 5"), QStringLiteral("1 : 6"),
-                              QStringLiteral("1 : 7")}));
+        QCOMPARE(labels(view.body), (QStringList{QStringLiteral("1 : 1"), QStringLiteral("1 : 2"),
+                                                 QStringLiteral("1 : 3"), QStringLiteral("1 : 4"),
+                                                 QStringLiteral("1 : 5"), QStringLiteral("1 : 6"),
+                                                 QStringLiteral("1 : 7")}));
         QCOMPARE(composer.verseCount(), 7);
     }
 };

@@ -74,15 +74,16 @@ private slots:
         QTest::addColumn<QVariant>("id");
         QTest::addColumn<QString>("expected");
         QTest::newRow("number") << QVariant(215) << QStringLiteral("two-one-five");
-        QTest::newRow("digits") << QVariant(QStringLiteral("215")) << QStringLiteral("two-one-five");
-        QTest::newRow("padded digits") << QVariant(QStringLiteral(" 215 "))
-                                       << QStringLiteral("two-one-five");
-        QTest::newRow("lower name") << QVariant(QStringLiteral("replace"))
-                                    << QStringLiteral("cut text");
-        QTest::newRow("mixed name") << QVariant(QStringLiteral("RePlAcE"))
-                                    << QStringLiteral("cut text");
-        QTest::newRow("page name") << QVariant(QStringLiteral("PAGE.html"))
-                                   << QStringLiteral("<p>page</p>");
+        QTest::newRow("digits") << QVariant(QStringLiteral("215"))
+                                << QStringLiteral("two-one-five");
+        QTest::newRow("padded digits")
+            << QVariant(QStringLiteral(" 215 ")) << QStringLiteral("two-one-five");
+        QTest::newRow("lower name")
+            << QVariant(QStringLiteral("replace")) << QStringLiteral("cut text");
+        QTest::newRow("mixed name")
+            << QVariant(QStringLiteral("RePlAcE")) << QStringLiteral("cut text");
+        QTest::newRow("page name")
+            << QVariant(QStringLiteral("PAGE.html")) << QStringLiteral("<p>page</p>");
     }
     void numericAndNamedIds() {
         QFETCH(QVariant, id);

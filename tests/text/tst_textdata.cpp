@@ -65,7 +65,8 @@ private slots:
             LibraryFormat::readVerseFile(QStringLiteral(MIRAVEL_DATA_DIR "/quran-arabic.tsv"));
         QVERIFY(source);
         for (int sura = 1; sura <= 114; ++sura) {
-            const QStringList elements = splitVerses(verseText(QStringLiteral("miravel.exe"), sura));
+            const QStringList elements =
+                splitVerses(verseText(QStringLiteral("miravel.exe"), sura));
             const QStringList& expected = source->value(sura);
             QCOMPARE(elements.size(), expected.size() + 1);
             for (int v = 0; v < expected.size(); ++v) {

@@ -11,8 +11,7 @@
 class LibraryBuilder {
 public:
     // Verse texts become CUSTOM/101..214; `lead` elements go before verse 1.
-    void addVerses(const LibraryFormat::VerseMap& verses,
-                   const QMap<int, QStringList>& lead = {});
+    void addVerses(const LibraryFormat::VerseMap& verses, const QMap<int, QStringList>& lead = {});
     void addStrings(const QMap<int, QString>& strings);
     void addCustom(int id, const QByteArray& bytes);
     void addHtml(const QString& name, const QByteArray& bytes);

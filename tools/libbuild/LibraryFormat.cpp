@@ -64,7 +64,8 @@ std::optional<VerseMap> readVerseFile(const QString& path, ParseError* error) {
         }
         QStringList& list = verses[sura];
         if (verse != list.size() + 1 || sura != verses.lastKey()) {
-            fail(error, QStringLiteral("%1: verse %2:%3 out of order").arg(path).arg(sura).arg(verse));
+            fail(error,
+                 QStringLiteral("%1: verse %2:%3 out of order").arg(path).arg(sura).arg(verse));
             return std::nullopt;
         }
         list.append(row[2]);

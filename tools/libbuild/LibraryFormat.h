@@ -25,8 +25,7 @@ std::optional<VerseMap> readVerseFile(const QString& path, ParseError* error = n
 std::optional<QMap<int, QStringList>> readLeadFile(const QString& path,
                                                    ParseError* error = nullptr);
 // `id<TAB>text` lines.
-std::optional<QMap<int, QString>> readStringsFile(const QString& path,
-                                                  ParseError* error = nullptr);
+std::optional<QMap<int, QString>> readStringsFile(const QString& path, ParseError* error = nullptr);
 
 // Plain text as 7-bit ASCII markup: &, < and > escaped, every other
 // non-ASCII character as a decimal character reference, and a "//" written

@@ -22,19 +22,19 @@ private slots:
     void asciiMarkup_data() {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QByteArray>("markup");
-        QTest::newRow("ASCII stays") << QStringLiteral("Lo! Allah is Hearer.")
-                                     << QByteArray("Lo! Allah is Hearer.");
+        QTest::newRow("ASCII stays")
+            << QStringLiteral("Lo! Allah is Hearer.") << QByteArray("Lo! Allah is Hearer.");
         QTest::newRow("Arabic letters") << QStringLiteral("\u0628\u0650\u0633\u0652\u0645\u0650")
                                         << QByteArray("&#1576;&#1616;&#1587;&#1618;&#1605;&#1616;");
-        QTest::newRow("markup characters") << QStringLiteral("a < b & c > d")
-                                           << QByteArray("a &lt; b &amp; c &gt; d");
+        QTest::newRow("markup characters")
+            << QStringLiteral("a < b & c > d") << QByteArray("a &lt; b &amp; c &gt; d");
         QTest::newRow("double slash cannot split")
             << QStringLiteral("and/or // x") << QByteArray("and/or /&#47; x");
         QTest::newRow("triple slash") << QStringLiteral("///") << QByteArray("/&#47;/");
-        QTest::newRow("outside the BMP") << QString::fromUcs4(U"\U0001F319", 1)
-                                         << QByteArray("&#127769;");
-        QTest::newRow("Latin with accents") << QStringLiteral("F\u00e2ti\u1e25ah")
-                                            << QByteArray("F&#226;ti&#7717;ah");
+        QTest::newRow("outside the BMP")
+            << QString::fromUcs4(U"\U0001F319", 1) << QByteArray("&#127769;");
+        QTest::newRow("Latin with accents")
+            << QStringLiteral("F\u00e2ti\u1e25ah") << QByteArray("F&#226;ti&#7717;ah");
     }
     void asciiMarkup() {
         QFETCH(QString, plain);

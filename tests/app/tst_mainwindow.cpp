@@ -1,0 +1,346 @@
+#include "AppSettings.h"
+#include "BrowserView.h"
+#include "CommandBars.h"
+#include "CommandIds.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "RegSetting.h"
+#include "ResScheme.h"
+#include "SuraTree.h"
+#include "xpFrame.h"
+
+#include "LinkLabel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <memory>
+
+// The real main window with the real engine, as a reader meets it.  The
+// settings live in a temporary folder of the test's own.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmMain> w_;
+    QStringList opened_;
+
+    static QStringList labels(const QString& markup) {
+        static const QRegularExpression label(
+            QStringLiteral("<p class=\"A1\">([0-9]+ : [0-9]+)</p>"));
+        QStringList found;
+        for (const auto& match : label.globalMatch(markup))
+            found.append(match.captured(1));
+        return found;
+    }
+
+    static QStringList expectedLabels(int sura, int verses) {
+        QStringList list;
+        for (int v = 1; v <= verses; ++v)
+            list.append(QStringLiteral("%1 : %2").arg(sura).arg(v));
+        return list;
+    }
+
+    QString body() { return w_->WebBrowser1->bodyInnerHtml(); }
+
+    CommandBarControl* menuItem(int id) { return w_->CBar->ActiveMenuBar()->FindControl(id); }
+    CommandBarControl* button(int id) {
+        return w_->StandardBar->Controls()->Find(ControlKind::Button, id);
+    }
+
+    void clickNode(int index) { w_->lst_NodeClick(w_->lst->node(index)); }
+
+    // Answers the next message box with `button` once it is shown.
+    static void answerMessageBox(QMessageBox::StandardButton answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box)
+                box->button(answer)->click();
+            else
+                answerMessageBox(answer);
+        });
+    }
+
+private slots:
+    void initTestCase() {
+        w_ = std::make_unique<frmMain>();
+        w_->openExternal = [this](const QString& address) { opened_.append(address); };
+        w_->show();
+        w_->Form_Load();
+        QVERIFY(w_->WebBrowser1->waitForLoad());
+    }
+
+    void init() {
+        opened_.clear();
+        w_->CancelDisplay = false;
+    }
+
+    void startsOnTheStartPage() {
+        QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
+        QCOMPARE(w_->windowTitle(), QStringLiteral("Miravel"));
+        QCOMPARE(w_->SuraNames.size(), 115);
+        QCOMPARE(w_->SuraNames.first(), QStringLiteral("The Opening"));
+        QCOMPARE(w_->SuraNames.at(113), QStringLiteral("Mankind"));
+        QVERIFY(w_->WebBrowser1->Offline());
+        QVERIFY(w_->WebBrowser1->Silent());
+        QCOMPARE(w_->CBar->AppearanceStyle(), 3);
+    }
+
+    void treeHoldsEverySura() {
+        SuraTree* tree = w_->lst;
+        QCOMPARE(tree->count(), 116);
+        QCOMPARE(SuraTree::keyOf(tree->node(1)), QStringLiteral("Main"));
+        QCOMPARE(tree->node(1)->text(0), QStringLiteral("Main Site"));
+        QCOMPARE(SuraTree::keyOf(tree->node(2)), QStringLiteral("English"));
+        QCOMPARE(tree->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
+        QCOMPARE(SuraTree::keyOf(tree->node(116)), QStringLiteral("c114"));
+        QCOMPARE(tree->node(116)->parent(), tree->node(2));
+        QCOMPARE(w_->xplst->HeaderText(), QStringLiteral("Miravel"));
+    }
+
+    void menusAndToolbarCarryTheirCommands() {
+        const QList<int> popups{201, 204, 206, 209, 212, 218};
+        CommandBarControls* menu = w_->CBar->ActiveMenuBar()->Controls();
+        QCOMPARE(menu->Count(), 6);
+        for (int i = 0; i < popups.size(); ++i)
+            QCOMPARE(menu->Item(i + 1)->Id(), popups[i]);
+        QCOMPARE(menu->Item(4)->Caption(), QStringLiteral("Bookmarks"));
+        QCOMPARE(menu->Item(4)->CommandBar()->Controls()->Count(), 2);
+        const QList<int> buttons{221, 222, 223, 205, 224, 225, 212, 202, 501, 502, 503, 219, 220};
+        CommandBarControls* bar = w_->StandardBar->Controls();
+        QCOMPARE(bar->Count(), buttons.size());
+        for (int i = 0; i < buttons.size(); ++i)
+            QCOMPARE(bar->Item(i + 1)->Id(), buttons[i]);
+        QCOMPARE(bar->Item(11)->Caption(), QStringLiteral("-\u00fb-"));
+        QVERIFY(!menuItem(CommandId::Print)->Caption().contains(QLatin1Char('*')));
+        QCOMPARE(menuItem(CommandId::Print)->action()->shortcut(),
+                 QKeySequence(QKeySequence::Print));
+        QCOMPARE(w_->statusPanels.size(), 3);
+        QCOMPARE(w_->statusPanels[0]->width(), 2540 / 15);
+    }
+
+    void suraClickShowsItsPage() {
+        appSettings().OrderString = QStringLiteral("1/2");
+        clickNode(116);
+        QCOMPARE(labels(body()), expectedLabels(114, 6));
+        QCOMPARE(w_->statusPanels[0]->text(), w_->lst->node(116)->text(0));
+        QCOMPARE(w_->lst->selectedIndex(), 116);
+    }
+
+    void sura2WithAllThreeLibraries() {
+        appSettings().OrderString = QStringLiteral("1/2/3");
+        clickNode(4);
+        const QString page = body();
+        QCOMPARE(labels(page), expectedLabels(2, 286));
+        QVERIFY(page.contains(QStringLiteral("002- Al-Baqara (The Cow) : The Cow")));
+        QVERIFY(!page.contains(QStringLiteral(">|<")));
+        QCOMPARE(page.count(QStringLiteral("class=\"main\"")), 286);
+        QCOMPARE(page.count(QStringLiteral("class=\"Trans\"")), 286 * 2 + 286 * 2);
+    }
+
+    void manySurasInQuickSuccessionEndOnTheLast() {
+        appSettings().OrderString = QStringLiteral("1/2/3");
+        const QList<int> suras{2,  3,  1,  114, 18, 36, 4,  55, 67, 2,  112, 9,   24, 78, 5,
+                               10, 19, 99, 2,   7,  12, 50, 58, 47, 61, 57,  103, 26, 3,  20};
+        int fired = 0;
+        int running = 0;
+        for (int i = 0; i < suras.size(); ++i) {
+            QTimer::singleShot(15 * i, this, [&, i] {
+                ++fired;
+                ++running;
+                clickNode(suras[i] + 2);
+                --running;
+            });
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(fired == suras.size() && running == 0, 120000);
+        const QString page = body();
+        QCOMPARE(labels(page), expectedLabels(20, 135));
+        QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
+        QCOMPARE(w_->lst->selectedIndex(), 22);
+    }
+
+    void backAndForwardWalkTheTree() {
+        w_->lst->selectNode(w_->lst->node(1));
+        CommandBarControl* back = button(CommandId::PreviousEntry);
+        w_->CBar_CommandInvoked(back);
+        QCOMPARE(w_->lst->selectedIndex(), 1);
+        QVERIFY(back->Enabled());
+
+        w_->lst->selectNode(w_->lst->node(116));
+        CommandBarControl* forward = button(CommandId::NextEntry);
+        w_->CBar_CommandInvoked(forward);
+        QCOMPARE(w_->lst->selectedIndex(), 116);
+
+        appSettings().OrderString = QStringLiteral("1");
+        w_->lst->selectNode(w_->lst->node(2));
+        w_->CBar_CommandInvoked(forward);
+        QCOMPARE(w_->lst->selectedIndex(), 3);
+        QCOMPARE(labels(body()), expectedLabels(1, 7));
+        QVERIFY(forward->Enabled());
+        w_->CBar_CommandInvoked(back);
+        QCOMPARE(w_->lst->selectedIndex(), 2);
+        QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
+    }
+
+    void startPageCommandStopsAndSelectsFirstEntry() {
+        w_->CBar_CommandInvoked(button(CommandId::StartPage));
+        QVERIFY(w_->CancelDisplay);
+        QCOMPARE(w_->lst->selectedIndex(), 1);
+        QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
+    }
+
+    void libraryToggles_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("toggle");
+        QTest::addColumn<bool>("checkedBefore");
+        QTest::addColumn<QString>("orderAfter");
+        QTest::addColumn<bool>("checkedAfter");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("switch transliteration on")
+            << "1/2" << 503 << false << "1/2/3" << true << "1/2/3";
+        QTest::newRow("switch translation off")
+            << "1/2/3" << 502 << true << "1/3" << false << "1/3";
+        QTest::newRow("the last library stays") << "2" << 502 << true << "2" << true << "untouched";
+    }
+    void libraryToggles() {
+        QFETCH(QString, order);
+        QFETCH(int, toggle);
+        QFETCH(bool, checkedBefore);
+        QFETCH(QString, orderAfter);
+        QFETCH(bool, checkedAfter);
+        QFETCH(QString, stored);
+        RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
+                              QStringLiteral("OrderString"), QStringLiteral("untouched"));
+        appSettings().OrderString = order;
+        clickNode(3);
+        CommandBarControl* control = button(toggle);
+        control->setChecked(checkedBefore);
+        w_->CBar_CommandInvoked(control);
+        QCOMPARE(appSettings().OrderString, orderAfter);
+        QCOMPARE(control->Checked(), checkedAfter);
+        QCOMPARE(RegSetting::GetValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
+                                      QStringLiteral("OrderString"), QString()),
+                 stored);
+        const int paragraphs = int(body().count(QStringLiteral("<p class=\"main\">")) +
+                                   body().count(QStringLiteral("<p class=\"Trans\">")));
+        const int libraries = int(orderAfter.split(QLatin1Char('/')).size());
+        QCOMPARE(paragraphs, 7 * (libraries + (libraries - 1))); // separators are Trans too
+    }
+
+    void mainSiteAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("opens");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0;
+        QTest::newRow("ok") << int(QMessageBox::Ok) << 1;
+    }
+    void mainSiteAsksFirst() {
+        QFETCH(int, answer);
+        QFETCH(int, opens);
+        w_->CancelDisplay = true;
+        answerMessageBox(QMessageBox::StandardButton(answer));
+        clickNode(1);
+        QVERIFY(!w_->CancelDisplay);
+        QCOMPARE(int(opened_.size()), opens);
+        if (opens)
+            QVERIFY(opened_.first().startsWith(QLatin1String("https://")));
+    }
+
+    void helpGoesToTheDesktop() {
+        w_->CBar_CommandInvoked(menuItem(CommandId::Help));
+        QCOMPARE(opened_.size(), 1);
+        QVERIFY(opened_.first().endsWith(QLatin1String("/help.chm")));
+    }
+
+    void aboutCommandShowsTheBox() {
+        QString version;
+        QTimer::singleShot(0, [&version] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about)
+                return;
+            version = about->lblVersion->text();
+            about->cmdOK->click();
+        });
+        w_->CBar_CommandInvoked(menuItem(CommandId::About));
+        QCOMPARE(version, QStringLiteral("Version 1.5.24"));
+    }
+
+    void hidingTheToolbarMovesThePanesUp() {
+        const int top = w_->xplst->y();
+        w_->StandardBar->setVisible(false);
+        QTRY_COMPARE(w_->TopOffset, QStringLiteral("600"));
+        QCOMPARE(w_->layoutState().treePane.top, 600.f);
+        w_->StandardBar->setVisible(true);
+        QTRY_COMPARE(w_->TopOffset, QStringLiteral("990"));
+        QCOMPARE(w_->xplst->y(), top);
+    }
+};
+
+// The splash and the about box on their own.
+class TestSmallWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyClosesSplashAtOnce() {
+        auto* splash = new frmSplash;
+        splash->Timer1.stop(); // only the key may close it here
+        QSignalSpy closed(splash, &frmSplash::closed);
+        splash->show();
+        QTest::keyClick(splash, Qt::Key_Space);
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void timerClosesSplash() {
+        auto* splash = new frmSplash;
+        QSignalSpy closed(splash, &frmSplash::closed);
+        splash->show();
+        QCOMPARE(splash->Timer1.interval(), 100);
+        QVERIFY(closed.wait(2000));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(splash->size(), QSize(448, 300));
+    }
+
+    void aboutBoxShowsVersionAndLinks() {
+        frmAbout about;
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        about.show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Miravel"));
+        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.5.24"));
+        QCOMPARE(about.lblVersion->pos(), QPoint(136, 130));
+        QCOMPARE(about.Label4->text().right(9), QStringLiteral("/contact/"));
+        QVERIFY(about.lblCredits->text().contains(QStringLiteral("Tanzil")));
+        QCOMPARE(about.lblCredits->target(), QStringLiteral("https://tanzil.net/"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    int status = 0;
+    {
+        TestSmallWindows small;
+        status |= QTest::qExec(&small, argc, argv);
+    }
+    {
+        TestMainWindow main;
+        status |= QTest::qExec(&main, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_mainwindow.moc"
