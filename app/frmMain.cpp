@@ -71,7 +71,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     openExternal = [](const QString& address) {
         QDesktopServices::openUrl(QUrl::fromUserInput(address));
     };
+    Form_Initialize();
     buildWindow();
+}
+
+void frmMain::Form_Initialize() {
+    // The shell library and the common controls need no set-up here: Qt
+    // styles its controls and opens addresses itself.
 }
 
 frmMain::~frmMain() = default;

@@ -47,6 +47,7 @@ public:
     QString TopOffset = QStringLiteral("990");
     QStringList SuraNames;
 
+    void Form_Initialize();
     void Form_Load();
     void Form_Resize();
     void DispalyHTML(int resourceId);

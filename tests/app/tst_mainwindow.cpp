@@ -11,6 +11,7 @@
 #include "xpFrame.h"
 
 #include "LinkLabel.h"
+#include "Module1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,6 +108,27 @@ private slots:
         QCOMPARE(SuraTree::keyOf(tree->node(116)), QStringLiteral("c114"));
         QCOMPARE(tree->node(116)->parent(), tree->node(2));
         QCOMPARE(w_->xplst->HeaderText(), QStringLiteral("Miravel"));
+    }
+
+    void treeWithoutTranslationLibrary() {
+        // The program's own string table answers only 101..110.
+        appSettings().TranslationLibraryFile = QStringLiteral("NoSuchLibrary.dll");
+        w_->LoadList();
+        appSettings().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        QCOMPARE(w_->lst->node(3)->text(0), QStringLiteral("001- *"));
+        QCOMPARE(w_->lst->node(2 + 101)->text(0), QStringLiteral("101- Al-F\u00e2tih^ah"));
+        QCOMPARE(w_->lst->node(2 + 110)->text(0), QStringLiteral("110- Yu-nisu-"));
+        QCOMPARE(w_->lst->node(2 + 111)->text(0), QStringLiteral("111- *"));
+        w_->LoadList();
+        QCOMPARE(w_->lst->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
+    }
+
+    void enterOpensTheSelectedSura() {
+        appSettings().OrderString = QStringLiteral("1");
+        w_->lst->selectNode(w_->lst->node(2 + 112));
+        w_->lst->setFocus();
+        QTest::keyClick(w_->lst, Qt::Key_Return);
+        QCOMPARE(labels(body()), expectedLabels(112, 4));
     }
 
     void menusAndToolbarCarryTheirCommands() {
@@ -309,6 +331,8 @@ private slots:
         QCOMPARE(closed.count(), 1);
         QCOMPARE(splash->size(), QSize(448, 300));
     }
+
+    void currentPlatform() { QCOMPARE(Module1::GetOSPlatform(), 2); }
 
     void aboutBoxShowsVersionAndLinks() {
         frmAbout about;
