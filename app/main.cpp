@@ -1,10 +1,11 @@
 // Miravel: a reader for the Qur'an.
+#include "ResScheme.h"
 #include "frmMain.h"
 #include "frmSplash.h"
-#include "ResScheme.h"
 
 #include <QApplication>
-#include <QPointer>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     prepareBrowserEngine();
@@ -12,11 +13,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Miravel"));
     QApplication::setOrganizationName(QStringLiteral("Talvesk"));
 
-    QPointer<frmMain> main;
+    // The main window lives for the whole run; it is not deleted on close,
+    // since closing may happen while one of its pages is being composed.
+    std::unique_ptr<frmMain> main;
     auto* splash = new frmSplash;
     QObject::connect(splash, &frmSplash::closed, [&main] {
-        main = new frmMain;
-        main->setAttribute(Qt::WA_DeleteOnClose);
+        main = std::make_unique<frmMain>();
         main->show();
         main->Form_Load();
     });
