@@ -1,0 +1,61 @@
+// The program's own start-up, as the program runs it, with time stamps:
+// splash with its 100 ms timer, then the main window's loading, until the
+// start page has finished loading in the main window.  "--no-splash" opens
+// the main window at once, to show what the splash adds.
+#include "BenchClock.h"
+#include "BrowserView.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "ResScheme.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+void openMainWindow(QPointer<frmMain>& main) {
+    BenchClock::mark("main-window-create");
+    main = new frmMain;
+    QObject::connect(main->WebBrowser1, &QWebEngineView::loadFinished, [](bool ok) {
+        // Only the start page counts; a failed load is not a finished one.
+        if (!ok)
+            return;
+        BenchClock::mark("start-page-loaded");
+        QCoreApplication::exit(0);
+    });
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    BenchClock::mark("form-load-start");
+    main->Form_Load();
+    BenchClock::mark("form-load-done");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    BenchClock::mark("main");
+    const bool withSplash = !(argc > 1 && QByteArray(argv[1]) == "--no-splash");
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    BenchClock::mark("application");
+
+    QPointer<frmMain> main;
+    if (withSplash) {
+        BenchClock::mark("splash-create");
+        auto* splash = new frmSplash;
+        QObject::connect(splash, &frmSplash::closed, [&main] {
+            BenchClock::mark("splash-closed");
+            openMainWindow(main);
+        });
+        splash->show();
+        BenchClock::mark("splash-shown");
+    } else {
+        QTimer::singleShot(0, [&main] { openMainWindow(main); });
+    }
+    const int status = QApplication::exec();
+    delete main;
+    return status;
+}
