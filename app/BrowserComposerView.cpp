@@ -4,8 +4,9 @@
 #include "PageScript.h"
 
 void BrowserComposerView::navigate(const QString& address) {
+    // Not waited for here: everything done to the page afterwards waits for
+    // it, and the composer goes on reading texts meanwhile.
     view_->Navigate(address);
-    view_->waitForLoad();
 }
 
 void BrowserComposerView::appendBody(const QString& markup) {
@@ -27,5 +28,5 @@ void BrowserComposerView::replaceInBody(const QString& find, const QString& repl
             "  return true;"
             "})(%1, %2)")
             .arg(PageScript::literal(find), PageScript::literal(replacement));
-    view_->runScript(script);
+    view_->postScript(script);
 }

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <QWebEngineScript>
 
 namespace {
 
@@ -51,6 +52,25 @@ void BrowserView::Navigate(const QString& address) {
     const QUrl url = ResAddress::fromAddress(address);
     if (!url.isValid())
         return;
+    const quint64 mine = ++navigations_;
+    // From one of our pages to another, the page itself is sent on: a load
+    // started from outside gives every page a fresh renderer process, which
+    // costs more than the page.  One navigation is in flight at a time.
+    const auto isOurs = [](const QUrl& u) {
+        return u.scheme() == QLatin1String(ResAddress::kScheme);
+    };
+    if (isOurs(url) && isOurs(page_->url())) {
+        waitForLoad();
+        if (mine != navigations_)
+            return; // a newer address was asked for while this one waited
+        if (isOurs(page_->url())) {
+            loadPending_ = true;
+            page_->runJavaScript(QStringLiteral("location.href = %1")
+                                     .arg(PageScript::literal(url.toString(QUrl::FullyEncoded))),
+                                 QWebEngineScript::ApplicationWorld);
+            return;
+        }
+    }
     loadPending_ = true;
     page_->load(url);
 }
@@ -111,8 +131,20 @@ bool BrowserView::Offline() const {
 }
 
 std::optional<QVariant> BrowserView::runScript(const QString& script) {
+    const quint64 page = navigations_;
     waitForLoad();
+    if (page != navigations_)
+        return std::nullopt; // meant for a page that was left while it loaded
     return PageScript::run(page_, script);
+}
+
+void BrowserView::postScript(const QString& script) {
+    const quint64 page = navigations_;
+    waitForLoad();
+    if (page != navigations_)
+        return;
+    // Scripts run in the order they are sent, so a later read sees this one.
+    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
 
 QString BrowserView::bodyInnerHtml() {
@@ -126,7 +158,7 @@ void BrowserView::setBodyInnerHtml(const QString& markup) {
 }
 
 void BrowserView::appendBodyHtml(const QString& markup) {
-    runScript(
+    postScript(
         QStringLiteral("if (document.body) document.body.insertAdjacentHTML('beforeend', %1); true")
             .arg(PageScript::literal(markup)));
 }

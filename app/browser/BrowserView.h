@@ -50,7 +50,8 @@ public:
     QString bodyInnerHtml();
     void setBodyInnerHtml(const QString& markup);
     // Same effect as writing the body's markup followed by `markup`, but only
-    // the new part travels to the engine and is parsed.
+    // the new part travels to the engine and is parsed.  Not waited for: a
+    // later read or script sees it.
     void appendBodyHtml(const QString& markup);
     TextRange createTextRange();
 
@@ -64,12 +65,17 @@ public:
     void setWidth(int twips);
     void setHeight(int twips);
 
-    // Script in the application's world of the current page, answer waited for.
+    // Script in the application's world of the current page, answer waited
+    // for.  A script that waited for a page that was left meanwhile for a
+    // newer address is dropped.
     std::optional<QVariant> runScript(const QString& script);
+    // The same without waiting for the answer (once the page has loaded).
+    void postScript(const QString& script);
 
 private:
     void onLoadFinished();
 
     BrowserPage* page_;
     bool loadPending_ = false;
+    quint64 navigations_ = 0; // addresses asked for so far
 };

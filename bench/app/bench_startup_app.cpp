@@ -1,12 +1,13 @@
 // The program's own start-up, as the program runs it, with time stamps:
-// splash with its 100 ms timer, then the main window's loading, until the
-// start page has finished loading in the main window.  "--no-splash" opens
-// the main window at once, to show what the splash adds.
+// the splash with its 100 ms timer while the main window loads behind it,
+// until the start page has finished loading and the main window is shown.
+// "--no-splash" opens the main window at once, to show what the splash adds.
 #include "BenchClock.h"
 #include "BrowserView.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "ResScheme.h"
+#include "StartUp.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -43,14 +44,33 @@ int main(int argc, char* argv[]) {
     BenchClock::mark("application");
 
     QPointer<frmMain> main;
+    StartUp startUp;
+    bool pageLoaded = false;
+    bool shown = false;
+    const auto ready = [&] {
+        if (pageLoaded && shown) {
+            BenchClock::mark("start-page-loaded");
+            QCoreApplication::exit(0);
+        }
+    };
     if (withSplash) {
         BenchClock::mark("splash-create");
-        auto* splash = new frmSplash;
-        QObject::connect(splash, &frmSplash::closed, [&main] {
-            BenchClock::mark("splash-closed");
-            openMainWindow(main);
+        QObject::connect(&startUp, &StartUp::mainWindowCreated, [&](frmMain* window) {
+            BenchClock::mark("main-window-create");
+            QObject::connect(window->WebBrowser1, &QWebEngineView::loadFinished, [&](bool ok) {
+                if (!ok)
+                    return;
+                BenchClock::mark("page-loaded-behind-splash");
+                pageLoaded = true;
+                ready();
+            });
         });
-        splash->show();
+        QObject::connect(&startUp, &StartUp::mainWindowShown, [&] {
+            BenchClock::mark("splash-closed");
+            shown = true;
+            ready();
+        });
+        startUp.begin();
         BenchClock::mark("splash-shown");
     } else {
         QTimer::singleShot(0, [&main] { openMainWindow(main); });

@@ -7,6 +7,7 @@
 #include "frmSplash.h"
 #include "RegSetting.h"
 #include "ResScheme.h"
+#include "StartUp.h"
 #include "SuraTree.h"
 #include "xpFrame.h"
 
@@ -177,15 +178,18 @@ private slots:
                                10, 19, 99, 2,   7,  12, 50, 58, 47, 61, 57,  103, 26, 3,  20};
         int fired = 0;
         int running = 0;
+        int deepest = 0;
         for (int i = 0; i < suras.size(); ++i) {
             QTimer::singleShot(15 * i, this, [&, i] {
                 ++fired;
                 ++running;
+                deepest = std::max(deepest, running);
                 clickNode(suras[i] + 2);
                 --running;
             });
         }
         QTRY_VERIFY_WITH_TIMEOUT(fired == suras.size() && running == 0, 120000);
+        QVERIFY2(deepest > 1, "the choices must arrive while a page is being composed");
         const QString page = body();
         QCOMPARE(labels(page), expectedLabels(20, 135));
         QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
@@ -330,6 +334,37 @@ private slots:
         QVERIFY(closed.wait(2000));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(splash->size(), QSize(448, 300));
+    }
+
+    void startUpShowsTheLoadedMainWindowAfterTheSplash() {
+        StartUp startUp;
+        QSignalSpy created(&startUp, &StartUp::mainWindowCreated);
+        QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
+        startUp.begin();
+        QVERIFY(created.wait(5000)); // behind the splash
+        QCOMPARE(shown.count(), 0);
+        QVERIFY(shown.wait(5000));
+        frmMain* window = startUp.mainWindow();
+        QVERIFY(window->isVisible());
+        QTRY_VERIFY(
+            window->WebBrowser1->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
+        QCOMPARE(window->SuraNames.size(), 115);
+    }
+
+    void keyOnTheSplashShowsTheMainWindowAtOnce() {
+        StartUp startUp;
+        QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
+        startUp.begin();
+        frmSplash* splash = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<frmSplash*>(widget);
+                candidate && candidate->isVisible())
+                splash = candidate;
+        }
+        QVERIFY(splash);
+        QTest::keyClick(splash, Qt::Key_Escape);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(startUp.mainWindow()->isVisible());
     }
 
     void currentPlatform() { QCOMPARE(Module1::GetOSPlatform(), 2); }

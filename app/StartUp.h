@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class frmMain;
+
+// The program's start-up: the splash shows for its tenth of a second while
+// the main window loads behind it, and its closing shows the main window,
+// whose start page is then already in place.
+class StartUp : public QObject {
+    Q_OBJECT
+public:
+    StartUp();
+    ~StartUp() override;
+
+    void begin();
+    frmMain* mainWindow() const { return main_.get(); }
+
+signals:
+    // Right after the main window is created, before it loads.
+    void mainWindowCreated(frmMain* window);
+    void mainWindowShown(frmMain* window);
+
+private:
+    void load();
+
+    // The main window lives for the whole run; it is not deleted on close,
+    // since closing may happen while one of its pages is being composed.
+    std::unique_ptr<frmMain> main_;
+};
