@@ -6,7 +6,7 @@
 // Until the project has its own site they point under example.org.
 namespace AboutLinks {
 inline const QString kNetworkSite = QStringLiteral("miravel.example.org");
-inline const QString kWebSite = QStringLiteral("https://www.example.org/miravel/");
+inline const QString kWebSite = QStringLiteral("https://www.example.org/");
 inline const QString kContactPage = QStringLiteral("www.example.org/contact/");
 inline const QString kNotice = QStringLiteral("Free to read, print and share.");
 // The text sources' credit; the Arabic text's licence asks for a link to

@@ -34,13 +34,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::MSWindowsFi
     Label4 = new LinkLabel(AboutLinks::kContactPage, this);
     Label4->setGeometry(120, 220, 159, 17);
 
-    // Below the buttons: the credit the Arabic text's licence asks for,
-    // linking to its source.
+    // Below the buttons, on the white: the credit the Arabic text's licence
+    // asks for, linking to its source.
     lblCredits = new LinkLabel(AboutLinks::kCredits, this);
     lblCredits->setTarget(AboutLinks::kCreditsLink);
-    lblCredits->setGeometry(6, 242, 347, 16);
+    lblCredits->setGeometry(108, 240, 248, 20);
+    lblCredits->setWordWrap(true);
     QFont small = lblCredits->font();
-    small.setPointSizeF(7);
+    small.setPointSizeF(6.5);
     small.setUnderline(false);
     lblCredits->setFont(small);
     lblCredits->setToolTip(AboutLinks::kCreditsLink);
