@@ -91,6 +91,18 @@ QString SettingsModel::GetOrderString() const {
     return codes.join(QLatin1Char('/'));
 }
 
+// The stored display order; one that names none of the three libraries
+// (empty or damaged) would show pages without text, so it reads as the
+// default order.
+static QString displayOrderSetting() {
+    const QString order = setting(QStringLiteral("OrderString"), DefaultOrder);
+    for (const QString& code : order.split(QLatin1Char('/'))) {
+        if (code == QLatin1String("1") || code == QLatin1String("2") || code == QLatin1String("3"))
+            return order;
+    }
+    return DefaultOrder;
+}
+
 void LoadSetting(SettingsModel& model) {
     UniCode::SelectByItemData(
         model.Skins,
@@ -99,11 +111,11 @@ void LoadSetting(SettingsModel& model) {
         NumberText::LeadingInt32(setting(QStringLiteral("Angle"), QStringLiteral("90")), 0);
     model.BK1 = strictSetting(QStringLiteral("BK1"), DialogColour1);
     model.BK2 = strictSetting(QStringLiteral("BK2"), DialogColour2);
-    model.FillDisplayLists(setting(QStringLiteral("OrderString"), DefaultOrder));
+    model.FillDisplayLists(displayOrderSetting());
     const int culture = strictSetting(QStringLiteral("Culture"), 1);
     fillCultureList(model.GUILang);
     readLibraryFiles(culture);
-    appSettings().OrderString = setting(QStringLiteral("OrderString"), DefaultOrder);
+    appSettings().OrderString = displayOrderSetting();
     UniCode::SelectByItemData(model.GUILang, culture);
 }
 

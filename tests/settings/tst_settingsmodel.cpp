@@ -46,6 +46,8 @@ private slots:
     void dialogFieldsFromStore();
     void startupGradients_data();
     void startupGradients();
+    void storedOrder_data();
+    void storedOrder();
     void displayLists_data();
     void displayLists();
     void libraryCaptionsComeFromTheirSource();
@@ -201,6 +203,28 @@ void TestSettingsModel::startupGradients() {
     QTEST(appSettings().GradientColor1, "colour1");
     QTEST(appSettings().GradientColor2, "colour2");
     QTEST(appSettings().GradientAngle, "gradientAngle");
+}
+
+void TestSettingsModel::storedOrder_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("order");
+    QTest::newRow("as stored") << "3/1"
+                               << "3/1";
+    QTest::newRow("one library") << "2"
+                                 << "2";
+    QTest::newRow("empty reads as the default") << ""
+                                                << "1/2";
+    QTest::newRow("no library named") << "x/9"
+                                      << "1/2";
+    QTest::newRow("damaged parts kept beside a library") << "3/x"
+                                                         << "3/x";
+}
+
+void TestSettingsModel::storedOrder() {
+    QFETCH(QString, stored);
+    QVERIFY(RegSetting::SaveValue(App, "Settings", "OrderString", stored));
+    ReadAppSettings();
+    QTEST(appSettings().OrderString, "order");
 }
 
 void TestSettingsModel::displayLists_data() {
