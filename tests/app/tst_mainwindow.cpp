@@ -29,6 +29,7 @@
 #include <QToolBar>
 
 #include <memory>
+#include <utility>
 
 // The real main window with the real engine, as a reader meets it.  The
 // settings live in a temporary folder of the test's own.
@@ -194,6 +195,28 @@ private slots:
         QCOMPARE(labels(page), expectedLabels(20, 135));
         QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
         QCOMPARE(w_->lst->selectedIndex(), 22);
+    }
+
+    void rootNodeStopsAComposition() {
+        appSettings().OrderString = QStringLiteral("1/2/3");
+        bool loadingShown = false;
+        bool clicked = false;
+        // Once the loading page has come, sura 2 is being composed: the root
+        // is clicked from the next turn of the event loop.
+        const auto connection = connect(w_->WebBrowser1, &QWebEngineView::loadFinished, this, [&] {
+            if (std::exchange(loadingShown, true))
+                return;
+            QTimer::singleShot(0, this, [&] {
+                clicked = true;
+                clickNode(2);
+            });
+        });
+        clickNode(4);
+        disconnect(connection);
+        QVERIFY(clicked);
+        QVERIFY(w_->CancelDisplay);
+        QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
+        QVERIFY(labels(body()).isEmpty());
     }
 
     void backAndForwardWalkTheTree() {

@@ -1,3 +1,4 @@
+#include "GuiStrings.h"
 #include "ResReader.h"
 
 #include <QDir>
@@ -162,6 +163,31 @@ private slots:
             QCOMPARE(mappedLibraries(), before + 1);
         }
         QCOMPARE(mappedLibraries(), before);
+    }
+
+    void guiStringsWithoutTheirLibrary() {
+        // The program's own library has no captions: every read one shows "*",
+        // the fixed ones stay.
+        GuiStrings strings;
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("NoSuchLibrary.dll"));
+        strings.load(reader);
+        for (const int id : GuiStrings::numbers())
+            QCOMPARE(strings.text(id), QStringLiteral("*"));
+        QCOMPARE(GuiStrings::information(), QStringLiteral("Information"));
+        QCOMPARE(GuiStrings::importFavorites(), QStringLiteral("Import favorites"));
+        QVERIFY(GuiStrings::longReportQuestion().contains(QStringLiteral(" take \r\nseveral")));
+    }
+
+    void guiStringsFromTheTranslation() {
+        GuiStrings strings;
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("Etx2.dll"));
+        strings.load(reader);
+        for (const int id : GuiStrings::numbers())
+            QVERIFY2(strings.text(id) != QLatin1String("*"), qPrintable(QString::number(id)));
+        strings.setText(223, QStringLiteral("Arabic"));
+        QCOMPARE(strings.text(223), QStringLiteral("Arabic"));
     }
 
     void twoReadersOfOneFileAreIndependent() {
