@@ -3,14 +3,19 @@
 #include "BrowserPage.h"
 #include "BrowserProfile.h"
 #include "PageScript.h"
+#include "PrintSpooler.h"
 #include "ResAddress.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QWebEngineScript>
+
+#include <functional>
 
 namespace {
 
@@ -24,14 +29,55 @@ int toTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }
 
-// A printer that stays alive while the engine prints to it.
+// One print of the page: owns the printer until the engine and the spooler
+// are done with it.  A real printer gets the page as a PDF through the
+// system's spooler, so its text stays text; where there is no spooler, or it
+// refuses the file, the engine prints the page as pictures.
 class PrintJob : public QObject {
 public:
-    using QObject::QObject;
+    PrintJob(QWebEngineView* view, QWebEnginePage* page)
+        : QObject(view), view_(view), page_(page) {}
     QPrinter* printer() { return &printer_; }
 
+    void start() {
+        if (printer_.outputFormat() == QPrinter::PdfFormat) {
+            whenPdfDone(printer_.outputFileName(), [this](bool) { deleteLater(); });
+            return;
+        }
+        if (!PrintSpooler::program().isEmpty() && !printer_.printerName().isEmpty() &&
+            pdf_.open()) {
+            pdf_.close();
+            whenPdfDone(pdf_.fileName(), [this](bool ok) {
+                if (ok && PrintSpooler::send(printer_, pdf_.fileName()))
+                    deleteLater();
+                else
+                    printAsPictures();
+            });
+            return;
+        }
+        printAsPictures();
+    }
+
 private:
+    void whenPdfDone(const QString& file, std::function<void(bool)> then) {
+        connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
+                [file, then = std::move(then)](const QString& path, bool ok) {
+                    if (path == file)
+                        then(ok);
+                });
+        page_->printToPdf(file, printer_.pageLayout(), printer_.pageRanges());
+    }
+
+    void printAsPictures() {
+        disconnect(page_, nullptr, this, nullptr);
+        connect(view_, &QWebEngineView::printFinished, this, &QObject::deleteLater);
+        view_->print(&printer_);
+    }
+
+    QWebEngineView* view_;
+    QWebEnginePage* page_;
     QPrinter printer_{QPrinter::HighResolution};
+    QTemporaryFile pdf_{QDir::tempPath() + QStringLiteral("/miravel-print-XXXXXX.pdf")};
 };
 
 } // namespace
@@ -97,16 +143,13 @@ bool BrowserView::waitForLoad(int timeoutMs) {
 void BrowserView::ExecWB(int command, int /*option*/) {
     if (command != kPrintCommand)
         return;
-    // The engine prints asynchronously: the printer lives until it is done.
-    auto* job = new PrintJob(this);
+    auto* job = new PrintJob(this, page_);
     QPrintDialog dialog(job->printer(), this);
     if (dialog.exec() != QDialog::Accepted) {
         delete job;
         return;
     }
-    connect(this, &QWebEngineView::printFinished, job, &QObject::deleteLater);
-    connect(page_, &QWebEnginePage::pdfPrintingFinished, job, &QObject::deleteLater);
-    printTo(job->printer());
+    job->start();
 }
 
 void BrowserView::printTo(QPrinter* printer) {

@@ -34,7 +34,8 @@ public:
     bool isLoadPending() const { return loadPending_; }
 
     // Command 6 is print: the print dialog, then the page on the chosen
-    // printer.  Other commands do nothing.
+    // printer, as a PDF through the system's spooler where there is one (so
+    // text prints as text).  Other commands do nothing.
     void ExecWB(int command, int option);
     // Prints without asking.  A PDF printer gets the page as a PDF with its
     // text kept as text; other printers get it through the engine's printing.
