@@ -1,0 +1,65 @@
+#pragma once
+
+#include "SuraPageComposer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+class AppContext;
+class BrowserView;
+class SuraTree;
+
+// The reading view's one door: it owns the page composer and the cancel
+// flag and shows what every part of the program asks for (a sura, the start
+// page, one of the program's own pages filled with markup, a verse).  Links
+// clicked in its pages come back here: res pages open in the view, web
+// addresses go to the desktop shell.
+class QuranReader : public QObject {
+    Q_OBJECT
+public:
+    QuranReader(AppContext& context, BrowserView* view, SuraTree* tree,
+                QObject* parent = nullptr);
+
+    // Composes sura n (1..114) in the view; true when the page was placed
+    // whole, false when it was stopped or superseded.
+    bool showSura(int sura);
+    // The composer's entry under its resource id (100 + the sura number).
+    bool DispalyHTML(int resourceId);
+    // Stops a running composition and shows the start page.
+    void showStartPage();
+    // Loads the program's own page `pageName` into `view` and makes
+    // `bodyMarkup` its body.
+    static void showOwnPage(BrowserView* view, const QString& pageName, const QString& bodyMarkup);
+
+    // Composes the sura and selects the label "sura : verse", searched from
+    // the top and matched whole, so that verse 25 never lands on 250.  True
+    // when the label was found and selected.
+    bool goToVerse(int sura, int verse);
+
+    // The flag that stops a running composition (`CancelDisplay`).
+    bool& CancelDisplay() { return cancelDisplay_; }
+    void cancel() { cancelDisplay_ = true; }
+
+    const SuraPageComposer& composer() const { return composer_; }
+    BrowserView* view() const { return view_; }
+
+    // The page address of one of the program's own HTML resources.
+    static QString pageAddress(const QString& name);
+
+signals:
+    // A sura page (or the start page) has been fully placed.
+    void pageShown();
+    // The status text of a sura whose page was placed whole.
+    void suraShown(int sura, const QString& treeText);
+
+private:
+    void onLinkClicked(const QUrl& url);
+
+    AppContext& context_;
+    QPointer<BrowserView> view_;
+    QPointer<SuraTree> tree_;
+    SuraPageComposer composer_;
+    bool cancelDisplay_ = false;
+};

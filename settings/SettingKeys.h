@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// One stored value: its section under the program's key, its name and the
+// text it reads as when it is missing.  A section with "%1" is numbered (a
+// culture, a bookmark): the number fills it in.
+struct SettingKey {
+    const char* section;
+    const char* valueName;
+    const char* defaultText;
+
+    QString sectionFor(int number) const;
+};
+
+// Every value the program stores.
+namespace Setting {
+
+// The display and appearance settings ("Settings").
+inline constexpr SettingKey OrderString{"Settings", "OrderString", "1/2"};
+inline constexpr SettingKey Skin{"Settings", "Skin", "2"};
+inline constexpr SettingKey Angle{"Settings", "Angle", "90"};
+inline constexpr SettingKey Culture{"Settings", "Culture", "1"};
+// The gradient colours as the settings dialog reads them...
+inline constexpr SettingKey BK1{"Settings", "BK1", "16443612"};
+inline constexpr SettingKey BK2{"Settings", "BK2", "16577775"};
+// ...and as start-up reads them, with defaults written as hexadecimal literals.
+inline constexpr SettingKey StartUpBK1{"Settings", "bk1", "&H00FEBE9E&"};
+inline constexpr SettingKey StartUpBK2{"Settings", "BK2", "&H00FADAC4&"};
+
+// One interface language ("Cultures\<n>"), read but never written.  The
+// default of "dll" is the program file itself (see DefaultArabicLibraryFile).
+inline constexpr SettingKey CultureName{"Cultures\\%1", "Name", ""};
+inline constexpr SettingKey CultureArabicLibrary{"Cultures\\%1", "dll", ""};
+inline constexpr SettingKey CultureTranslationLibrary{"Cultures\\%1", "dll2", "Etx2.dll"};
+inline constexpr SettingKey CultureTransliterationLibrary{"Cultures\\%1", "dll3", "Etx3.dll"};
+
+// The bookmarks: the list of numbers, and the mark and sura of each.
+inline constexpr SettingKey BookMarkList{"BookMarks", "BookMarks", ""};
+inline constexpr SettingKey BookMarkName{"BookMarks\\%1", "Name", ""};
+
+// The reading view's own values.
+inline constexpr SettingKey Zoom{"Settings", "Zoom", "100"};
+
+} // namespace Setting
