@@ -462,9 +462,10 @@ void tst_Browser::onlyGetRequestsAreServed() {
     BrowserView& view = openView("F.HTML");
     asked_.clear();
     QSignalSpy finished(view.page(), &QWebEnginePage::loadFinished);
-    // The refusal is the res scheme's own, not the engine's dropping the request.
+    // A form's post reaches the res scheme, which refuses it itself; the
+    // engine already drops a post the program asks for directly.
     QLoggingCategory::setFilterRules("miravel.browser.info=true");
-    if (!served)
+    if (how == "form post")
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("res request refused: method.*POST"));
     if (how == "request post")
         view.page()->load(QWebEngineHttpRequest::postRequest(
