@@ -8,6 +8,7 @@
 #include "DisplayOrder.h"
 #include "frmAbout.h"
 #include "GuiStrings.h"
+#include "HelpFile.h"
 #include "LibraryCaptions.h"
 #include "RegSetting.h"
 #include "ResReader.h"
@@ -69,7 +70,7 @@ const QMap<int, QString>& themeIconNames() {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kTitle);
     openExternal = [](const QString& address) {
-        QDesktopServices::openUrl(QUrl::fromUserInput(address));
+        return QDesktopServices::openUrl(QUrl::fromUserInput(address));
     };
     Form_Initialize();
     buildWindow();
@@ -387,9 +388,7 @@ void frmMain::CBar_CommandInvoked(CommandBarControl* control) {
         Form_Unload();
         return;
     case Help:
-        openExternal(
-            QUrl::fromLocalFile(ResReader::programDirectory() + QStringLiteral("/help.chm"))
-                .toString());
+        HelpFile::tellReader(this, HelpFile::open(openExternal));
         break;
     case About: {
         frmAbout about(this);

@@ -66,8 +66,9 @@ public:
     const SuraPageComposer& composer() const { return composer_; }
 
     // Where commands that hand something to the desktop shell go; tests
-    // replace it to see the address instead of opening it.
-    std::function<void(const QString&)> openExternal;
+    // replace it to see the address instead of opening it. False when the
+    // shell could not open it.
+    std::function<bool(const QString&)> openExternal;
 
 signals:
     // A sura page (or the start page) has been fully placed.

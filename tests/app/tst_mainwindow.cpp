@@ -38,6 +38,7 @@ class TestMainWindow : public QObject {
 
     std::unique_ptr<frmMain> w_;
     QStringList opened_;
+    bool shellOpens_ = true;
 
     static QStringList labels(const QString& markup) {
         static const QRegularExpression label(
@@ -78,7 +79,10 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() {
         w_ = std::make_unique<frmMain>();
-        w_->openExternal = [this](const QString& address) { opened_.append(address); };
+        w_->openExternal = [this](const QString& address) {
+            opened_.append(address);
+            return shellOpens_;
+        };
         w_->show();
         w_->Form_Load();
         QVERIFY(w_->WebBrowser1->waitForLoad());
@@ -86,6 +90,7 @@ private slots:
 
     void init() {
         opened_.clear();
+        shellOpens_ = true;
         w_->CancelDisplay = false;
     }
 
@@ -309,6 +314,22 @@ private slots:
         w_->CBar_CommandInvoked(menuItem(CommandId::Help));
         QCOMPARE(opened_.size(), 1);
         QVERIFY(opened_.first().endsWith(QLatin1String("/help.chm")));
+    }
+
+    void helpWithoutViewerTellsTheReader() {
+        shellOpens_ = false;
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            message = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        w_->CBar_CommandInvoked(menuItem(CommandId::Help));
+        QCOMPARE(opened_.size(), 1);
+        QVERIFY2(message.contains(QLatin1String("no program to show CHM help files")),
+                 qPrintable(message));
     }
 
     void aboutCommandShowsTheBox() {
