@@ -248,7 +248,7 @@ int main(int argc, char* argv[]) {
                           QStringLiteral("OrderString"), QStringLiteral("1/2/3"));
 
     frmMain window;
-    window.openExternal = [](const QString&) {};
+    window.openExternal = [](const QString&) { return true; };
     window.show();
     window.Form_Load();
     window.WebBrowser1->waitForLoad();

@@ -19,10 +19,15 @@ cleanup() {
 trap cleanup EXIT
 
 # The list of pages the engine shows, as JSON (no curl on a bare machine).
+# The endpoint keeps the connection open, so reading stops at the list's end.
 pages() {
     exec 3<>"/dev/tcp/127.0.0.1/$port" || return 1
-    printf 'GET /json/list HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n' >&3
-    cat <&3
+    printf 'GET /json/list HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n' >&3
+    local line
+    while IFS= read -r -t 2 line <&3; do
+        printf '%s\n' "$line"
+        [[ $line == *"]" ]] && break
+    done
     exec 3<&-
 }
 
@@ -31,11 +36,12 @@ XDG_CONFIG_HOME=$home XDG_CONFIG_DIRS=$system_settings \
 pid=$!
 
 real_dir=$(dirname "$(readlink -f "$program")")
-for ((i = 0; i < deadline * 2; i++)); do
+listing=
+while ((SECONDS < deadline)); do
     if ! kill -0 "$pid" 2>/dev/null; then
         echo "FAIL: the program ended before its start page:"; cat "$log"; exit 1
     fi
-    listing=$(pages 2>/dev/null || true)
+    listing=$( (pages) 2>/dev/null) || true
     if grep -q "MIRAVEL.HTML" <<<"$listing"; then
         if ! grep -qF "$real_dir" <<<"$listing"; then
             echo "FAIL: start page not read from $real_dir:"; echo "$listing"; exit 1
