@@ -13,7 +13,10 @@ log=$home/miravel.log
 port=$((20000 + $$ % 20000))
 pid=
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     rm -rf "$home"
 }
 trap cleanup EXIT
