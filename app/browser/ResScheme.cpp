@@ -1,5 +1,6 @@
 #include "ResScheme.h"
 
+#include "BrowserProfile.h"
 #include "ResAddress.h"
 #include "ResourceLibrary.h"
 
@@ -25,6 +26,7 @@ void registerResScheme() {
 
 void prepareBrowserEngine() {
     registerResScheme();
+    BrowserProfile::restrictWebRtc();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

@@ -14,6 +14,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <QWebEnginePage>
 
 namespace {
@@ -64,6 +65,7 @@ private slots:
     void offlineBlocksRemoteRequests();
     void offlineRefusesRemoteNavigation_data();
     void offlineRefusesRemoteNavigation();
+    void webRtcSendsNothing();
     void printsToPdfAsText();
 
     void cleanup();
@@ -339,6 +341,29 @@ void tst_Browser::offlineRefusesRemoteNavigation() {
     QVERIFY(view.bodyInnerHtml().contains("home"));
     QTest::qWait(200);
     QCOMPARE(connections.count(), 0);
+}
+
+void tst_Browser::webRtcSendsNothing() {
+    // A STUN server on the loopback: ICE gathering would send it a binding
+    // request over UDP as soon as an offer is set.
+    QUdpSocket stun;
+    QVERIFY(stun.bind(QHostAddress::LocalHost, 0));
+    pages_["RTC.HTML"] = page("<p>rtc</p>").toUtf8();
+    BrowserView& view = openView("RTC.HTML");
+    const QString script = QStringLiteral("(function() {"
+                                          "  const pc = new RTCPeerConnection("
+                                          "      {iceServers: [{urls: 'stun:127.0.0.1:%1'}]});"
+                                          "  pc.createDataChannel('d');"
+                                          "  pc.createOffer().then(o => pc.setLocalDescription(o));"
+                                          "  window.keptConnection = pc;"
+                                          "  return typeof pc;"
+                                          "})()")
+                               .arg(stun.localPort());
+    const auto made = view.runScript(script);
+    QVERIFY(made);
+    QCOMPARE(made->toString(), QStringLiteral("object"));
+    QVERIFY(!stun.waitForReadyRead(3000));
+    QCOMPARE(stun.pendingDatagramSize(), qint64(-1));
 }
 
 void tst_Browser::printsToPdfAsText() {

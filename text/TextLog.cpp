@@ -1,0 +1,3 @@
+#include "TextLog.h"
+
+Q_LOGGING_CATEGORY(lcText, "miravel.text")
