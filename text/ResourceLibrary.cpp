@@ -84,8 +84,15 @@ const ResourceLibrary& ResourceLibrary::own() {
         // The embedded file is stored uncompressed, so its bytes live in the
         // executable for the whole run and can be registered in place.
         if (embedded.isValid() && embedded.compressionAlgorithm() == QResource::NoCompression &&
-            isWellFormedRcc(embedded.data(), embedded.size()))
-            QResource::registerResource(embedded.data(), root);
+            isWellFormedRcc(embedded.data(), embedded.size()) &&
+            QResource::registerResource(embedded.data(), root)) {
+            // Released when the program ends, so that nothing of it is left behind.
+            static const struct Registration {
+                const uchar* data;
+                QString root;
+                ~Registration() { QResource::unregisterResource(data, root); }
+            } registration{embedded.data(), root};
+        }
         return new ResourceLibrary(root, QString(), {}, {}, {});
     }();
     return *library;
