@@ -1,5 +1,7 @@
 #include "FavouritesFile.h"
 
+#include "PlainNumber.h"
+
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
@@ -191,13 +193,7 @@ std::optional<QString> storedValue(const StoredKey& key, const QString& path,
 namespace FavouritesFile {
 
 std::optional<int> bookmarkNumber(const QString& text) {
-    if (text.isEmpty() || text.size() > kMaxNumberDigits || text.startsWith(QLatin1Char('0')))
-        return std::nullopt;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    }
-    return text.toInt();
+    return plainNumber(text, kMaxNumberDigits);
 }
 
 QByteArray write(const BookmarkSet& bookmarks) {

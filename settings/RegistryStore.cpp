@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QVariant>
 
+#include <functional>
+
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
@@ -322,6 +324,39 @@ QString writerLockName(const QString& fileName) {
     return fileName + QLatin1String(".writer");
 }
 
+// What a change made to the user's file asks for.
+enum class Change { Save, Unchanged, Refused };
+
+// Makes one change to the user's file and saves it whole, under the writers'
+// lock and after keeping a damaged file aside.  QSettings saves through a new
+// file renamed over the old one, so the file changes at once or not at all.
+// True when the change was saved (or asked for no save).
+bool saveUserFile(const QString& fileName, const std::function<Change(QSettings&)>& change) {
+    QLockFile lock(writerLockName(fileName));
+    if (!lockWithin(lock, LockWaitMs) || !keepDamagedFile(fileName))
+        return false;
+    const FileIdentity before = identityOf(fileName);
+    const QDateTime modifiedBefore = QFileInfo(fileName).lastModified();
+    {
+        QSettings user(fileName, QSettings::IniFormat);
+        switch (change(user)) {
+        case Change::Unchanged:
+            return true;
+        case Change::Refused:
+            return false;
+        case Change::Save:
+            break;
+        }
+        user.sync();
+        if (user.status() == QSettings::AccessError)
+            return false;
+    }
+    if (!wasReplaced(before, identityOf(fileName)))
+        return false;
+    advanceModificationTime(fileName, modifiedBefore);
+    return true;
+}
+
 #endif // !Q_OS_WIN
 
 } // namespace
@@ -443,17 +478,10 @@ bool RegistryStore::write(const QStringList& keyPath, const QString& valueName,
         return false;
     if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
         return false;
-    QLockFile lock(writerLockName(m_userFile));
-    if (!lockWithin(lock, LockWaitMs))
-        return false;
-    if (!keepDamagedFile(m_userFile))
-        return false;
-
-    QString key;
-    {
+    return saveUserFile(m_userFile, [&](QSettings& user) {
         // A key that only the system-wide file has keeps its spelling, so
         // the user's value overrides it.
-        QSettings user(m_userFile, QSettings::IniFormat);
+        QString key;
         if (!findValue(user, keyPath, valueName) && !isUserOwned(keyPath) &&
             QFileInfo::exists(m_systemFile)) {
             QSettings system(m_systemFile, QSettings::IniFormat);
@@ -462,54 +490,27 @@ bool RegistryStore::write(const QStringList& keyPath, const QString& valueName,
         }
         if (key.isEmpty())
             key = spelledKey(user, keyPath, valueName);
-    }
-
-    const FileIdentity before = identityOf(m_userFile);
-    const QDateTime modifiedBefore = QFileInfo(m_userFile).lastModified();
-    {
-        QSettings user(m_userFile, QSettings::IniFormat);
         user.setValue(key, text);
-        user.sync();
-        if (user.status() == QSettings::AccessError)
-            return false;
-    }
-    if (!wasReplaced(before, identityOf(m_userFile)))
-        return false;
-    advanceModificationTime(m_userFile, modifiedBefore);
-    return true;
+        return Change::Save;
+    });
 }
 
 bool RegistryStore::removeKey(const QStringList& keyPath) const {
     if (keyPath.isEmpty() || !isWritable() || !QFileInfo::exists(m_userFile))
         return false;
-    QLockFile lock(writerLockName(m_userFile));
-    if (!lockWithin(lock, LockWaitMs))
-        return false;
-    if (!keepDamagedFile(m_userFile))
-        return false;
-
-    const FileIdentity before = identityOf(m_userFile);
-    const QDateTime modifiedBefore = QFileInfo(m_userFile).lastModified();
-    {
-        QSettings user(m_userFile, QSettings::IniFormat);
+    return saveUserFile(m_userFile, [&](QSettings& user) {
         const std::optional<QString> group = findGroup(user, keyPath);
         if (!group)
-            return false;
+            return Change::Refused;
         // Like the registry, a key with subkeys is not deleted.
         user.beginGroup(*group);
         const bool hasSubkeys = !user.childGroups().isEmpty();
         user.endGroup();
         if (hasSubkeys)
-            return false;
+            return Change::Refused;
         user.remove(*group);
-        user.sync();
-        if (user.status() == QSettings::AccessError)
-            return false;
-    }
-    if (!wasReplaced(before, identityOf(m_userFile)))
-        return false;
-    advanceModificationTime(m_userFile, modifiedBefore);
-    return true;
+        return Change::Save;
+    });
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
@@ -528,28 +529,10 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
         return false;
     if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
         return false;
-    QLockFile lock(writerLockName(m_userFile));
-    if (!lockWithin(lock, LockWaitMs))
-        return false;
-    if (!keepDamagedFile(m_userFile))
-        return false;
-
-    const FileIdentity before = identityOf(m_userFile);
-    const QDateTime modifiedBefore = QFileInfo(m_userFile).lastModified();
-    {
-        // One save of the whole file, which QSettings makes through a new
-        // file renamed over the old one: the key changes at once or not at all.
-        QSettings user(m_userFile, QSettings::IniFormat);
-        if (!stageReplacement(user, keyPath, content))
-            return true; // neither there before nor anything to write
-        user.sync();
-        if (user.status() == QSettings::AccessError)
-            return false;
-    }
-    if (!wasReplaced(before, identityOf(m_userFile)))
-        return false;
-    advanceModificationTime(m_userFile, modifiedBefore);
-    return true;
+    // One save of the whole file: the key changes at once or not at all.
+    return saveUserFile(m_userFile, [&](QSettings& user) {
+        return stageReplacement(user, keyPath, content) ? Change::Save : Change::Unchanged;
+    });
 }
 
 #endif // Q_OS_WIN
