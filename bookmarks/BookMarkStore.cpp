@@ -71,8 +71,10 @@ int BookMarkStore::AddBookMark(const QString& strmark) {
     if (n == 0)
         return 0;
     const QString before = list();
-    const QString after =
-        before.isEmpty() ? QString::number(n) : before + kSeparator + QString::number(n);
+    QString after = before;
+    // A listed number whose name was lost is named again, not listed twice.
+    if (!listed().contains(QString::number(n)))
+        after = before.isEmpty() ? QString::number(n) : before + kSeparator + QString::number(n);
     if (!RegSetting::SaveValue(application_, listSection(),
                                QString::fromLatin1(Setting::BookMarkList.valueName), after))
         return 0;

@@ -125,6 +125,11 @@ void tst_BookmarkStore::freedNumberIsUsedAgain() {
     bookmarks_->RemoveBookMark(1);
     QCOMPARE(bookmarks_->AddBookMark("1:3"), 1);
     QCOMPARE(storedList(), QString("2;1"));
+
+    // A listed bookmark that lost its name gets it back instead of a second listing.
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", ""));
+    QCOMPARE(bookmarks_->AddBookMark("1:4"), 1);
+    QCOMPARE(storedList(), QString("2;1"));
 }
 
 void tst_BookmarkStore::duplicateMarks() {
