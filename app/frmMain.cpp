@@ -6,10 +6,12 @@
 #include "CommandIds.h"
 #include "DisplayOrder.h"
 #include "frmAbout.h"
+#include "InstallBookmarks.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "SettingsModel.h"
+#include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "xpFrame.h"
 
@@ -157,6 +159,8 @@ void frmMain::registerCommands() {
             LayoutMe(control);
         });
     }
+    SubsystemHost host{context_, *reader_, this};
+    installBookmarks(host);
 }
 
 void frmMain::Form_Load() {

@@ -3,23 +3,15 @@
 #include "BookmarksLog.h"
 #include "BookMarkStore.h"
 #include "CommandBars.h"
+#include "CommandTable.h"
 
 #include <QList>
-
-namespace {
-
-// A bookmark entry's identifier: "210" followed by a bookmark number.
-bool isEntryId(int id) {
-    const QString digits = QString::number(id);
-    return digits.size() > 3 && digits.startsWith(QLatin1String("210"));
-}
-
-} // namespace
 
 CommandBar* BookmarkMenu::popup() const {
     if (!bars_ || !bars_->ActiveMenuBar())
         return nullptr;
-    CommandBarControl* control = bars_->ActiveMenuBar()->Controls()->Find(kControlPopup, kPopupId);
+    CommandBarControl* control =
+        bars_->ActiveMenuBar()->Controls()->Find(ControlKind::Popup, kPopupId);
     return control ? control->CommandBar() : nullptr;
 }
 
@@ -38,13 +30,13 @@ void BookmarkMenu::EnumBookMarks(const BookMarkStore& store) const {
 void BookmarkMenu::addEntry(int number, const QString& caption) const {
     const int id = BookMarkStore::menuId(number);
     if (CommandBar* bar = popup(); bar && id != 0)
-        bar->Controls()->Add(kControlButton, id, caption);
+        bar->Controls()->Add(ControlKind::Button, id, caption);
 }
 
 void BookmarkMenu::removeEntry(int number) const {
     const int id = BookMarkStore::menuId(number);
     if (CommandBar* bar = popup(); bar && id != 0) {
-        if (CommandBarControl* entry = bar->Controls()->Find(kControlButton, id))
+        if (CommandBarControl* entry = bar->Controls()->Find(ControlKind::Button, id))
             entry->Delete();
     }
 }
@@ -56,7 +48,7 @@ void BookmarkMenu::rebuild(const BookMarkStore& store) const {
     QList<CommandBarControl*> entries;
     for (int i = 1; i <= bar->Controls()->Count(); ++i) {
         CommandBarControl* control = bar->Controls()->Item(i);
-        if (control && isEntryId(control->Id()))
+        if (control && CommandTable::isBookmarkEntry(control->Id()))
             entries << control;
     }
     for (CommandBarControl* entry : entries)

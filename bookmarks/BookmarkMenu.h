@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandBars.h"
+#include "CommandIds.h"
 
 #include <QPointer>
 #include <QString>
@@ -13,7 +14,7 @@ class BookMarkStore;
 class BookmarkMenu {
 public:
     // The identifier of the Bookmarks popup.
-    static constexpr int kPopupId = 209;
+    static constexpr int kPopupId = CommandId::BookmarksPopup;
 
     void attach(CommandBars* bars) { bars_ = bars; }
     // The popup's bar; nothing before the menus are built.

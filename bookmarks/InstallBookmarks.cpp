@@ -3,21 +3,11 @@
 #include "AppContext.h"
 #include "BookmarkCommands.h"
 #include "CommandBars.h"
+#include "CommandIds.h"
 #include "SubsystemHost.h"
 
-namespace {
-
-enum Command : int {
-    AddBookmark = 210,
-    DeleteBookmark = 211,
-    GoToVerse = 225,
-    ImportFavourites = 249,
-    ExportFavourites = 250,
-};
-
-} // namespace
-
 void installBookmarks(SubsystemHost& host) {
+    using namespace CommandId;
     CommandTable& commands = host.context.commands();
     QPointer<BookmarkCommands> bookmarks =
         new BookmarkCommands(host.context, host.reader, host.mainWindow);
@@ -31,11 +21,11 @@ void installBookmarks(SubsystemHost& host) {
     commands.setHandler(AddBookmark, showDialog(1));
     commands.setHandler(DeleteBookmark, showDialog(2));
     commands.setHandler(GoToVerse, showDialog(3));
-    commands.setHandler(ImportFavourites, [bookmarks](CommandBarControl*) {
+    commands.setHandler(ImportFavorites, [bookmarks](CommandBarControl*) {
         if (bookmarks)
             bookmarks->importFavourites();
     });
-    commands.setHandler(ExportFavourites, [bookmarks](CommandBarControl*) {
+    commands.setHandler(ExportFavorites, [bookmarks](CommandBarControl*) {
         if (bookmarks)
             bookmarks->exportFavourites();
     });

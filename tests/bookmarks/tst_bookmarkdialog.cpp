@@ -69,9 +69,9 @@ void tst_BookmarkDialog::init() {
     window_ = std::make_unique<QMainWindow>();
     auto* bars = new CommandBars(window_.get());
     CommandBarControl* popup =
-        bars->ActiveMenuBar()->Controls()->Add(kControlPopup, 209, "Bookmarks");
-    popup->CommandBar()->Controls()->Add(kControlButton, 210, "Add");
-    popup->CommandBar()->Controls()->Add(kControlButton, 211, "Delete");
+        bars->ActiveMenuBar()->Controls()->Add(ControlKind::Popup, 209, "Bookmarks");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 210, "Add");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 211, "Delete");
     bookmarks_->menu().attach(bars);
     messages_.clear();
     shownVerses_.clear();

@@ -63,10 +63,10 @@ void tst_BookmarkStore::init() {
     bars_->Prepare(true);
     bars_->Prepare();
     CommandBarControls* menus = bars_->ActiveMenuBar()->Controls();
-    menus->Add(kControlPopup, 201, "&File");
-    CommandBarControl* popup = menus->Add(kControlPopup, 209, "Bookmarks");
-    popup->CommandBar()->Controls()->Add(kControlButton, 210, "Add");
-    popup->CommandBar()->Controls()->Add(kControlButton, 211, "Delete");
+    menus->Add(ControlKind::Popup, 201, "&File");
+    CommandBarControl* popup = menus->Add(ControlKind::Popup, 209, "Bookmarks");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 210, "Add");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 211, "Delete");
     bookmarks_->menu().attach(bars_);
 }
 
