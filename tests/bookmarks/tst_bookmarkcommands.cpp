@@ -148,10 +148,14 @@ void tst_BookmarkCommands::entryGoesToItsVerse() {
 
 void tst_BookmarkCommands::goToVerseSelectsTheLabel() {
     openWindow();
+    // The add dialog is open without waiting; the command takes it, modally.
+    invoke(210);
+    const QPointer<frmBookMarks> open = commands()->dialog();
     bool answered = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<frmBookMarks*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QCOMPARE(dialog, open.data());
         QCOMPARE(dialog->Flag(), 3);
         dialog->findChild<QComboBox*>("cmbBookMarks")->setCurrentIndex(0);
         dialog->findChild<QComboBox*>("cmbAyat")->setCurrentIndex(6);
