@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "DisplayOrder.h"
 #include "frmAbout.h"
+#include "HelpFile.h"
 #include "InstallBookmarks.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
@@ -13,6 +14,7 @@
 #include "SettingsModel.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
+#include "Twips.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -32,14 +34,13 @@
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15;
 constexpr int kStatusPanelTwips = 2540;
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
 
 int px(float twips) {
-    return qRound(twips / kTwipsPerPixel);
+    return Twips::toNearestPixels(qRound(twips));
 }
 
 void yieldToEvents() {
@@ -246,9 +247,7 @@ void frmMain::showToggleStates() {
 }
 
 void frmMain::openHelp() {
-    const QString file = ResReader::programDirectory() + QStringLiteral("/help.chm");
-    if (context_.openExternal)
-        context_.openExternal(QUrl::fromLocalFile(file).toString());
+    HelpFile::tellReader(this, HelpFile::open(context_.openExternal));
 }
 
 // --- The sura tree -------------------------------------------------------
@@ -341,11 +340,11 @@ void frmMain::Form_Resize() {
     if (!xplst)
         return;
     const QRect outer = frameGeometry();
-    layout_.treePane.width = xplst->width() * kTwipsPerPixel;
+    layout_.treePane.width = xplst->width() * Twips::kPerPixel;
     layout_.tree.left = 30;
     layout_.tree.top = 360;
     layout_.treePaneVisible = xplst->isVisibleTo(this);
-    layoutMainWindow(layout_, outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel,
+    layoutMainWindow(layout_, outer.width() * Twips::kPerPixel, outer.height() * Twips::kPerPixel,
                      TopOffset.toFloat());
     placeInClient(Image1, layout_.background);
     placeInClient(xplst, layout_.treePane);

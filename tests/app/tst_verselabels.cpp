@@ -1,6 +1,7 @@
-#include "AppSettings.h"
+#include "AppContext.h"
 #include "BrowserView.h"
 #include "frmMain.h"
+#include "QuranReader.h"
 #include "ResScheme.h"
 #include "SuraTree.h"
 
@@ -100,14 +101,15 @@ QList<PrintedLine> printedLines(const QString& pdfPath, QString* error) {
 class TestVerseLabels : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> w_;
 
     // Shows the sura with the display order and waits for its pictures, which
     // take their room only once loaded.
     void show(int sura, const QString& order) {
-        appSettings().OrderString = order;
-        w_->lst_NodeClick(w_->lst->node(sura + 2));
-        QTRY_VERIFY(w_->WebBrowser1
+        context_->settings().values().OrderString = order;
+        w_->reader().showSura(sura);
+        QTRY_VERIFY(w_->browser()
                         ->runScript(QStringLiteral(
                             "Array.from(document.images).every(function(i){return i.complete})"))
                         .value_or(false)
@@ -116,10 +118,11 @@ class TestVerseLabels : public QObject {
 
 private slots:
     void initTestCase() {
-        w_ = std::make_unique<frmMain>();
+        context_ = std::make_unique<AppContext>();
+        w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
-        QVERIFY(w_->WebBrowser1->waitForLoad());
+        QVERIFY(w_->browser()->waitForLoad());
     }
 
     void labelIsNearerItsOwnVerse_data() {
@@ -138,7 +141,7 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, verses);
         show(sura, order);
-        const auto answer = w_->WebBrowser1->runScript(QString::fromLatin1(kLabelGaps));
+        const auto answer = w_->browser()->runScript(QString::fromLatin1(kLabelGaps));
         QVERIFY(answer);
         const QJsonArray gaps = QJsonDocument::fromJson(answer->toString().toUtf8()).array();
         QCOMPARE(gaps.size(), verses);
@@ -169,8 +172,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        QSignalSpy done(w_->WebBrowser1->page(), &QWebEnginePage::pdfPrintingFinished);
-        w_->WebBrowser1->printTo(&printer);
+        QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
+        w_->browser()->printTo(&printer);
         QVERIFY(done.wait(30000));
         QVERIFY(done.first().at(1).toBool());
 
