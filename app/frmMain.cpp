@@ -7,10 +7,12 @@
 #include "DisplayOrder.h"
 #include "frmAbout.h"
 #include "HelpFile.h"
+#include "InstallBookmarks.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "SettingsModel.h"
+#include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
 #include "xpFrame.h"
@@ -158,6 +160,8 @@ void frmMain::registerCommands() {
             LayoutMe(control);
         });
     }
+    SubsystemHost host{context_, *reader_, this};
+    installBookmarks(host);
 }
 
 void frmMain::Form_Load() {

@@ -42,4 +42,14 @@ bool DeleteKey(const QString& application, const QString& section) {
     return false;
 }
 
+std::optional<StoredKey> ExportKey(const QString& application, const QString& section) {
+    const RegistryStore store(application);
+    return store.exportKey(keysBelowStore(application, section));
+}
+
+bool ReplaceKey(const QString& application, const QString& section, const StoredKey& content) {
+    const RegistryStore store(application);
+    return store.replaceKey(keysBelowStore(application, section), content);
+}
+
 } // namespace RegSetting

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "RegistryStore.h"
+
 #include <QString>
+
+#include <optional>
 
 // The program's only door to its persistent settings: string values under
 // Software\Talvesk\<application>\<section>. Nothing here raises or reports an
@@ -23,5 +27,13 @@ bool SaveValue(const QString& application, const QString& section, const QString
 
 // Deletes the key of the section if it has no subkeys. Always returns false.
 bool DeleteKey(const QString& application, const QString& section);
+
+// The key of the section with all its subkeys and values, as the user's store
+// holds it; nothing when the store cannot be opened.
+std::optional<StoredKey> ExportKey(const QString& application, const QString& section);
+
+// Replaces the key of the section and everything below it by `content`, all at
+// once; on false the store is as it was.
+bool ReplaceKey(const QString& application, const QString& section, const StoredKey& content);
 
 } // namespace RegSetting

@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QVariant>
 
+#include <functional>
+
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
@@ -84,26 +86,37 @@ std::optional<QString> findValue(QSettings& settings, const QStringList& keyPath
     return group->isEmpty() ? *key : *group + QLatin1Char('/') + *key;
 }
 
-// The spelling a new value gets: that of the groups and value as far as they
-// already exist, the caller's for the rest.
-QString spelledKey(QSettings& settings, const QStringList& keyPath, const QString& valueName) {
+// The spelling of a key path: that of the groups as far as they already
+// exist, the caller's for the rest.  Also tells how many groups exist.
+QStringList spelledGroups(QSettings& settings, const QStringList& keyPath, qsizetype* matched) {
     QStringList spelled;
-    qsizetype matched = 0;
+    *matched = 0;
     for (const QString& part : keyPath) {
         const std::optional<QString> group = findName(settings.childGroups(), encodedName(part));
         if (!group)
             break;
         spelled << *group;
         settings.beginGroup(*group);
-        ++matched;
+        ++*matched;
     }
-    std::optional<QString> key;
-    if (matched == keyPath.size())
-        key = findName(settings.childKeys(), encodedName(valueName));
-    for (qsizetype i = 0; i < matched; ++i)
+    for (qsizetype i = 0; i < *matched; ++i)
         settings.endGroup();
-    for (qsizetype i = matched; i < keyPath.size(); ++i)
+    for (qsizetype i = *matched; i < keyPath.size(); ++i)
         spelled << encodedName(keyPath.at(i));
+    return spelled;
+}
+
+// The spelling a new value gets: that of the groups and value as far as they
+// already exist, the caller's for the rest.
+QString spelledKey(QSettings& settings, const QStringList& keyPath, const QString& valueName) {
+    qsizetype matched = 0;
+    QStringList spelled = spelledGroups(settings, keyPath, &matched);
+    std::optional<QString> key;
+    if (matched == keyPath.size()) {
+        settings.beginGroup(spelled.join(QLatin1Char('/')));
+        key = findName(settings.childKeys(), encodedName(valueName));
+        settings.endGroup();
+    }
     spelled << key.value_or(encodedName(valueName));
     return spelled.join(QLatin1Char('/'));
 }
@@ -113,6 +126,101 @@ QString textOf(const QVariant& value) {
     if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
         return value.toStringList().join(QLatin1String(", "));
     return value.toString();
+}
+
+// The inverse of encodedName, in one pass so that "%252F" stays "%2F".
+QString decodedName(const QString& name) {
+    QString plain;
+    plain.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QStringView code = QStringView(name).mid(i, 3);
+        if (code.compare(QLatin1String("%25"), Qt::CaseInsensitive) == 0) {
+            plain += QLatin1Char('%');
+        } else if (code.compare(QLatin1String("%2F"), Qt::CaseInsensitive) == 0) {
+            plain += QLatin1Char('/');
+        } else if (code.compare(QLatin1String("%5C"), Qt::CaseInsensitive) == 0) {
+            plain += QLatin1Char('\\');
+        } else {
+            plain += name.at(i);
+            continue;
+        }
+        i += 2;
+    }
+    return plain;
+}
+
+// Adds the values of the settings' current group and of every group below it.
+void collectKey(QSettings& settings, const QString& relativePath, StoredKey& out) {
+    const QStringList names = settings.childKeys();
+    if (!names.isEmpty() || relativePath.isEmpty()) {
+        QMap<QString, QString>& values = out[relativePath];
+        for (const QString& name : names)
+            values.insert(decodedName(name), textOf(settings.value(name)));
+    }
+    for (const QString& group : settings.childGroups()) {
+        settings.beginGroup(group);
+        const QString child = decodedName(group);
+        collectKey(settings,
+                   relativePath.isEmpty() ? child : relativePath + QLatin1Char('\\') + child, out);
+        settings.endGroup();
+    }
+}
+
+std::optional<StoredKey> exportFrom(QSettings& settings, const QStringList& keyPath) {
+    StoredKey key;
+    key.insert(QString(), {});
+    if (const std::optional<QString> group = findGroup(settings, keyPath)) {
+        settings.beginGroup(*group);
+        collectKey(settings, QString(), key);
+        settings.endGroup();
+    }
+    return key;
+}
+
+// Removes the key under every spelling of its name; true when there was one.
+bool removeEverySpelling(QSettings& settings, const QStringList& keyPath) {
+    const QStringList parentPath = keyPath.first(keyPath.size() - 1);
+    const std::optional<QString> parent = findGroup(settings, parentPath);
+    if (!parent)
+        return false;
+    const QString wanted = encodedName(keyPath.last());
+    settings.beginGroup(*parent);
+    const QStringList groups = settings.childGroups();
+    bool removed = false;
+    for (const QString& group : groups) {
+        if (group.compare(wanted, Qt::CaseInsensitive) == 0) {
+            settings.remove(group);
+            removed = true;
+        }
+    }
+    settings.endGroup();
+    return removed;
+}
+
+// Writes the values of `content` below `group` (spelled as stored).
+bool writeKey(QSettings& settings, const QString& group, const StoredKey& content) {
+    bool wroteAny = false;
+    for (auto key = content.cbegin(); key != content.cend(); ++key) {
+        QStringList path{group};
+        for (const QString& part : key.key().split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+            path << encodedName(part);
+        for (auto value = key->cbegin(); value != key->cend(); ++value) {
+            settings.setValue(path.join(QLatin1Char('/')) + QLatin1Char('/') +
+                                  encodedName(value.key()),
+                              value.value());
+            wroteAny = true;
+        }
+    }
+    return wroteAny;
+}
+
+// Replaces the key in `settings` without saving; false when nothing changes.
+bool stageReplacement(QSettings& settings, const QStringList& keyPath, const StoredKey& content) {
+    qsizetype matched = 0;
+    const QString group = spelledGroups(settings, keyPath, &matched).join(QLatin1Char('/'));
+    const bool removed = removeEverySpelling(settings, keyPath);
+    const bool wrote = writeKey(settings, group, content);
+    return removed || wrote;
 }
 
 #ifndef Q_OS_WIN
@@ -234,9 +342,47 @@ QString writerLockName(const QString& fileName) {
     return fileName + QLatin1String(".writer");
 }
 
+// What a change made to the user's file asks for.
+enum class Change { Save, Unchanged, Refused };
+
+// Makes one change to the user's file and saves it whole, under the writers'
+// lock and after keeping a damaged file aside.  QSettings saves through a new
+// file renamed over the old one, so the file changes at once or not at all.
+// True when the change was saved (or asked for no save).
+bool saveUserFile(const QString& fileName, const std::function<Change(QSettings&)>& change) {
+    QLockFile lock(writerLockName(fileName));
+    if (!lockWithin(lock, LockWaitMs) || !keepDamagedFile(fileName))
+        return false;
+    const FileIdentity before = identityOf(fileName);
+    const QDateTime modifiedBefore = QFileInfo(fileName).lastModified();
+    {
+        QSettings user(fileName, QSettings::IniFormat);
+        switch (change(user)) {
+        case Change::Unchanged:
+            return true;
+        case Change::Refused:
+            return false;
+        case Change::Save:
+            break;
+        }
+        user.sync();
+        if (user.status() == QSettings::AccessError)
+            return false;
+    }
+    if (!wasReplaced(before, identityOf(fileName)))
+        return false;
+    advanceModificationTime(fileName, modifiedBefore);
+    return true;
+}
+
 #endif // !Q_OS_WIN
 
 } // namespace
+
+bool RegistryStore::isUserOwned(const QStringList& keyPath) {
+    return !keyPath.isEmpty() &&
+           keyPath.first().compare(QLatin1String("BookMarks"), Qt::CaseInsensitive) == 0;
+}
 
 #ifdef Q_OS_WIN
 
@@ -287,6 +433,22 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
     return settings.status() == QSettings::NoError;
 }
 
+std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return std::nullopt;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    return exportFrom(settings, keyPath);
+}
+
+bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return false;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    stageReplacement(settings, keyPath, content);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 #else
 
 RegistryStore::RegistryStore(const QString& application)
@@ -315,7 +477,10 @@ std::optional<QString> RegistryStore::read(const QStringList& keyPath,
     // system-wide file; only writes fail then.
     if (valueName.isEmpty())
         return std::nullopt;
-    for (const QString& fileName : {m_userFile, m_systemFile}) {
+    QStringList files{m_userFile};
+    if (!isUserOwned(keyPath))
+        files << m_systemFile;
+    for (const QString& fileName : files) {
         if (!QFileInfo(fileName).isFile())
             continue;
         QSettings settings(fileName, QSettings::IniFormat);
@@ -331,72 +496,61 @@ bool RegistryStore::write(const QStringList& keyPath, const QString& valueName,
         return false;
     if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
         return false;
-    QLockFile lock(writerLockName(m_userFile));
-    if (!lockWithin(lock, LockWaitMs))
-        return false;
-    if (!keepDamagedFile(m_userFile))
-        return false;
-
-    QString key;
-    {
+    return saveUserFile(m_userFile, [&](QSettings& user) {
         // A key that only the system-wide file has keeps its spelling, so
         // the user's value overrides it.
-        QSettings user(m_userFile, QSettings::IniFormat);
-        if (!findValue(user, keyPath, valueName) && QFileInfo::exists(m_systemFile)) {
+        QString key;
+        if (!findValue(user, keyPath, valueName) && !isUserOwned(keyPath) &&
+            QFileInfo::exists(m_systemFile)) {
             QSettings system(m_systemFile, QSettings::IniFormat);
             if (findValue(system, keyPath, valueName))
                 key = spelledKey(system, keyPath, valueName);
         }
         if (key.isEmpty())
             key = spelledKey(user, keyPath, valueName);
-    }
-
-    const FileIdentity before = identityOf(m_userFile);
-    const QDateTime modifiedBefore = QFileInfo(m_userFile).lastModified();
-    {
-        QSettings user(m_userFile, QSettings::IniFormat);
         user.setValue(key, text);
-        user.sync();
-        if (user.status() == QSettings::AccessError)
-            return false;
-    }
-    if (!wasReplaced(before, identityOf(m_userFile)))
-        return false;
-    advanceModificationTime(m_userFile, modifiedBefore);
-    return true;
+        return Change::Save;
+    });
 }
 
 bool RegistryStore::removeKey(const QStringList& keyPath) const {
     if (keyPath.isEmpty() || !isWritable() || !QFileInfo::exists(m_userFile))
         return false;
-    QLockFile lock(writerLockName(m_userFile));
-    if (!lockWithin(lock, LockWaitMs))
-        return false;
-    if (!keepDamagedFile(m_userFile))
-        return false;
-
-    const FileIdentity before = identityOf(m_userFile);
-    const QDateTime modifiedBefore = QFileInfo(m_userFile).lastModified();
-    {
-        QSettings user(m_userFile, QSettings::IniFormat);
+    return saveUserFile(m_userFile, [&](QSettings& user) {
         const std::optional<QString> group = findGroup(user, keyPath);
         if (!group)
-            return false;
+            return Change::Refused;
         // Like the registry, a key with subkeys is not deleted.
         user.beginGroup(*group);
         const bool hasSubkeys = !user.childGroups().isEmpty();
         user.endGroup();
         if (hasSubkeys)
-            return false;
+            return Change::Refused;
         user.remove(*group);
-        user.sync();
-        if (user.status() == QSettings::AccessError)
-            return false;
-    }
-    if (!wasReplaced(before, identityOf(m_userFile)))
+        return Change::Save;
+    });
+}
+
+std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return std::nullopt;
+    if (!QFileInfo::exists(m_userFile))
+        return StoredKey{{QString(), {}}};
+    QSettings user(m_userFile, QSettings::IniFormat);
+    if (user.status() != QSettings::NoError)
+        return std::nullopt;
+    return exportFrom(user, keyPath);
+}
+
+bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
+    if (keyPath.isEmpty() || !isWritable())
         return false;
-    advanceModificationTime(m_userFile, modifiedBefore);
-    return true;
+    if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
+        return false;
+    // One save of the whole file: the key changes at once or not at all.
+    return saveUserFile(m_userFile, [&](QSettings& user) {
+        return stageReplacement(user, keyPath, content) ? Change::Save : Change::Unchanged;
+    });
 }
 
 #endif // Q_OS_WIN

@@ -31,6 +31,9 @@ private slots:
     void systemFileIsReadFallback();
     void deleteKeyRemovesOnlyLeafKeys();
     void emptyApplicationNameIgnoresSection();
+    void exportKeyWithSubkeys();
+    void replaceKeyUnderEverySpelling();
+    void bookmarksIgnoreSystemFile();
 
     // Faults
     void storeThatCannotBeWritten_data();
@@ -39,6 +42,7 @@ private slots:
     void commentedFileIsKeptAside_data();
     void commentedFileIsKeptAside();
     void twoWritersAtOnce();
+    void failedReplaceChangesNothing();
 
 private:
     QString helper() const {
@@ -188,6 +192,56 @@ void TestRegSetting::emptyApplicationNameIgnoresSection() {
     QCOMPARE(RegSetting::GetValue(App, "Ignored", "v", "DEFAULT"), QString("DEFAULT"));
 }
 
+void TestRegSetting::exportKeyWithSubkeys() {
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks", "BookMarks", "2;1"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", "1:7  a/b, c"));
+    QVERIFY(RegSetting::SaveValue(App, "Bookmarks\\2", "Name", "2:255  x"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\2\\deep", "100%2F", "odd"));
+    QVERIFY(RegSetting::SaveValue(App, "Settings", "Skin", "3"));
+
+    const StoredKey expected{{"", {{"BookMarks", "2;1"}}},
+                             {"1", {{"Name", "1:7  a/b, c"}}},
+                             {"2", {{"Name", "2:255  x"}}},
+                             {"2\\deep", {{"100%2F", "odd"}}}};
+    QCOMPARE(RegSetting::ExportKey(App, "bookmarks"), std::optional<StoredKey>(expected));
+    QCOMPARE(RegSetting::ExportKey(App, "Missing"), std::optional<StoredKey>(StoredKey{{"", {}}}));
+}
+
+void TestRegSetting::replaceKeyUnderEverySpelling() {
+    // A hand-edited file may hold the key under two spellings; both go.
+    m_store->writeUserFile("[Settings]\nSkin=3\n\n[BookMarks]\nBookMarks=1;2\n1\\Name=1:1  old\n"
+                           "\n[bookmarks]\n2\\Name=2:2  old\n3\\Name=3:3  orphan\n");
+    const StoredKey content{{"", {{"BookMarks", "5"}}}, {"5", {{"Name", "2:255  new"}}}};
+    QVERIFY(RegSetting::ReplaceKey(App, "BookMarks", content));
+
+    QCOMPARE(RegSetting::ExportKey(App, "BookMarks"), std::optional<StoredKey>(content));
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks\\3", "Name", "gone"), QString("gone"));
+    QCOMPARE(RegSetting::GetValue(App, "Settings", "Skin", "2"), QString("3"));
+    QSettings::Status status;
+    const auto values = m_store->parse(m_store->userFile(), &status);
+    QCOMPARE(values.keys(),
+             QStringList({"BookMarks/5/Name", "BookMarks/BookMarks", "Settings/Skin"}));
+
+    // Replacing by an empty key leaves no value behind.
+    QVERIFY(RegSetting::ReplaceKey(App, "BookMarks", StoredKey{{"", {}}}));
+    QCOMPARE(RegSetting::ExportKey(App, "BookMarks"),
+             std::optional<StoredKey>(StoredKey{{"", {}}}));
+    QCOMPARE(RegSetting::GetValue(App, "Settings", "Skin", "2"), QString("3"));
+}
+
+void TestRegSetting::bookmarksIgnoreSystemFile() {
+    // Bookmarks are the reader's own: an installer's values never join them,
+    // not even after the user's key was replaced whole.
+    m_store->writeSystemFile("[BookMarks]\nBookMarks=1;9\n9\\Name=9:9  system\n"
+                             "1\\Name=1:1  system\n\n[Cultures]\n1\\Name=Deutsch\n");
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString());
+    QVERIFY(RegSetting::ReplaceKey(App, "BookMarks", {{"", {{"BookMarks", "1"}}}}));
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString("1"));
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", ""), QString());
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks\\9", "Name", ""), QString());
+    QCOMPARE(RegSetting::GetValue(App, "Cultures\\1", "Name", ""), QString("Deutsch"));
+}
+
 void TestRegSetting::storeThatCannotBeWritten_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QByteArray>("probed"); // what the probe's write and read give
@@ -324,6 +378,18 @@ void TestRegSetting::twoWritersAtOnce() {
                      QString("%1-%2").arg(tag).arg(i));
     }
     QCOMPARE(values.size(), 3 * count);
+}
+
+void TestRegSetting::failedReplaceChangesNothing() {
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks", "BookMarks", "1"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", "1:1  kept"));
+    const QByteArray before = StoreFolders::contentOf(m_store->userFile());
+    // The writers' lock cannot be taken: a folder stands where it goes.
+    QVERIFY(QDir().mkpath(m_store->userFile() + ".writer"));
+
+    QVERIFY(!RegSetting::ReplaceKey(App, "BookMarks", {{"", {{"BookMarks", "2"}}}}));
+    QCOMPARE(StoreFolders::contentOf(m_store->userFile()), before);
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", ""), QString("1:1  kept"));
 }
 
 QTEST_GUILESS_MAIN(TestRegSetting)

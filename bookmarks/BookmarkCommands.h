@@ -1,0 +1,51 @@
+#pragma once
+
+#include "BookMarks.h"
+#include "Favourites.h"
+#include "frmBookMarks.h"
+
+#include <QObject>
+#include <QPointer>
+
+class AppContext;
+class QuranReader;
+
+// The bookmark commands of the main window: the one bookmark dialog, the
+// Bookmarks menu entries and the favourites files.  Lives as long as the
+// main window it belongs to.
+class BookmarkCommands : public QObject {
+    Q_OBJECT
+public:
+    BookmarkCommands(AppContext& context, QuranReader& reader, QWidget* mainWindow);
+
+    BookMarks& bookmarks() { return bookmarks_; }
+    frmBookMarks* dialog() const { return dialog_; }
+
+    // Shows the dialog in `mode` (1 add, 2 delete, 3 go to a verse); an open
+    // dialog takes the new mode and rebuilds its lists.  Mode 3 waits.
+    void showDialog(qint16 mode);
+    // The action of a Bookmarks menu entry: the verse of the caption's mark.
+    // A caption that begins with no mark leads nowhere.
+    void goToEntry(const QString& caption);
+    void importFavourites();
+    void exportFavourites();
+
+    // How the favourites commands choose their file; tests answer instead.
+    std::function<QString()> chooseImportFile;
+    std::function<QString()> chooseExportFile;
+    // Shows the import's success message; tests record it instead.
+    std::function<void(const QString& text)> showImported;
+
+private:
+    BookmarkDialogServices dialogServices();
+    std::optional<QString> suraTreeText(int sura) const;
+    QStringList suraEntries() const;
+    QString chooseFile(bool forSaving) const;
+
+    AppContext& context_;
+    QuranReader& reader_;
+    QPointer<QWidget> mainWindow_;
+    BookMarks bookmarks_;
+    Favourites favourites_;
+    QPointer<frmBookMarks> dialog_;
+};

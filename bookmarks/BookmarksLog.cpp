@@ -1,0 +1,3 @@
+#include "BookmarksLog.h"
+
+Q_LOGGING_CATEGORY(lcBookmarks, "miravel.bookmarks", QtWarningMsg)

@@ -1,0 +1,201 @@
+#include "frmBookMarks.h"
+
+#include "BookMarks.h"
+#include "BookmarksLog.h"
+#include "ucGradContainer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 6285;
+constexpr int kClientHeight = 2295;
+constexpr int kSuraIdBase = 100;
+
+int px(int twips) {
+    return qRound(double(twips) / kTwipsPerPixel);
+}
+
+enum Mode : qint16 { AddMode = 1, DeleteMode = 2, GoToMode = 3 };
+
+// Hint, caption of the dialog and of OK, by mode.
+struct ModeTexts {
+    int hint;
+    int caption;
+};
+
+ModeTexts textsOf(qint16 mode) {
+    switch (mode) {
+    case AddMode:
+        return {236, 210};
+    case DeleteMode:
+        return {237, 211};
+    default:
+        return {247, 248};
+    }
+}
+
+QFont storedCaptionFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+frmBookMarks::frmBookMarks(BookMarks& bookmarks, BookmarkDialogServices services, QWidget* parent)
+    : QDialog(parent), bookmarks_(bookmarks), services_(std::move(services)) {
+    setObjectName(QStringLiteral("frmBookMarks"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+
+    ucGradContainer1 = new ucGradContainer(this);
+    ucGradContainer1->setObjectName(QStringLiteral("ucGradContainer1"));
+    ucGradContainer1->setCaptionFont(storedCaptionFont());
+    lbl_Example = new QLabel(ucGradContainer1);
+    lbl_Example->setObjectName(QStringLiteral("lbl_Example"));
+    cmbBookMarks = new QComboBox(ucGradContainer1);
+    cmbBookMarks->setObjectName(QStringLiteral("cmbBookMarks"));
+    cmbAyat = new QComboBox(ucGradContainer1);
+    cmbAyat->setObjectName(QStringLiteral("cmbAyat"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), ucGradContainer1);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdOK = new QPushButton(QStringLiteral("Ok"), ucGradContainer1);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+
+    place(lbl_Example, 1080, 690, 4335, 285);
+    place(cmbBookMarks, 1110, 1020, 4395, 315);
+    place(cmbAyat, 4200, 1380, 1305, 315);
+    place(cmdCancel, 1080, 1680, 1245, 375);
+    place(cmdOK, 2490, 1680, 1605, 375);
+    cmdCancel->setAccessibleName(cmdCancel->text());
+
+    connect(cmbBookMarks, &QComboBox::currentIndexChanged, this, &frmBookMarks::cmbBookMarks_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmBookMarks::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBookMarks::cmdCancel_Click);
+}
+
+void frmBookMarks::place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+void frmBookMarks::setFlag(qint16 mode) {
+    flag_ = mode;
+    Form_Load();
+}
+
+void frmBookMarks::Form_Load() {
+    ucGradContainer1->setTheme(3);
+    ucGradContainer1->setGeometry(0, 0, width(), height());
+
+    const ModeTexts texts = textsOf(flag_);
+    const QString caption = services_.guiText(texts.caption);
+    lbl_Example->setText(services_.guiText(texts.hint));
+    setWindowTitle(caption);
+    cmdOK->setText(caption);
+    cmdOK->setAccessibleName(caption);
+    cmbBookMarks->setAccessibleName(lbl_Example->text());
+    cmbAyat->setAccessibleName(lbl_Example->text());
+
+    cmbBookMarks->show();
+    cmbAyat->setVisible(flag_ != DeleteMode);
+    if (flag_ == DeleteMode)
+        FillBookCombo();
+    else
+        FillSuras();
+    ucGradContainer1->setCaption(caption);
+}
+
+void frmBookMarks::FillSuras() {
+    {
+        const QSignalBlocker quiet(cmbBookMarks);
+        cmbBookMarks->clear();
+        const QStringList entries = services_.suraEntries();
+        for (int i = 0; i < entries.size(); ++i) {
+            const int sura = i + 1;
+            cmbBookMarks->addItem(QStringLiteral("%1 : %2").arg(sura).arg(entries.at(i)),
+                                  sura + kSuraIdBase);
+        }
+        cmbBookMarks->setCurrentIndex(cmbBookMarks->count() > 0 ? 0 : -1);
+    }
+    cmbBookMarks_Click();
+}
+
+void frmBookMarks::cmbBookMarks_Click() {
+    if (flag_ != AddMode && flag_ != GoToMode)
+        return;
+    FillAyat(cmbBookMarks->currentData().toInt());
+    cmbAyat->setCurrentIndex(cmbAyat->count() > 0 ? 0 : -1);
+}
+
+void frmBookMarks::FillAyat(int resourceId) {
+    cmbAyat->clear();
+    const int verses = resourceId > kSuraIdBase ? services_.verseCount(resourceId) : 0;
+    for (int i = 0; i < verses; ++i)
+        cmbAyat->addItem(QStringLiteral("Verse/%1").arg(i + 1), i + 1);
+}
+
+void frmBookMarks::FillBookCombo() {
+    const QSignalBlocker quiet(cmbBookMarks);
+    cmbBookMarks->clear();
+    const BookMarkStore& store = bookmarks_.store();
+    for (const QString& element : store.listed()) {
+        bool isNumber = false;
+        const int number = element.trimmed().toInt(&isNumber);
+        if (!isNumber) {
+            qCInfo(lcBookmarks) << "skipping the listed bookmark" << element;
+            continue;
+        }
+        cmbBookMarks->addItem(store.name(element), number);
+    }
+}
+
+void frmBookMarks::GoToVerse(int sura, int verse) {
+    if (services_.goToVerse)
+        services_.goToVerse(sura, verse);
+}
+
+void frmBookMarks::cmdOK_Click() {
+    const int sura = cmbBookMarks->currentData().toInt() - kSuraIdBase;
+    const int verse = cmbAyat->currentData().toInt();
+    switch (flag_) {
+    case AddMode: {
+        if (cmbBookMarks->currentIndex() < 0 || cmbAyat->currentIndex() < 0)
+            return;
+        const QString mark = QStringLiteral("%1:%2").arg(sura).arg(verse);
+        if (bookmarks_.store().Dublicated(mark)) {
+            services_.showMessage(this, services_.guiText(249));
+            return;
+        }
+        bookmarks_.AddBookMark(mark);
+        break;
+    }
+    case DeleteMode:
+        if (cmbBookMarks->currentIndex() >= 0)
+            bookmarks_.RemoveBookMark(cmbBookMarks->currentData().toInt());
+        break;
+    case GoToMode: {
+        if (cmbBookMarks->currentIndex() < 0 || cmbAyat->currentIndex() < 0)
+            break;
+        // Composing the page lets events run; the dialog may be gone after.
+        QPointer<frmBookMarks> self(this);
+        GoToVerse(sura, verse);
+        if (!self)
+            return;
+        break;
+    }
+    default:
+        break;
+    }
+    close();
+}
+
+void frmBookMarks::cmdCancel_Click() {
+    close();
+}

@@ -1,0 +1,214 @@
+#include "BookMarks.h"
+#include "CommandBars.h"
+#include "RegSetting.h"
+#include "StoreFolders.h"
+#include "VerseMark.h"
+
+#include <QMainWindow>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString App = QStringLiteral("Miravel");
+
+std::optional<QString> treeText(int sura) {
+    if (sura < 1 || sura > 114)
+        return std::nullopt;
+    return QStringLiteral("%1- Sura %2").arg(sura, 3, 10, QLatin1Char('0')).arg(sura);
+}
+
+QString storedList() {
+    return RegSetting::GetValue(App, "BookMarks", "BookMarks", "ABSENT");
+}
+
+} // namespace
+
+// The bookmark store over a fresh settings store, and the Bookmarks popup of
+// a menu bar built the way the main window builds it.
+class tst_BookmarkStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstBookmarkOnAnEmptyStore();
+    void removal_data();
+    void removal();
+    void freedNumberIsUsedAgain();
+    void duplicateMarks();
+    void menuIdentifiers_data();
+    void menuIdentifiers();
+    void marksFromCaptions_data();
+    void marksFromCaptions();
+    void menuFollowsTheStore();
+    void menuRebuildKeepsTheFixedItems();
+
+private:
+    QStringList popupEntries() const;
+
+    std::unique_ptr<StoreFolders> folders_;
+    std::unique_ptr<BookMarks> bookmarks_;
+    std::unique_ptr<QMainWindow> window_;
+    CommandBars* bars_ = nullptr;
+};
+
+void tst_BookmarkStore::init() {
+    folders_ = std::make_unique<StoreFolders>();
+    bookmarks_ = std::make_unique<BookMarks>(treeText, App);
+    window_ = std::make_unique<QMainWindow>();
+    bars_ = new CommandBars(window_.get());
+    bars_->Prepare(true);
+    bars_->Prepare();
+    CommandBarControls* menus = bars_->ActiveMenuBar()->Controls();
+    menus->Add(ControlKind::Popup, 201, "&File");
+    CommandBarControl* popup = menus->Add(ControlKind::Popup, 209, "Bookmarks");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 210, "Add");
+    popup->CommandBar()->Controls()->Add(ControlKind::Button, 211, "Delete");
+    bookmarks_->menu().attach(bars_);
+}
+
+void tst_BookmarkStore::cleanup() {
+    window_.reset();
+    bookmarks_.reset();
+    folders_.reset();
+}
+
+QStringList tst_BookmarkStore::popupEntries() const {
+    QStringList out;
+    CommandBar* popup = bookmarks_->menu().popup();
+    for (int i = 1; i <= popup->Controls()->Count(); ++i) {
+        const CommandBarControl* control = popup->Controls()->Item(i);
+        out << QStringLiteral("%1 %2").arg(control->Id()).arg(control->Caption());
+    }
+    return out;
+}
+
+void tst_BookmarkStore::firstBookmarkOnAnEmptyStore() {
+    BookMarkStore& store = bookmarks_->store();
+    QCOMPARE(store.NextBookMark(), 1);
+    QCOMPARE(bookmarks_->AddBookMark("2:255"), 1);
+    QCOMPARE(storedList(), QString("1"));
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", ""), QString("2:255  002- Sura 2"));
+}
+
+void tst_BookmarkStore::removal_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("middle") << 3 << 2 << "1;3";
+    QTest::newRow("first") << 3 << 1 << "2;3";
+    QTest::newRow("last") << 3 << 3 << "1;2";
+    QTest::newRow("the only one") << 1 << 1 << "";
+}
+
+void tst_BookmarkStore::removal() {
+    QFETCH(int, count);
+    QFETCH(int, removed);
+    QFETCH(QString, list);
+    for (int verse = 1; verse <= count; ++verse)
+        QCOMPARE(bookmarks_->AddBookMark(QStringLiteral("1:%1").arg(verse)), verse);
+
+    bookmarks_->RemoveBookMark(removed);
+    QCOMPARE(storedList(), list);
+    QCOMPARE(
+        RegSetting::GetValue(App, QStringLiteral("BookMarks\\%1").arg(removed), "Name", "gone"),
+        QString("gone"));
+    QCOMPARE(bookmarks_->store().NextBookMark(), removed);
+}
+
+void tst_BookmarkStore::freedNumberIsUsedAgain() {
+    QCOMPARE(bookmarks_->AddBookMark("1:1"), 1);
+    QCOMPARE(bookmarks_->AddBookMark("1:2"), 2);
+    bookmarks_->RemoveBookMark(1);
+    QCOMPARE(bookmarks_->AddBookMark("1:3"), 1);
+    QCOMPARE(storedList(), QString("2;1"));
+
+    // A listed bookmark that lost its name gets it back instead of a second listing.
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", ""));
+    QCOMPARE(bookmarks_->AddBookMark("1:4"), 1);
+    QCOMPARE(storedList(), QString("2;1"));
+}
+
+void tst_BookmarkStore::duplicateMarks() {
+    BookMarkStore& store = bookmarks_->store();
+    QVERIFY(!store.Dublicated("2:255"));
+    bookmarks_->AddBookMark("2:255");
+    QVERIFY(store.Dublicated("2:255"));
+    // The whole mark counts, not a prefix or a suffix of it.
+    QVERIFY(!store.Dublicated("2:25"));
+    QVERIFY(!store.Dublicated("12:255"));
+    // A subkey that the list does not name is no bookmark.
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\7", "Name", "3:3  orphan"));
+    QVERIFY(!store.Dublicated("3:3"));
+    bookmarks_->RemoveBookMark(1);
+    QVERIFY(!store.Dublicated("2:255"));
+}
+
+void tst_BookmarkStore::menuIdentifiers_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("id");
+    QTest::newRow("1") << 1 << 2101;
+    QTest::newRow("10") << 10 << 21010;
+    QTest::newRow("seven digits") << 9999999 << 2109999999;
+    QTest::newRow("eight digits") << 10000000 << 0;
+    QTest::newRow("zero") << 0 << 0;
+}
+
+void tst_BookmarkStore::menuIdentifiers() {
+    QFETCH(int, number);
+    QFETCH(int, id);
+    QCOMPARE(BookMarkStore::menuId(number), id);
+}
+
+void tst_BookmarkStore::marksFromCaptions_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("sura");
+    QTest::addColumn<int>("verse");
+    QTest::newRow("name") << "2:255  002- Al-Baqara" << 2 << 255;
+    QTest::newRow("mark alone") << "114:6" << 114 << 6;
+    QTest::newRow("no mark") << "Al-Baqara 2:255" << 0 << 0;
+    QTest::newRow("sura 115") << "115:1  x" << 0 << 0;
+    QTest::newRow("verse 0") << "1:0  x" << 0 << 0;
+    QTest::newRow("signed") << "+1:1  x" << 0 << 0;
+    QTest::newRow("empty") << "" << 0 << 0;
+}
+
+void tst_BookmarkStore::marksFromCaptions() {
+    QFETCH(QString, caption);
+    QFETCH(int, sura);
+    QFETCH(int, verse);
+    const std::optional<VerseMark> mark = VerseMark::fromCaption(caption);
+    QCOMPARE(mark ? mark->sura : 0, sura);
+    QCOMPARE(mark ? mark->verse : 0, verse);
+}
+
+void tst_BookmarkStore::menuFollowsTheStore() {
+    // Entries come in list order, not in number order.
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks", "BookMarks", "3;1"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", "1:7  one"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\3", "Name", "2:255  three"));
+    bookmarks_->menu().EnumBookMarks(bookmarks_->store());
+    QCOMPARE(popupEntries(),
+             QStringList({"210 Add", "211 Delete", "2103 2:255  three", "2101 1:7  one"}));
+
+    QCOMPARE(bookmarks_->AddBookMark("114:6"), 2);
+    QCOMPARE(popupEntries().last(), QString("2102 114:6  114- Sura 114"));
+    bookmarks_->RemoveBookMark(3);
+    QCOMPARE(popupEntries(),
+             QStringList({"210 Add", "211 Delete", "2101 1:7  one", "2102 114:6  114- Sura 114"}));
+}
+
+void tst_BookmarkStore::menuRebuildKeepsTheFixedItems() {
+    bookmarks_->AddBookMark("1:1");
+    bookmarks_->AddBookMark("1:2");
+    QVERIFY(RegSetting::ReplaceKey(App, "BookMarks",
+                                   {{"", {{"BookMarks", "5"}}}, {"5", {{"Name", "9:9  new"}}}}));
+    bookmarks_->menu().rebuild(bookmarks_->store());
+    QCOMPARE(popupEntries(), QStringList({"210 Add", "211 Delete", "2105 9:9  new"}));
+}
+
+QTEST_MAIN(tst_BookmarkStore)
+#include "tst_bookmarkstore.moc"
