@@ -2,9 +2,9 @@
 
 #include "AppContext.h"
 #include "CommandIds.h"
+#include "frmLangSettings.h"
 #include "QuranReader.h"
 #include "SubsystemHost.h"
-#include "frmLangSettings.h"
 
 #include <QPointer>
 

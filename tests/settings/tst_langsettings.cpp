@@ -1,9 +1,9 @@
 #include "AppContext.h"
 #include "ColourSwatch.h"
+#include "frmLangSettings.h"
 #include "OleColor.h"
 #include "RegSetting.h"
 #include "StoreFolders.h"
-#include "frmLangSettings.h"
 #include "ucGradContainer.h"
 
 #include <QApplication>
@@ -227,8 +227,10 @@ void TestLangSettings::skinResetsSwatchesAndSlider() {
 void TestLangSettings::angleSlider_data() {
     QTest::addColumn<QString>("string207"); // empty: not in the translation library
     QTest::addColumn<QString>("caption");
-    QTest::newRow("from the translation") << "Winkel" << "Winkel";
-    QTest::newRow("the program's own text") << "" << "Gradient angle";
+    QTest::newRow("from the translation") << "Winkel"
+                                          << "Winkel";
+    QTest::newRow("the program's own text") << ""
+                                            << "Gradient angle";
 }
 
 void TestLangSettings::angleSlider() {
@@ -265,9 +267,9 @@ void TestLangSettings::captionsAndNames() {
     QCOMPARE(window->cmdOK->text(), QString("s233"));
     QCOMPARE(window->lblOffLine->text(), QString("Available Languages"));
     QCOMPARE(window->lblOnLine->text(), QString("Add to display"));
-    for (QWidget* control : QList<QWidget*>{window->lstOffLine, window->lstOnline,
-                                            window->cmbGUILang, window->cmbSkin, window->BK1,
-                                            window->BK2, window->BKColorAngle})
+    for (QWidget* control :
+         QList<QWidget*>{window->lstOffLine, window->lstOnline, window->cmbGUILang, window->cmbSkin,
+                         window->BK1, window->BK2, window->BKColorAngle})
         QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
     QCOMPARE(window->cmbSkin->count(), 3);
     QCOMPARE(window->cmbSkin->itemData(2).toInt(), 1); // "Gray "

@@ -2,11 +2,11 @@
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
+#include "frmLangSettings.h"
+#include "frmMain.h"
 #include "QuranReader.h"
 #include "ResScheme.h"
 #include "SuraTree.h"
-#include "frmLangSettings.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -46,8 +46,8 @@ class TestLangSettingsApp : public QObject {
 
     frmLangSettings* openSettings() {
         // The Tools popup and its Settings item share the identifier.
-        w_->context().commands().dispatch(w_->commandBars()->ActiveMenuBar()->FindControl(
-            CommandId::Settings));
+        w_->context().commands().dispatch(
+            w_->commandBars()->ActiveMenuBar()->FindControl(CommandId::Settings));
         return w_->findChild<frmLangSettings*>();
     }
 
@@ -74,8 +74,8 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isModal());
-        move(window->lstOnline, 0, window->cmdRemove);  // Arabic off: 2
-        move(window->lstOffLine, 1, window->cmdAdd);    // and back, last: 2/1
+        move(window->lstOnline, 0, window->cmdRemove); // Arabic off: 2
+        move(window->lstOffLine, 1, window->cmdAdd);   // and back, last: 2/1
         QTest::mouseClick(window->cmdOK, Qt::LeftButton);
 
         QCOMPARE(context_->settings().values().OrderString, QStringLiteral("2/1"));
