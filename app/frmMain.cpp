@@ -9,7 +9,9 @@
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
+#include "SettingsDialog.h"
 #include "SettingsModel.h"
+#include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "xpFrame.h"
 
@@ -157,6 +159,8 @@ void frmMain::registerCommands() {
             LayoutMe(control);
         });
     }
+    SubsystemHost host{context_, *reader_, this};
+    installSettingsDialog(host);
 }
 
 void frmMain::Form_Load() {

@@ -310,7 +310,7 @@ void TestSettingsModel::moveBetweenLists() {
     QFETCH(QString, order);
     QFETCH(QStringList, steps);
     QFETCH(QList<bool>, moved);
-    SettingsModel model;
+    SettingsModel model{m_captions};
     model.FillDisplayLists(order);
     for (int i = 0; i < steps.size(); ++i) {
         const QString& step = steps.at(i);
@@ -337,7 +337,7 @@ void TestSettingsModel::appearanceFromPreview_data() {
 
 void TestSettingsModel::appearanceFromPreview() {
     QFETCH(float, angle);
-    SettingsModel model;
+    SettingsModel model{m_captions};
     model.TakeAppearance(255, 65280, angle);
     QCOMPARE(model.BK1, 255);
     QCOMPARE(model.BK2, 65280);
