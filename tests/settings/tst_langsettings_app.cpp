@@ -33,7 +33,10 @@ class TestLangSettingsApp : public QObject {
             QRegularExpression::DotMatchesEverythingOption);
         QStringList texts;
         for (const auto& match : paragraph.globalMatch(w_->browser()->bodyInnerHtml())) {
-            texts << match.captured(1) + QLatin1Char(':') + match.captured(2).trimmed();
+            const QString text = match.captured(2).trimmed();
+            if (text.startsWith(QLatin1String("<img"))) // the separator between libraries
+                continue;
+            texts << match.captured(1) + QLatin1Char(':') + text;
             if (texts.size() == 2)
                 break;
         }
