@@ -2,6 +2,7 @@
 
 #include "AboutLinks.h"
 #include "LinkLabel.h"
+#include "MiravelVersion.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -54,7 +55,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::MSWindowsFi
 }
 
 QString frmAbout::versionText() {
-    return QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(kMiravelVersionMajor)
+        .arg(kMiravelVersionMinor)
+        .arg(kMiravelVersionPatch);
 }
 
 void frmAbout::Form_Load() {

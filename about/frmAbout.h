@@ -10,10 +10,6 @@ class QPushButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMajor = 1;
-    static constexpr int kMinor = 5;
-    static constexpr int kRevision = 24;
-
     explicit frmAbout(QWidget* parent = nullptr);
 
     QLabel* lblVersion = nullptr;
@@ -24,6 +20,7 @@ public:
     LinkLabel* Label4 = nullptr;
     LinkLabel* lblCredits = nullptr;
 
+    // "Version " and the program's version, as the box shows it.
     static QString versionText();
 
 protected:

@@ -13,6 +13,7 @@
 #include "SettingsModel.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
+#include "Twips.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -32,14 +33,13 @@
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15;
 constexpr int kStatusPanelTwips = 2540;
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
 
 int px(float twips) {
-    return qRound(twips / kTwipsPerPixel);
+    return Twips::toNearestPixels(qRound(twips));
 }
 
 void yieldToEvents() {
@@ -341,11 +341,11 @@ void frmMain::Form_Resize() {
     if (!xplst)
         return;
     const QRect outer = frameGeometry();
-    layout_.treePane.width = xplst->width() * kTwipsPerPixel;
+    layout_.treePane.width = xplst->width() * Twips::kPerPixel;
     layout_.tree.left = 30;
     layout_.tree.top = 360;
     layout_.treePaneVisible = xplst->isVisibleTo(this);
-    layoutMainWindow(layout_, outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel,
+    layoutMainWindow(layout_, outer.width() * Twips::kPerPixel, outer.height() * Twips::kPerPixel,
                      TopOffset.toFloat());
     placeInClient(Image1, layout_.background);
     placeInClient(xplst, layout_.treePane);

@@ -1,18 +1,18 @@
 #include "frmSplash.h"
 
+#include "Twips.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
+namespace {}
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(6720 / kTwipsPerPixel, 4500 / kTwipsPerPixel);
+    setFixedSize(Twips::toPixels(6720), Twips::toPixels(4500));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     setFocusPolicy(Qt::StrongFocus);

@@ -1,5 +1,8 @@
 #include "PropertyBag.h"
 
+#include "WidgetsLog.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -45,6 +48,14 @@ QVariant raw(const PropertyBag& bag, const QString& key) {
     return bag.ReadProperty(key, {});
 }
 
+// A value that is there but cannot be read is damaged: say so once, use the default.
+template <typename T> T damaged(const QString& key, const QVariant& v, T def) {
+    if (v.isValid())
+        qCInfo(lcWidgets) << "property" << key << "holds an unreadable value" << v
+                          << "- its default is used";
+    return def;
+}
+
 std::optional<qint64> number(const QVariant& v) {
     if (!v.isValid())
         return std::nullopt;
@@ -62,16 +73,18 @@ std::optional<qint64> number(const QVariant& v) {
 } // namespace
 
 int integer(const PropertyBag& bag, const QString& key, int def) {
-    const auto n = number(raw(bag, key));
+    const QVariant v = raw(bag, key);
+    const auto n = number(v);
     if (!n || *n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max())
-        return def;
+        return damaged(key, v, def);
     return int(*n);
 }
 
 OleColor colour(const PropertyBag& bag, const QString& key, OleColor def) {
-    const auto n = number(raw(bag, key));
+    const QVariant v = raw(bag, key);
+    const auto n = number(v);
     if (!n || *n < std::numeric_limits<qint32>::min() || *n > std::numeric_limits<quint32>::max())
-        return def;
+        return damaged(key, v, def);
     return OleColor(quint32(*n));
 }
 
@@ -85,7 +98,7 @@ bool boolean(const PropertyBag& bag, const QString& key, bool def) {
             return false;
     }
     const auto n = number(v);
-    return n ? *n != 0 : def;
+    return n ? *n != 0 : damaged(key, v, def);
 }
 
 float real(const PropertyBag& bag, const QString& key, float def) {
@@ -93,13 +106,13 @@ float real(const PropertyBag& bag, const QString& key, float def) {
     bool ok = false;
     const double d = v.isValid() ? v.toDouble(&ok) : 0.0;
     if (!ok || !std::isfinite(d) || std::fabs(d) > 3.0e38)
-        return def;
+        return damaged(key, v, def);
     return float(d);
 }
 
 QString text(const PropertyBag& bag, const QString& key, const QString& def) {
     const QVariant v = raw(bag, key);
-    return v.isValid() && v.canConvert<QString>() ? v.toString() : def;
+    return v.canConvert<QString>() ? v.toString() : damaged(key, v, def);
 }
 
 QFont font(const PropertyBag& bag, const QString& key, const QFont& def) {
@@ -111,7 +124,7 @@ QFont font(const PropertyBag& bag, const QString& key, const QFont& def) {
         if (f.fromString(v.toString()))
             return f;
     }
-    return def;
+    return damaged(key, v, def);
 }
 
 Picture picture(const PropertyBag& bag, const QString& key) {
@@ -120,7 +133,38 @@ Picture picture(const PropertyBag& bag, const QString& key) {
         return v.value<Picture>();
     if (v.typeId() == QMetaType::QImage)
         return Picture::bitmap(v.value<QImage>());
-    return {};
+    return damaged(key, v, Picture());
 }
 
 } // namespace bagread
+
+namespace bagprop {
+
+bool read(const PropertyBag& bag, const BagProperty<bool>& p) {
+    return bagread::boolean(bag, QString::fromLatin1(p.key), p.defaultValue);
+}
+int read(const PropertyBag& bag, const BagProperty<int>& p) {
+    return bagread::integer(bag, QString::fromLatin1(p.key), p.defaultValue);
+}
+qint16 read(const PropertyBag& bag, const BagProperty<qint16>& p) {
+    const int n = bagread::integer(bag, QString::fromLatin1(p.key), p.defaultValue);
+    return qint16(std::clamp(n, -32768, 32767));
+}
+float read(const PropertyBag& bag, const BagProperty<float>& p) {
+    return bagread::real(bag, QString::fromLatin1(p.key), p.defaultValue);
+}
+OleColor read(const PropertyBag& bag, const BagProperty<OleColor>& p) {
+    return bagread::colour(bag, QString::fromLatin1(p.key), p.defaultValue);
+}
+QString read(const PropertyBag& bag, const BagProperty<const char*>& p) {
+    return bagread::text(bag, QString::fromLatin1(p.key), QString::fromLatin1(p.defaultValue));
+}
+
+void write(PropertyBag& bag, const BagProperty<OleColor>& p, OleColor value) {
+    bag.WriteProperty(QString::fromLatin1(p.key), colourValue(value), colourValue(p.defaultValue));
+}
+void write(PropertyBag& bag, const BagProperty<const char*>& p, const QString& value) {
+    bag.WriteProperty(QString::fromLatin1(p.key), value, QString::fromLatin1(p.defaultValue));
+}
+
+} // namespace bagprop

@@ -48,6 +48,32 @@ QFont font(const PropertyBag& bag, const QString& key, const QFont& def);
 Picture picture(const PropertyBag& bag, const QString& key);
 } // namespace bagread
 
+// One persisted property of a widget: its key in the bag and its default,
+// the value a missing or unreadable entry reads as and a write skips.  Each
+// widget keeps one table of these; its fields start from it, and
+// ReadProperties / WriteProperties go through it.
+template <typename T> struct BagProperty {
+    const char* key;
+    T defaultValue;
+};
+
+// Reads and writes through a table row.  Colours (OleColor) are written as
+// the host does, texts are given as Latin-1 defaults.
+namespace bagprop {
+bool read(const PropertyBag& bag, const BagProperty<bool>& p);
+int read(const PropertyBag& bag, const BagProperty<int>& p);
+qint16 read(const PropertyBag& bag, const BagProperty<qint16>& p);
+float read(const PropertyBag& bag, const BagProperty<float>& p);
+OleColor read(const PropertyBag& bag, const BagProperty<OleColor>& p);
+QString read(const PropertyBag& bag, const BagProperty<const char*>& p);
+
+template <typename T> void write(PropertyBag& bag, const BagProperty<T>& p, const T& value) {
+    bag.WriteProperty(QString::fromLatin1(p.key), QVariant(value), QVariant(p.defaultValue));
+}
+void write(PropertyBag& bag, const BagProperty<OleColor>& p, OleColor value);
+void write(PropertyBag& bag, const BagProperty<const char*>& p, const QString& value);
+} // namespace bagprop
+
 // Colours are stored as signed 32-bit integers, as the host does.
 inline QVariant colourValue(OleColor c) {
     return QVariant(qint32(c));

@@ -7,14 +7,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "GradContainerProperties.h"
 #include "Gradient.h"
 #include "GradThemes.h"
 #include "PropertyBag.h"
 #include "Regions.h"
+#include "Twips.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int nearestInt(double v) {
     return int(std::nearbyint(v));
@@ -294,7 +294,7 @@ void ucGradContainer::CopyParentBackground(QPainter& p) {
 void ucGradContainer::CollapseContainer() {
     if (!m_expanded)
         return;
-    m_rememberedHeight = height() * kTwipsPerPixel;
+    m_rememberedHeight = Twips::fromPixels(height());
     m_surface.fill(m_backColour);
     QWidget* host = window();
     m_backColour = (host && host != this ? host : this)->palette().color(QPalette::Window);
@@ -308,7 +308,7 @@ void ucGradContainer::ExpandContainer() {
         return;
     m_surface.fill(m_backColour);
     m_expanded = true;
-    resize(width(), m_rememberedHeight / kTwipsPerPixel);
+    resize(width(), Twips::toPixels(m_rememberedHeight));
     QCoreApplication::processEvents();
     DrawContainer();
 }
@@ -409,74 +409,75 @@ void ucGradContainer::keyReleaseEvent(QKeyEvent* event) {
 
 void ucGradContainer::ReadProperties(const PropertyBag& bag) {
     using namespace bagread;
-    m_headerAngle = real(bag, "HeaderAngle", 90.0f);
-    m_backAngle = real(bag, "BackAngle", 90.0f);
-    m_iconSize = integer(bag, "IconSize", 1);
-    m_headerColor2 = colour(bag, "HeaderColor2", 16244947);
-    m_headerColor1 = colour(bag, "HeaderColor1", 15582631);
-    m_backColor2 = colour(bag, "BackColor2", 16577775);
-    m_backColor1 = colour(bag, "BackColor1", 16443612);
-    m_borderColor = colour(bag, "BorderColor", 14467501);
-    m_captionColor = colour(bag, "CaptionColor", 8072450);
-    m_caption = text(bag, "Caption", QStringLiteral("MorphContainer"));
-    m_captionAlignment = integer(bag, "CaptionAlignment", 0);
-    m_headerHeight = integer(bag, "HeaderHeight", 25);
+    using bagprop::read;
+    m_headerAngle = read(bag, GradContainerProperty::HeaderAngle);
+    m_backAngle = read(bag, GradContainerProperty::BackAngle);
+    m_iconSize = read(bag, GradContainerProperty::IconSize);
+    m_headerColor2 = read(bag, GradContainerProperty::HeaderColor2);
+    m_headerColor1 = read(bag, GradContainerProperty::HeaderColor1);
+    m_backColor2 = read(bag, GradContainerProperty::BackColor2);
+    m_backColor1 = read(bag, GradContainerProperty::BackColor1);
+    m_borderColor = read(bag, GradContainerProperty::BorderColor);
+    m_captionColor = read(bag, GradContainerProperty::CaptionColor);
+    m_caption = read(bag, GradContainerProperty::Caption);
+    m_captionAlignment = read(bag, GradContainerProperty::CaptionAlignment);
+    m_headerHeight = read(bag, GradContainerProperty::HeaderHeight);
     m_captionFont = bagread::font(bag, "CaptionFont", ambientFont());
     m_icon = picture(bag, "HeaderIcon");
-    m_enabled = boolean(bag, "Enabled", false);
-    m_borderWidth = qint16(std::clamp(integer(bag, "BorderWidth", 1), -32768, 32767));
-    m_backMiddleOut = boolean(bag, "BackMiddleOut", true);
-    m_headerMiddleOut = boolean(bag, "HeaderMiddleOut", true);
-    m_headerVisible = boolean(bag, "HeaderVisible", true);
-    m_curveTopLeft = integer(bag, "CurveTopLeft", 0);
-    m_curveTopRight = integer(bag, "CurveTopRight", 0);
-    m_curveBottomLeft = integer(bag, "CurveBottomLeft", 0);
-    m_curveBottomRight = integer(bag, "CurveBottomRight", 0);
-    m_theme = integer(bag, "Theme", 0); // colours come from their own keys
-    m_expanded = boolean(bag, "Expanded", true);
-    m_autoResize = boolean(bag, "AutoResize", true);
-    m_autoResizeOn = integer(bag, "AutoResizeOn", 1);
-    m_movable = boolean(bag, "Movable", false);
-    m_iconAlignment = integer(bag, "IconAlignment", 0);
-    m_transparent = boolean(bag, "Transparent", false);
+    m_enabled = read(bag, GradContainerProperty::Enabled);
+    m_borderWidth = read(bag, GradContainerProperty::BorderWidth);
+    m_backMiddleOut = read(bag, GradContainerProperty::BackMiddleOut);
+    m_headerMiddleOut = read(bag, GradContainerProperty::HeaderMiddleOut);
+    m_headerVisible = read(bag, GradContainerProperty::HeaderVisible);
+    m_curveTopLeft = read(bag, GradContainerProperty::CurveTopLeft);
+    m_curveTopRight = read(bag, GradContainerProperty::CurveTopRight);
+    m_curveBottomLeft = read(bag, GradContainerProperty::CurveBottomLeft);
+    m_curveBottomRight = read(bag, GradContainerProperty::CurveBottomRight);
+    m_theme = read(bag, GradContainerProperty::Theme); // colours come from their own keys
+    m_expanded = read(bag, GradContainerProperty::Expanded);
+    m_autoResize = read(bag, GradContainerProperty::AutoResize);
+    m_autoResizeOn = read(bag, GradContainerProperty::AutoResizeOn);
+    m_movable = read(bag, GradContainerProperty::Movable);
+    m_iconAlignment = read(bag, GradContainerProperty::IconAlignment);
+    m_transparent = read(bag, GradContainerProperty::Transparent);
     m_picture = picture(bag, "Picture");
     applyMinimumHeight();
     DrawContainer();
 }
 
 void ucGradContainer::WriteProperties(PropertyBag& bag) const {
-    bag.WriteProperty("HeaderAngle", m_headerAngle, 90.0f);
-    bag.WriteProperty("BackAngle", m_backAngle, 90.0f);
-    bag.WriteProperty("IconSize", m_iconSize, 1);
-    bag.WriteProperty("HeaderColor2", colourValue(m_headerColor2), colourValue(16244947));
-    bag.WriteProperty("HeaderColor1", colourValue(m_headerColor1), colourValue(15582631));
-    bag.WriteProperty("BackColor2", colourValue(m_backColor2), colourValue(16577775));
-    bag.WriteProperty("BackColor1", colourValue(m_backColor1), colourValue(16443612));
-    bag.WriteProperty("BorderColor", colourValue(m_borderColor), colourValue(14467501));
-    bag.WriteProperty("CaptionColor", colourValue(m_captionColor), colourValue(8072450));
-    bag.WriteProperty("Caption", m_caption, QStringLiteral("MorphContainer"));
-    bag.WriteProperty("CaptionAlignment", m_captionAlignment, 0);
-    bag.WriteProperty("HeaderHeight", m_headerHeight, 25);
+    bagprop::write(bag, GradContainerProperty::HeaderAngle, m_headerAngle);
+    bagprop::write(bag, GradContainerProperty::BackAngle, m_backAngle);
+    bagprop::write(bag, GradContainerProperty::IconSize, m_iconSize);
+    bagprop::write(bag, GradContainerProperty::HeaderColor2, m_headerColor2);
+    bagprop::write(bag, GradContainerProperty::HeaderColor1, m_headerColor1);
+    bagprop::write(bag, GradContainerProperty::BackColor2, m_backColor2);
+    bagprop::write(bag, GradContainerProperty::BackColor1, m_backColor1);
+    bagprop::write(bag, GradContainerProperty::BorderColor, m_borderColor);
+    bagprop::write(bag, GradContainerProperty::CaptionColor, m_captionColor);
+    bagprop::write(bag, GradContainerProperty::Caption, m_caption);
+    bagprop::write(bag, GradContainerProperty::CaptionAlignment, m_captionAlignment);
+    bagprop::write(bag, GradContainerProperty::HeaderHeight, m_headerHeight);
     if (m_captionFont)
         bag.WriteProperty("CaptionFont", *m_captionFont, ambientFont());
     if (m_icon.isSet())
         bag.WriteProperty("HeaderIcon", pictureValue(m_icon));
-    bag.WriteProperty("Enabled", m_enabled, false);
-    bag.WriteProperty("BorderWidth", m_borderWidth, qint16(1));
-    bag.WriteProperty("BackMiddleOut", m_backMiddleOut, true);
-    bag.WriteProperty("HeaderMiddleOut", m_headerMiddleOut, true);
-    bag.WriteProperty("HeaderVisible", m_headerVisible, true);
-    bag.WriteProperty("CurveTopLeft", m_curveTopLeft, 0);
-    bag.WriteProperty("CurveTopRight", m_curveTopRight, 0);
-    bag.WriteProperty("CurveBottomLeft", m_curveBottomLeft, 0);
-    bag.WriteProperty("CurveBottomRight", m_curveBottomRight, 0);
-    bag.WriteProperty("Theme", m_theme, 0);
-    bag.WriteProperty("Expanded", m_expanded, true);
-    bag.WriteProperty("AutoResize", m_autoResize, true);
-    bag.WriteProperty("AutoResizeOn", m_autoResizeOn, 1);
-    bag.WriteProperty("Movable", m_movable, false);
-    bag.WriteProperty("IconAlignment", m_iconAlignment, 0);
-    bag.WriteProperty("Transparent", m_transparent, false);
+    bagprop::write(bag, GradContainerProperty::Enabled, m_enabled);
+    bagprop::write(bag, GradContainerProperty::BorderWidth, m_borderWidth);
+    bagprop::write(bag, GradContainerProperty::BackMiddleOut, m_backMiddleOut);
+    bagprop::write(bag, GradContainerProperty::HeaderMiddleOut, m_headerMiddleOut);
+    bagprop::write(bag, GradContainerProperty::HeaderVisible, m_headerVisible);
+    bagprop::write(bag, GradContainerProperty::CurveTopLeft, m_curveTopLeft);
+    bagprop::write(bag, GradContainerProperty::CurveTopRight, m_curveTopRight);
+    bagprop::write(bag, GradContainerProperty::CurveBottomLeft, m_curveBottomLeft);
+    bagprop::write(bag, GradContainerProperty::CurveBottomRight, m_curveBottomRight);
+    bagprop::write(bag, GradContainerProperty::Theme, m_theme);
+    bagprop::write(bag, GradContainerProperty::Expanded, m_expanded);
+    bagprop::write(bag, GradContainerProperty::AutoResize, m_autoResize);
+    bagprop::write(bag, GradContainerProperty::AutoResizeOn, m_autoResizeOn);
+    bagprop::write(bag, GradContainerProperty::Movable, m_movable);
+    bagprop::write(bag, GradContainerProperty::IconAlignment, m_iconAlignment);
+    bagprop::write(bag, GradContainerProperty::Transparent, m_transparent);
     if (m_picture.isSet())
         bag.WriteProperty("Picture", pictureValue(m_picture));
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "GradContainerProperties.h"
 #include "OleColor.h"
 #include "Picture.h"
 
@@ -131,37 +132,37 @@ private:
     template <typename T> void assign(T& field, const T& value, const char* key);
     void applyMinimumHeight();
 
-    bool m_autoResize = true;
-    int m_autoResizeOn = 1;
-    float m_backAngle = 90.0f;
-    OleColor m_backColor1 = 16443612;
-    OleColor m_backColor2 = 16577775;
-    bool m_backMiddleOut = true;
-    OleColor m_borderColor = 14467501;
-    qint16 m_borderWidth = 1;
-    QString m_caption = QStringLiteral("MorphContainer");
-    int m_captionAlignment = 0;
-    OleColor m_captionColor = 8072450;
+    bool m_autoResize = GradContainerProperty::AutoResize.defaultValue;
+    int m_autoResizeOn = GradContainerProperty::AutoResizeOn.defaultValue;
+    float m_backAngle = GradContainerProperty::BackAngle.defaultValue;
+    OleColor m_backColor1 = GradContainerProperty::BackColor1.defaultValue;
+    OleColor m_backColor2 = GradContainerProperty::BackColor2.defaultValue;
+    bool m_backMiddleOut = GradContainerProperty::BackMiddleOut.defaultValue;
+    OleColor m_borderColor = GradContainerProperty::BorderColor.defaultValue;
+    qint16 m_borderWidth = GradContainerProperty::BorderWidth.defaultValue;
+    QString m_caption = QString::fromLatin1(GradContainerProperty::Caption.defaultValue);
+    int m_captionAlignment = GradContainerProperty::CaptionAlignment.defaultValue;
+    OleColor m_captionColor = GradContainerProperty::CaptionColor.defaultValue;
     std::optional<QFont> m_captionFont;
-    int m_curveTopLeft = 0;
-    int m_curveTopRight = 0;
-    int m_curveBottomLeft = 0;
-    int m_curveBottomRight = 0;
-    bool m_enabled = false;
-    bool m_expanded = true;
-    float m_headerAngle = 90.0f;
-    OleColor m_headerColor1 = 15582631;
-    OleColor m_headerColor2 = 16244947;
-    int m_headerHeight = 25;
-    bool m_headerMiddleOut = true;
-    bool m_headerVisible = true;
+    int m_curveTopLeft = GradContainerProperty::CurveTopLeft.defaultValue;
+    int m_curveTopRight = GradContainerProperty::CurveTopRight.defaultValue;
+    int m_curveBottomLeft = GradContainerProperty::CurveBottomLeft.defaultValue;
+    int m_curveBottomRight = GradContainerProperty::CurveBottomRight.defaultValue;
+    bool m_enabled = GradContainerProperty::Enabled.defaultValue;
+    bool m_expanded = GradContainerProperty::Expanded.defaultValue;
+    float m_headerAngle = GradContainerProperty::HeaderAngle.defaultValue;
+    OleColor m_headerColor1 = GradContainerProperty::HeaderColor1.defaultValue;
+    OleColor m_headerColor2 = GradContainerProperty::HeaderColor2.defaultValue;
+    int m_headerHeight = GradContainerProperty::HeaderHeight.defaultValue;
+    bool m_headerMiddleOut = GradContainerProperty::HeaderMiddleOut.defaultValue;
+    bool m_headerVisible = GradContainerProperty::HeaderVisible.defaultValue;
     Picture m_icon;
-    int m_iconAlignment = 0;
-    int m_iconSize = 0;
-    bool m_movable = false;
+    int m_iconAlignment = GradContainerProperty::IconAlignment.defaultValue;
+    int m_iconSize = GradContainerProperty::kNewIconSize;
+    bool m_movable = GradContainerProperty::Movable.defaultValue;
     Picture m_picture;
-    int m_theme = 0;
-    bool m_transparent = false;
+    int m_theme = GradContainerProperty::Theme.defaultValue;
+    bool m_transparent = GradContainerProperty::Transparent.defaultValue;
 
     QImage m_surface;
     QColor m_backColour = QColor(192, 192, 255);

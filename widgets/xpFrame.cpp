@@ -11,10 +11,10 @@
 #include "Gradient.h"
 #include "PropertyBag.h"
 #include "Regions.h"
+#include "Twips.h"
+#include "XpFrameProperties.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 qint16 shiftState(Qt::KeyboardModifiers m) {
     return qint16((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
@@ -294,10 +294,10 @@ void xpFrame::SmoothForm(QWidget* Frm, double Curvature) {
 void xpFrame::SetFolded(bool fold) {
     int newHeight = 0;
     if (fold) {
-        m_expandedHeight = height() * kTwipsPerPixel;
+        m_expandedHeight = Twips::fromPixels(height());
         newHeight = headerHeight();
     } else {
-        newHeight = int(std::nearbyint(double(m_expandedHeight) / kTwipsPerPixel));
+        newHeight = Twips::toNearestPixels(m_expandedHeight);
     }
     resize(width(), std::max(0, newHeight));
     m_folded = fold;
@@ -641,11 +641,11 @@ void xpFrame::mouseReleaseEvent(QMouseEvent* event) {
             if (m_folded) {
                 SetFolded(false);
                 bool collapse = false;
-                int h = height() * kTwipsPerPixel;
+                int h = Twips::fromPixels(height());
                 emit ChevronClick(button, shift, x, y, collapse, fh, hh, h);
             } else {
                 bool collapse = true;
-                int h = height() * kTwipsPerPixel;
+                int h = Twips::fromPixels(height());
                 emit ChevronClick(button, shift, x, y, collapse, fh, hh, h);
                 SetFolded(true);
             }
@@ -697,120 +697,118 @@ void xpFrame::onFocusChanged(QWidget* old, QWidget* now) {
 
 void xpFrame::ReadProperties(const PropertyBag& bag) {
     using namespace bagread;
+    using bagprop::read;
     const QFont ambient = ambientFont();
-    m_backColor = colour(bag, "BackColor", kButtonFace);
+    m_backColor = read(bag, XpFrameProperty::BackColor);
     m_headerTextFont = bagread::font(bag, "HeaderTextFont", ambient);
     m_footerTextFont = bagread::font(bag, "footerTextFont", ambient);
     m_containerTextFont = bagread::font(bag, "ContainerTextFont", ambient);
-    m_useCustomColors = boolean(bag, "UseCustomColors", false);
-    m_expandable = boolean(bag, "Expandable", false);
-    m_headerVisible = boolean(bag, "HeaderVisible", true);
-    m_footerVisible = boolean(bag, "FooterVisible", true);
-    m_headerText = text(bag, "HeaderText", QStringLiteral("Header"));
-    m_footerText = text(bag, "FooterText", QStringLiteral("Footer"));
-    m_headerTextAlign = integer(bag, "HeaderTextAlign", 0);
-    m_footerTextAlign = integer(bag, "FooterTextAlign", 0);
-    m_headerFillStyle = integer(bag, "HeaderFillStyle", 1);
-    m_footerFillStyle = integer(bag, "FooterFillStyle", 1);
-    m_containerFillStyle = integer(bag, "ContainerFillStyle", 1);
-    m_headerTextColor = colour(bag, "HeaderTextColor", 0xFFFFFF);
-    m_footerTextColor = colour(bag, "FooterTextColor", 0xFFFFFF);
-    m_containerForeColor = colour(bag, "ContainerForeColor", kButtonText);
-    m_headerBackColor = colour(bag, "HeaderBackColor", 0xFFFFFF);
-    m_footerBackColor = colour(bag, "FooterBackColor", 14248960);
-    m_containerBackColor = colour(bag, "ContainerBackColor", kButtonFace);
-    m_headerFadeColor = colour(bag, "HeaderFadeColor", 14248960);
-    m_footerFadeColor = colour(bag, "FooterFadeColor", 0xFFFFFF);
-    m_containerFadeColor = colour(bag, "ContainerFadeColor", kButtonFace);
-    m_containerBorderColor = colour(bag, "ContainerBorderColor", 0);
-    m_containerBorderStyle = integer(bag, "ContainerBorderStyle", 0);
-    m_containerShapeStyle = integer(bag, "ContainerShapeStyle", 0);
-    m_containerCornerRadius = integer(bag, "ContainerCornerRadius", 20);
-    m_appearence = integer(bag, "Appearence", 0);
-    m_enabled = boolean(bag, "Enabled", true);
-    m_headerSize = integer(bag, "HeaderSize", 1);
-    m_footerSize = integer(bag, "FooterSize", 0);
-    m_collapseButtonColor = colour(bag, "CollapseButtonColor", 255);
+    m_useCustomColors = read(bag, XpFrameProperty::UseCustomColors);
+    m_expandable = read(bag, XpFrameProperty::Expandable);
+    m_headerVisible = read(bag, XpFrameProperty::HeaderVisible);
+    m_footerVisible = read(bag, XpFrameProperty::FooterVisible);
+    m_headerText = read(bag, XpFrameProperty::HeaderText);
+    m_footerText = read(bag, XpFrameProperty::FooterText);
+    m_headerTextAlign = read(bag, XpFrameProperty::HeaderTextAlign);
+    m_footerTextAlign = read(bag, XpFrameProperty::FooterTextAlign);
+    m_headerFillStyle = read(bag, XpFrameProperty::HeaderFillStyle);
+    m_footerFillStyle = read(bag, XpFrameProperty::FooterFillStyle);
+    m_containerFillStyle = read(bag, XpFrameProperty::ContainerFillStyle);
+    m_headerTextColor = read(bag, XpFrameProperty::HeaderTextColor);
+    m_footerTextColor = read(bag, XpFrameProperty::FooterTextColor);
+    m_containerForeColor = read(bag, XpFrameProperty::ContainerForeColor);
+    m_headerBackColor = read(bag, XpFrameProperty::HeaderBackColor);
+    m_footerBackColor = read(bag, XpFrameProperty::FooterBackColor);
+    m_containerBackColor = read(bag, XpFrameProperty::ContainerBackColor);
+    m_headerFadeColor = read(bag, XpFrameProperty::HeaderFadeColor);
+    m_footerFadeColor = read(bag, XpFrameProperty::FooterFadeColor);
+    m_containerFadeColor = read(bag, XpFrameProperty::ContainerFadeColor);
+    m_containerBorderColor = read(bag, XpFrameProperty::ContainerBorderColor);
+    m_containerBorderStyle = read(bag, XpFrameProperty::ContainerBorderStyle);
+    m_containerShapeStyle = read(bag, XpFrameProperty::ContainerShapeStyle);
+    m_containerCornerRadius = read(bag, XpFrameProperty::ContainerCornerRadius);
+    m_appearence = read(bag, XpFrameProperty::Appearence);
+    m_enabled = read(bag, XpFrameProperty::Enabled);
+    m_headerSize = read(bag, XpFrameProperty::HeaderSize);
+    m_footerSize = read(bag, XpFrameProperty::FooterSize);
+    m_collapseButtonColor = read(bag, XpFrameProperty::CollapseButtonColor);
     m_headerPicture = picture(bag, "HeaderPicture");
-    m_headerPictureSize = integer(bag, "HeaderPictureSize", 16);
-    m_headerPictureVisible = boolean(bag, "HeaderPictureVisible", true);
+    m_headerPictureSize = read(bag, XpFrameProperty::HeaderPictureSize);
+    m_headerPictureVisible = read(bag, XpFrameProperty::HeaderPictureVisible);
     m_containerPicture = picture(bag, "ContainerPicture");
-    m_containerPictureSize = integer(bag, "ContainerPictureSize", 32);
-    m_containerPictureVisible = boolean(bag, "ContainerPictureVisible", true);
-    m_containerPictureBufferTop = integer(bag, "ContainerPictureBufferTop", 0);
-    m_containerPictureBufferLeft = integer(bag, "ContainerPictureBufferLeft", 0);
-    m_containerResizable = boolean(bag, "ContainerResizable", false);
-    m_containerMoveable = boolean(bag, "ContainerMovable", false);
-    m_classicXPStyle = boolean(bag, "ClassicXPStyle", true);
-    m_zOrderOnFocus = boolean(bag, "ZOrderOnFocus", true);
-    m_closeable = boolean(bag, "Closeable", false);
+    m_containerPictureSize = read(bag, XpFrameProperty::ContainerPictureSize);
+    m_containerPictureVisible = read(bag, XpFrameProperty::ContainerPictureVisible);
+    m_containerPictureBufferTop = read(bag, XpFrameProperty::ContainerPictureBufferTop);
+    m_containerPictureBufferLeft = read(bag, XpFrameProperty::ContainerPictureBufferLeft);
+    m_containerResizable = read(bag, XpFrameProperty::ContainerResizable);
+    m_containerMoveable = read(bag, XpFrameProperty::ContainerMovable);
+    m_classicXPStyle = read(bag, XpFrameProperty::ClassicXPStyle);
+    m_zOrderOnFocus = read(bag, XpFrameProperty::ZOrderOnFocus);
+    m_closeable = read(bag, XpFrameProperty::Closeable);
     m_label1->setText(m_headerText);
     m_label1->adjustSize();
     for (QWidget* w : containedWidgets())
         w->setEnabled(m_enabled);
 
     ApplyAppearance();
-    m_expandedHeight = height() * kTwipsPerPixel;
+    m_expandedHeight = Twips::fromPixels(height());
     textFormatFor(m_headerTextAlign, m_headerTextFormat);
     textFormatFor(m_footerTextAlign, m_footerTextFormat);
-    m_closed = boolean(bag, "Closed", false);
+    m_closed = read(bag, XpFrameProperty::Closed);
     Refresh();
 }
 
 void xpFrame::WriteProperties(PropertyBag& bag) const {
     const QFont ambient = ambientFont();
-    bag.WriteProperty("BackColor", colourValue(m_backColor), colourValue(kButtonFace));
+    bagprop::write(bag, XpFrameProperty::BackColor, m_backColor);
     bag.WriteProperty("HeaderTextFont", m_headerTextFont, ambient);
     bag.WriteProperty("footerTextFont", m_footerTextFont, ambient);
     bag.WriteProperty("ContainerTextFont", m_containerTextFont, ambient);
-    bag.WriteProperty("UseCustomColors", m_useCustomColors, false);
-    bag.WriteProperty("Expandable", m_expandable, false);
-    bag.WriteProperty("HeaderVisible", m_headerVisible, true);
-    bag.WriteProperty("FooterVisible", m_footerVisible, true);
-    bag.WriteProperty("HeaderText", m_headerText, QStringLiteral("Header"));
-    bag.WriteProperty("FooterText", m_footerText, QStringLiteral("Footer"));
-    bag.WriteProperty("HeaderTextAlign", m_headerTextAlign, 0);
-    bag.WriteProperty("FooterTextAlign", m_footerTextAlign, 0);
-    bag.WriteProperty("HeaderFillStyle", m_headerFillStyle, 1);
-    bag.WriteProperty("FooterFillStyle", m_footerFillStyle, 1);
-    bag.WriteProperty("ContainerFillStyle", m_containerFillStyle, 1);
-    bag.WriteProperty("HeaderTextColor", colourValue(m_headerTextColor), colourValue(0xFFFFFF));
-    bag.WriteProperty("FooterTextColor", colourValue(m_footerTextColor), colourValue(0xFFFFFF));
-    bag.WriteProperty("ContainerForeColor", colourValue(m_containerForeColor),
-                      colourValue(kButtonText));
-    bag.WriteProperty("HeaderBackColor", colourValue(m_headerBackColor), colourValue(0xFFFFFF));
-    bag.WriteProperty("FooterBackColor", colourValue(m_footerBackColor), colourValue(14248960));
-    bag.WriteProperty("ContainerBackColor", colourValue(m_containerBackColor),
-                      colourValue(kButtonFace));
-    bag.WriteProperty("HeaderFadeColor", colourValue(m_headerFadeColor), colourValue(14248960));
-    bag.WriteProperty("FooterFadeColor", colourValue(m_footerFadeColor), colourValue(0xFFFFFF));
-    bag.WriteProperty("ContainerFadeColor", colourValue(m_containerFadeColor),
-                      colourValue(kButtonFace));
-    bag.WriteProperty("ContainerBorderColor", colourValue(m_containerBorderColor), colourValue(0));
-    bag.WriteProperty("ContainerBorderStyle", m_containerBorderStyle, 0);
-    bag.WriteProperty("ContainerShapeStyle", m_containerShapeStyle, 0);
-    bag.WriteProperty("ContainerCornerRadius", m_containerCornerRadius, 20);
-    bag.WriteProperty("Appearence", m_appearence, 0);
-    bag.WriteProperty("Enabled", m_enabled, true);
-    bag.WriteProperty("HeaderSize", m_headerSize, 1);
-    bag.WriteProperty("FooterSize", m_footerSize, 0);
-    bag.WriteProperty("HeaderText", m_headerText, QStringLiteral("Header"));
-    bag.WriteProperty("FooterText", m_footerText); // always stored, even when empty
-    bag.WriteProperty("CollapseButtonColor", colourValue(m_collapseButtonColor), colourValue(255));
+    bagprop::write(bag, XpFrameProperty::UseCustomColors, m_useCustomColors);
+    bagprop::write(bag, XpFrameProperty::Expandable, m_expandable);
+    bagprop::write(bag, XpFrameProperty::HeaderVisible, m_headerVisible);
+    bagprop::write(bag, XpFrameProperty::FooterVisible, m_footerVisible);
+    bagprop::write(bag, XpFrameProperty::HeaderText, m_headerText);
+    // always stored, even when empty
+    bag.WriteProperty(QString::fromLatin1(XpFrameProperty::FooterText.key), m_footerText);
+    bagprop::write(bag, XpFrameProperty::HeaderTextAlign, m_headerTextAlign);
+    bagprop::write(bag, XpFrameProperty::FooterTextAlign, m_footerTextAlign);
+    bagprop::write(bag, XpFrameProperty::HeaderFillStyle, m_headerFillStyle);
+    bagprop::write(bag, XpFrameProperty::FooterFillStyle, m_footerFillStyle);
+    bagprop::write(bag, XpFrameProperty::ContainerFillStyle, m_containerFillStyle);
+    bagprop::write(bag, XpFrameProperty::HeaderTextColor, m_headerTextColor);
+    bagprop::write(bag, XpFrameProperty::FooterTextColor, m_footerTextColor);
+    bagprop::write(bag, XpFrameProperty::ContainerForeColor, m_containerForeColor);
+    bagprop::write(bag, XpFrameProperty::HeaderBackColor, m_headerBackColor);
+    bagprop::write(bag, XpFrameProperty::FooterBackColor, m_footerBackColor);
+    bagprop::write(bag, XpFrameProperty::ContainerBackColor, m_containerBackColor);
+    bagprop::write(bag, XpFrameProperty::HeaderFadeColor, m_headerFadeColor);
+    bagprop::write(bag, XpFrameProperty::FooterFadeColor, m_footerFadeColor);
+    bagprop::write(bag, XpFrameProperty::ContainerFadeColor, m_containerFadeColor);
+    bagprop::write(bag, XpFrameProperty::ContainerBorderColor, m_containerBorderColor);
+    bagprop::write(bag, XpFrameProperty::ContainerBorderStyle, m_containerBorderStyle);
+    bagprop::write(bag, XpFrameProperty::ContainerShapeStyle, m_containerShapeStyle);
+    bagprop::write(bag, XpFrameProperty::ContainerCornerRadius, m_containerCornerRadius);
+    bagprop::write(bag, XpFrameProperty::Appearence, m_appearence);
+    bagprop::write(bag, XpFrameProperty::Enabled, m_enabled);
+    bagprop::write(bag, XpFrameProperty::HeaderSize, m_headerSize);
+    bagprop::write(bag, XpFrameProperty::FooterSize, m_footerSize);
+    bagprop::write(bag, XpFrameProperty::HeaderText, m_headerText);
+    bagprop::write(bag, XpFrameProperty::FooterText, m_footerText);
     if (m_headerPicture.isSet())
         bag.WriteProperty("HeaderPicture", pictureValue(m_headerPicture));
-    bag.WriteProperty("HeaderPictureSize", m_headerPictureSize, 16);
-    bag.WriteProperty("HeaderPictureVisible", m_headerPictureVisible, true);
+    bagprop::write(bag, XpFrameProperty::HeaderPictureSize, m_headerPictureSize);
+    bagprop::write(bag, XpFrameProperty::HeaderPictureVisible, m_headerPictureVisible);
     if (m_containerPicture.isSet())
         bag.WriteProperty("ContainerPicture", pictureValue(m_containerPicture));
-    bag.WriteProperty("ContainerPictureSize", m_containerPictureSize, 32);
-    bag.WriteProperty("ContainerPictureVisible", m_containerPictureVisible, true);
-    bag.WriteProperty("ContainerPictureBufferTop", m_containerPictureBufferTop, 0);
-    bag.WriteProperty("ContainerPictureBufferLeft", m_containerPictureBufferLeft, 0);
-    bag.WriteProperty("ContainerResizable", m_containerResizable, false);
-    bag.WriteProperty("ContainerMovable", m_containerMoveable, false);
-    bag.WriteProperty("ClassicXPStyle", m_classicXPStyle, true);
-    bag.WriteProperty("ZOrderOnFocus", m_zOrderOnFocus, true);
-    bag.WriteProperty("Closeable", m_closeable, false);
-    bag.WriteProperty("Closed", m_closed, false);
+    bagprop::write(bag, XpFrameProperty::ContainerPictureSize, m_containerPictureSize);
+    bagprop::write(bag, XpFrameProperty::ContainerPictureVisible, m_containerPictureVisible);
+    bagprop::write(bag, XpFrameProperty::ContainerPictureBufferTop, m_containerPictureBufferTop);
+    bagprop::write(bag, XpFrameProperty::ContainerPictureBufferLeft, m_containerPictureBufferLeft);
+    bagprop::write(bag, XpFrameProperty::ContainerResizable, m_containerResizable);
+    bagprop::write(bag, XpFrameProperty::ContainerMovable, m_containerMoveable);
+    bagprop::write(bag, XpFrameProperty::ClassicXPStyle, m_classicXPStyle);
+    bagprop::write(bag, XpFrameProperty::ZOrderOnFocus, m_zOrderOnFocus);
+    bagprop::write(bag, XpFrameProperty::Closeable, m_closeable);
+    bagprop::write(bag, XpFrameProperty::Closed, m_closed);
 }

@@ -7,6 +7,7 @@
 
 #include "OleColor.h"
 #include "Picture.h"
+#include "XpFrameProperties.h"
 #include "XpStyle.h"
 
 class PropertyBag;
@@ -205,51 +206,51 @@ private:
 
     QString m_headerText;
     QFont m_headerTextFont;
-    int m_headerTextAlign = 0;
-    OleColor m_headerTextColor = 0xFFFFFF;
-    int m_headerSize = 1;
-    bool m_headerVisible = true;
-    OleColor m_headerBackColor = 0xFFFFFF;
-    OleColor m_headerFadeColor = 14248960;
-    int m_headerFillStyle = 1;
+    int m_headerTextAlign = XpFrameProperty::HeaderTextAlign.defaultValue;
+    OleColor m_headerTextColor = XpFrameProperty::HeaderTextColor.defaultValue;
+    int m_headerSize = XpFrameProperty::HeaderSize.defaultValue;
+    bool m_headerVisible = XpFrameProperty::HeaderVisible.defaultValue;
+    OleColor m_headerBackColor = XpFrameProperty::HeaderBackColor.defaultValue;
+    OleColor m_headerFadeColor = XpFrameProperty::HeaderFadeColor.defaultValue;
+    int m_headerFillStyle = XpFrameProperty::HeaderFillStyle.defaultValue;
     Picture m_headerPicture;
-    int m_headerPictureSize = 16;
-    bool m_headerPictureVisible = true;
-    bool m_expandable = false;
-    bool m_closeable = false;
+    int m_headerPictureSize = XpFrameProperty::HeaderPictureSize.defaultValue;
+    bool m_headerPictureVisible = XpFrameProperty::HeaderPictureVisible.defaultValue;
+    bool m_expandable = XpFrameProperty::Expandable.defaultValue;
+    bool m_closeable = XpFrameProperty::Closeable.defaultValue;
     QString m_footerText;
     QFont m_footerTextFont;
-    int m_footerTextAlign = 0;
-    OleColor m_footerTextColor = 0xFFFFFF;
-    int m_footerSize = 0;
-    bool m_footerVisible = true;
-    OleColor m_footerBackColor = 14248960;
-    OleColor m_footerFadeColor = 0xFFFFFF;
-    int m_footerFillStyle = 1;
-    OleColor m_containerBackColor = kButtonFace;
-    OleColor m_containerFadeColor = kButtonFace;
-    OleColor m_containerBorderColor = 0;
-    int m_containerBorderStyle = 0;
-    int m_containerShapeStyle = 0;
-    int m_containerCornerRadius = 20;
+    int m_footerTextAlign = XpFrameProperty::FooterTextAlign.defaultValue;
+    OleColor m_footerTextColor = XpFrameProperty::FooterTextColor.defaultValue;
+    int m_footerSize = XpFrameProperty::FooterSize.defaultValue;
+    bool m_footerVisible = XpFrameProperty::FooterVisible.defaultValue;
+    OleColor m_footerBackColor = XpFrameProperty::FooterBackColor.defaultValue;
+    OleColor m_footerFadeColor = XpFrameProperty::FooterFadeColor.defaultValue;
+    int m_footerFillStyle = XpFrameProperty::FooterFillStyle.defaultValue;
+    OleColor m_containerBackColor = XpFrameProperty::ContainerBackColor.defaultValue;
+    OleColor m_containerFadeColor = XpFrameProperty::ContainerFadeColor.defaultValue;
+    OleColor m_containerBorderColor = XpFrameProperty::ContainerBorderColor.defaultValue;
+    int m_containerBorderStyle = XpFrameProperty::ContainerBorderStyle.defaultValue;
+    int m_containerShapeStyle = XpFrameProperty::ContainerShapeStyle.defaultValue;
+    int m_containerCornerRadius = XpFrameProperty::ContainerCornerRadius.defaultValue;
     Picture m_containerPicture;
-    int m_containerPictureSize = 32;
-    bool m_containerPictureVisible = true;
-    int m_containerPictureBufferTop = 0;
-    int m_containerPictureBufferLeft = 0;
+    int m_containerPictureSize = XpFrameProperty::ContainerPictureSize.defaultValue;
+    bool m_containerPictureVisible = XpFrameProperty::ContainerPictureVisible.defaultValue;
+    int m_containerPictureBufferTop = XpFrameProperty::ContainerPictureBufferTop.defaultValue;
+    int m_containerPictureBufferLeft = XpFrameProperty::ContainerPictureBufferLeft.defaultValue;
     QFont m_containerTextFont;
-    int m_containerFillStyle = 1;
-    OleColor m_containerForeColor = kButtonText;
-    bool m_containerMoveable = false;
-    bool m_containerResizable = false;
-    bool m_useCustomColors = false;
-    int m_appearence = 0;
-    OleColor m_collapseButtonColor = 255;
-    OleColor m_backColor = kButtonFace;
-    bool m_classicXPStyle = false;
-    bool m_zOrderOnFocus = false;
-    bool m_enabled = true;
-    bool m_closed = false;
+    int m_containerFillStyle = XpFrameProperty::ContainerFillStyle.defaultValue;
+    OleColor m_containerForeColor = XpFrameProperty::ContainerForeColor.defaultValue;
+    bool m_containerMoveable = XpFrameProperty::ContainerMovable.defaultValue;
+    bool m_containerResizable = XpFrameProperty::ContainerResizable.defaultValue;
+    bool m_useCustomColors = XpFrameProperty::UseCustomColors.defaultValue;
+    int m_appearence = XpFrameProperty::Appearence.defaultValue;
+    OleColor m_collapseButtonColor = XpFrameProperty::CollapseButtonColor.defaultValue;
+    OleColor m_backColor = XpFrameProperty::BackColor.defaultValue;
+    bool m_classicXPStyle = XpFrameProperty::kNewClassicXPStyle;
+    bool m_zOrderOnFocus = XpFrameProperty::kNewZOrderOnFocus;
+    bool m_enabled = XpFrameProperty::Enabled.defaultValue;
+    bool m_closed = XpFrameProperty::Closed.defaultValue;
 
     XpColours m_theme;
     Qt::Alignment m_headerTextFormat = Qt::AlignLeft | Qt::AlignTop;

@@ -1,5 +1,6 @@
 #include "BrowserPage.h"
 
+#include "BrowserLog.h"
 #include "OfflineGuard.h"
 
 BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
@@ -16,7 +17,15 @@ bool BrowserPage::isOffline() const {
 }
 
 bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    const bool own = !ownNavigation_.isEmpty() && url == ownNavigation_;
+    if (own)
+        ownNavigation_.clear();
+    if (type == NavigationTypeLinkClicked && !own) {
+        emit linkClicked(url);
+        return false;
+    }
     if (isOffline() && !OfflineGuard::isLocal(url) && url.scheme() != QLatin1String("about")) {
+        qCInfo(lcBrowser) << "offline view refused to go to" << url.toDisplayString();
         emit navigationRefused(url);
         return false;
     }

@@ -1,10 +1,12 @@
 #include "BrowserView.h"
 
+#include "BrowserLog.h"
 #include "BrowserPage.h"
 #include "BrowserProfile.h"
 #include "PageScript.h"
 #include "PrintSpooler.h"
 #include "ResAddress.h"
+#include "Twips.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -16,44 +18,46 @@
 #include <QWebEngineScript>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kPrintCommand = 6;
 
-int toPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
-int toTwips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
-
-// One print of the page: owns the printer until the engine and the spooler
-// are done with it.  A real printer gets the page as a PDF through the
-// system's spooler, so its text stays text; where there is no spooler, or it
-// refuses the file, the engine prints the page as pictures.
+// One print of the page: keeps the printer (its own, or the caller's) until
+// the engine and the spooler are done with it.  A real printer gets the page
+// as a PDF through the system's spooler, so its text stays text; where there
+// is no spooler, or it refuses the file, the engine prints pictures of the page.
 class PrintJob : public QObject {
 public:
-    PrintJob(QWebEngineView* view, QWebEnginePage* page)
-        : QObject(view), view_(view), page_(page) {}
-    QPrinter* printer() { return &printer_; }
+    PrintJob(QWebEngineView* view, QWebEnginePage* page, QPrinter* printer,
+             std::unique_ptr<QPrinter> owned = nullptr)
+        : QObject(view), view_(view), page_(page), printer_(printer), owned_(std::move(owned)) {}
 
     void start() {
-        if (printer_.outputFormat() == QPrinter::PdfFormat) {
-            whenPdfDone(printer_.outputFileName(), [this](bool) { deleteLater(); });
+        switch (PrintSpooler::route(*printer_)) {
+        case PrintSpooler::Route::PdfFile:
+            whenPdfDone(printer_->outputFileName(), [this](bool) { deleteLater(); });
             return;
-        }
-        if (!PrintSpooler::program().isEmpty() && !printer_.printerName().isEmpty() &&
-            pdf_.open()) {
-            pdf_.close();
-            whenPdfDone(pdf_.fileName(), [this](bool ok) {
-                if (ok && PrintSpooler::send(printer_, pdf_.fileName()))
-                    deleteLater();
-                else
+        case PrintSpooler::Route::Spooler:
+            if (pdf_.open()) {
+                pdf_.close();
+                whenPdfDone(pdf_.fileName(), [this](bool ok) {
+                    if (ok && PrintSpooler::send(*printer_, pdf_.fileName())) {
+                        deleteLater();
+                        return;
+                    }
+                    qCInfo(lcBrowser) << "the print spooler did not take the page;"
+                                      << "printing it as pictures";
                     printAsPictures();
-            });
-            return;
+                });
+                return;
+            }
+            qCInfo(lcBrowser) << "no temporary file for the print; printing the page as pictures";
+            break;
+        case PrintSpooler::Route::Pictures:
+            qCInfo(lcBrowser) << "no print spooler or printer name; printing the page as pictures";
+            break;
         }
         printAsPictures();
     }
@@ -65,18 +69,19 @@ private:
                     if (path == file)
                         then(ok);
                 });
-        page_->printToPdf(file, printer_.pageLayout(), printer_.pageRanges());
+        page_->printToPdf(file, printer_->pageLayout(), printer_->pageRanges());
     }
 
     void printAsPictures() {
         disconnect(page_, nullptr, this, nullptr);
         connect(view_, &QWebEngineView::printFinished, this, &QObject::deleteLater);
-        view_->print(&printer_);
+        view_->print(printer_);
     }
 
     QWebEngineView* view_;
     QWebEnginePage* page_;
-    QPrinter printer_{QPrinter::HighResolution};
+    QPrinter* printer_;
+    std::unique_ptr<QPrinter> owned_;
     QTemporaryFile pdf_{QDir::tempPath() + QStringLiteral("/miravel-print-XXXXXX.pdf")};
 };
 
@@ -90,6 +95,7 @@ BrowserView::BrowserView(QWidget* parent, BrowserProfile* profile)
     connect(page_, &QWebEnginePage::loadStarted, this, [this] { loadPending_ = true; });
     connect(page_, &QWebEnginePage::loadFinished, this, &BrowserView::onLoadFinished);
     connect(page_, &BrowserPage::navigationRefused, this, &BrowserView::onLoadFinished);
+    connect(page_, &BrowserPage::linkClicked, this, &BrowserView::linkClicked);
 }
 
 BrowserView::~BrowserView() = default;
@@ -111,6 +117,7 @@ void BrowserView::Navigate(const QString& address) {
             return; // a newer address was asked for while this one waited
         if (isOurs(page_->url())) {
             loadPending_ = true;
+            page_->expectOwnNavigation(url);
             page_->runJavaScript(QStringLiteral("location.href = %1")
                                      .arg(PageScript::literal(url.toString(QUrl::FullyEncoded))),
                                  QWebEngineScript::ApplicationWorld);
@@ -143,21 +150,20 @@ bool BrowserView::waitForLoad(int timeoutMs) {
 void BrowserView::ExecWB(int command, int /*option*/) {
     if (command != kPrintCommand)
         return;
-    auto* job = new PrintJob(this, page_);
-    QPrintDialog dialog(job->printer(), this);
-    if (dialog.exec() != QDialog::Accepted) {
-        delete job;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    }
-    job->start();
+    QPrinter* chosen = printer.get();
+    startPrint(chosen, std::move(printer));
 }
 
 void BrowserView::printTo(QPrinter* printer) {
-    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
-        page_->printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
-        return;
-    }
-    print(printer);
+    startPrint(printer, nullptr);
+}
+
+void BrowserView::startPrint(QPrinter* printer, std::unique_ptr<QPrinter> owned) {
+    (new PrintJob(this, page_, printer, std::move(owned)))->start();
 }
 
 void BrowserView::setSilent(bool silent) {
@@ -173,12 +179,12 @@ bool BrowserView::Offline() const {
     return page_->isOffline();
 }
 
-std::optional<QVariant> BrowserView::runScript(const QString& script) {
+std::optional<QVariant> BrowserView::runScript(const QString& script, int timeoutMs) {
     const quint64 page = navigations_;
     waitForLoad();
     if (page != navigations_)
         return std::nullopt; // meant for a page that was left while it loaded
-    return PageScript::run(page_, script);
+    return PageScript::run(page_, script, timeoutMs);
 }
 
 void BrowserView::postScript(const QString& script) {
@@ -211,26 +217,26 @@ TextRange BrowserView::createTextRange() {
 }
 
 int BrowserView::Left() const {
-    return toTwips(x());
+    return Twips::fromPixels(x());
 }
 int BrowserView::Top() const {
-    return toTwips(y());
+    return Twips::fromPixels(y());
 }
 int BrowserView::Width() const {
-    return toTwips(width());
+    return Twips::fromPixels(width());
 }
 int BrowserView::Height() const {
-    return toTwips(height());
+    return Twips::fromPixels(height());
 }
 void BrowserView::setLeft(int twips) {
-    move(toPixels(twips), y());
+    move(Twips::toPixels(twips), y());
 }
 void BrowserView::setTop(int twips) {
-    move(x(), toPixels(twips));
+    move(x(), Twips::toPixels(twips));
 }
 void BrowserView::setWidth(int twips) {
-    resize(qMax(0, toPixels(twips)), height());
+    resize(qMax(0, Twips::toPixels(twips)), height());
 }
 void BrowserView::setHeight(int twips) {
-    resize(width(), qMax(0, toPixels(twips)));
+    resize(width(), qMax(0, Twips::toPixels(twips)));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "PageScript.h"
 #include "TextRange.h"
 
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
 
+#include <memory>
 #include <optional>
 
 class BrowserPage;
@@ -33,12 +35,13 @@ public:
     bool waitForLoad(int timeoutMs = 10000);
     bool isLoadPending() const { return loadPending_; }
 
-    // Command 6 is print: the print dialog, then the page on the chosen
-    // printer, as a PDF through the system's spooler where there is one (so
-    // text prints as text).  Other commands do nothing.
+    // Command 6 is print: the print dialog, then printTo the chosen printer.
+    // Other commands do nothing.
     void ExecWB(int command, int option);
-    // Prints without asking.  A PDF printer gets the page as a PDF with its
-    // text kept as text; other printers get it through the engine's printing.
+    // Prints without asking; `printer` must outlive the print, which ends
+    // after this returns.  A PDF printer gets the page as a PDF, a named
+    // printer gets one through the system's spooler (text stays text either
+    // way); without a spooler the engine prints pictures of the page.
     void printTo(QPrinter* printer);
 
     void setSilent(bool silent);
@@ -69,16 +72,21 @@ public:
     // Script in the application's world of the current page, answer waited
     // for.  A script that waited for a page that was left meanwhile for a
     // newer address is dropped.
-    std::optional<QVariant> runScript(const QString& script);
+    // Nothing when the answer does not come within `timeoutMs`.
+    std::optional<QVariant> runScript(const QString& script,
+                                      int timeoutMs = PageScript::kDefaultTimeoutMs);
     // The same without waiting for the answer (once the page has loaded).
     void postScript(const QString& script);
 
 signals:
-    // A link in the page was clicked; the page does not follow it itself.
+    // A link in the page was clicked; the view stays on its page and the
+    // program decides where the click leads.  The view's own navigations
+    // (Navigate) are never reported here.
     void linkClicked(const QUrl& url);
 
 private:
     void onLoadFinished();
+    void startPrint(QPrinter* printer, std::unique_ptr<QPrinter> owned);
 
     BrowserPage* page_;
     bool loadPending_ = false;

@@ -1,5 +1,7 @@
 #include "PageScript.h"
 
+#include "BrowserLog.h"
+
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -37,6 +39,8 @@ std::optional<QVariant> run(QWebEnginePage* page, const QString& script, int tim
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     answer->loop = nullptr;
+    if (!answer->value)
+        qCInfo(lcBrowser) << "no answer from the page's script within" << timeoutMs << "ms";
     return answer->value;
 }
 

@@ -9,6 +9,18 @@ QString program() {
     return QStandardPaths::findExecutable(QStringLiteral("lp"));
 }
 
+Route route(QPrinter::OutputFormat format, const QString& outputFile, const QString& printerName,
+            const QString& spooler) {
+    if (format == QPrinter::PdfFormat)
+        return outputFile.isEmpty() ? Route::Pictures : Route::PdfFile;
+    return printerName.isEmpty() || spooler.isEmpty() ? Route::Pictures : Route::Spooler;
+}
+
+Route route(const QPrinter& printer) {
+    return route(printer.outputFormat(), printer.outputFileName(), printer.printerName(),
+                 program());
+}
+
 QStringList arguments(const QPrinter& printer, const QString& pdfFile) {
     return arguments(printer.printerName(), printer.copyCount(), printer.duplex(),
                      printer.colorMode(), pdfFile);

@@ -1,5 +1,6 @@
 #include "ResScheme.h"
 
+#include "BrowserLog.h"
 #include "ResAddress.h"
 #include "ResourceLibrary.h"
 
@@ -52,6 +53,7 @@ ResSchemeHandler::ResSchemeHandler(PageSource source, QObject* parent)
 
 void ResSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     if (job->requestMethod() != "GET") {
+        qCInfo(lcBrowser) << "res request refused: method" << job->requestMethod();
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }

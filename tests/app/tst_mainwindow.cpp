@@ -521,8 +521,6 @@ private slots:
         QVERIFY(startUp.mainWindow()->isVisible());
     }
 
-    void currentPlatform() { QCOMPARE(Module1::GetOSPlatform(), 2); }
-
     void aboutBoxShowsVersionAndLinks() {
         frmAbout about;
         about.setAttribute(Qt::WA_DeleteOnClose, false);

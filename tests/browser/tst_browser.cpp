@@ -6,14 +6,18 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QMap>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineHttpRequest>
 #include <QWebEnginePage>
 
 namespace {
@@ -65,6 +69,12 @@ private slots:
     void offlineRefusesRemoteNavigation_data();
     void offlineRefusesRemoteNavigation();
     void printsToPdfAsText();
+    void linkClickIsReportedNotFollowed_data();
+    void linkClickIsReportedNotFollowed();
+    void ownNavigationIsNoLinkClick();
+    void scriptAnswerThatNeverComes();
+    void onlyGetRequestsAreServed_data();
+    void onlyGetRequestsAreServed();
 
     void cleanup();
 
@@ -72,7 +82,9 @@ private:
     BrowserView& openView(const QString& name);
 
     QMap<QString, QByteArray> pages_;
+    QStringList asked_; // every name the res scheme was asked for
     BrowserProfile profile_{[this](const QString& name) -> std::optional<QByteArray> {
+        asked_ << name;
         for (auto it = pages_.cbegin(); it != pages_.cend(); ++it)
             if (it.key().compare(name, Qt::CaseInsensitive) == 0)
                 return it.value();
@@ -94,6 +106,7 @@ BrowserView& tst_Browser::openView(const QString& name) {
 void tst_Browser::cleanup() {
     view_.reset();
     pages_.clear();
+    asked_.clear();
 }
 
 void tst_Browser::addressIsValidAndRoundTrips_data() {
@@ -356,6 +369,113 @@ void tst_Browser::printsToPdfAsText() {
     const QByteArray bytes = pdf.readAll();
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.contains("/Font")); // text stays text, not a picture of it
+}
+
+void tst_Browser::linkClickIsReportedNotFollowed_data() {
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<QUrl>("reported");
+    QTest::newRow("res link") << "OTHER.HTML" << false
+                              << ResAddress::build("C:\\Miravel", "OTHER.HTML");
+    QTest::newRow("https link, offline view")
+        << "https://example.invalid/source" << true << QUrl("https://example.invalid/source");
+}
+
+void tst_Browser::linkClickIsReportedNotFollowed() {
+    QFETCH(QString, href);
+    QFETCH(bool, offline);
+    QFETCH(QUrl, reported);
+    pages_["L.HTML"] = page("<p>home</p><a id='a' href='" + href + "'>the link</a>").toUtf8();
+    pages_["OTHER.HTML"] = page("<p>other</p>").toUtf8();
+    BrowserView& view = openView("L.HTML");
+    view.setOffline(offline);
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QUrl home = view.page()->url();
+    const auto centre =
+        view.runScript("(function () {"
+                       " var r = document.getElementById('a').getBoundingClientRect();"
+                       " return [r.left + r.width / 2, r.top + r.height / 2]; })()");
+    QVERIFY(centre);
+    const QVariantList xy = centre->toList();
+    QCOMPARE(xy.size(), 2);
+    QSignalSpy clicked(&view, &BrowserView::linkClicked);
+    QWidget* surface = view.focusProxy() ? view.focusProxy() : &view;
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(xy[0].toInt(), xy[1].toInt()));
+    QVERIFY(clicked.wait(5000));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toUrl(), reported);
+    // The page stays: nothing else was fetched and the view is not loading.
+    QTest::qWait(300);
+    QVERIFY(!asked_.contains("OTHER.HTML"));
+    QVERIFY(!view.isLoadPending());
+    QCOMPARE(view.page()->url(), home);
+    QVERIFY(view.bodyInnerHtml().contains("home"));
+}
+
+void tst_Browser::ownNavigationIsNoLinkClick() {
+    pages_["A.HTML"] = page("<p>first</p>").toUtf8();
+    pages_["B.HTML"] = page("<p>second</p>").toUtf8();
+    BrowserView& view = openView("A.HTML");
+    QSignalSpy clicked(&view, &BrowserView::linkClicked);
+    // From one res page to another the view sends the page on by script.
+    view.Navigate("res://C:\\Miravel\\miravel.EXE/HTML/B.HTML");
+    QVERIFY(view.waitForLoad());
+    QVERIFY(view.bodyInnerHtml().contains("second"));
+    view.Navigate("res://C:\\Miravel\\miravel.EXE/HTML/A.HTML");
+    QVERIFY(view.waitForLoad());
+    QVERIFY(view.bodyInnerHtml().contains("first"));
+    QCOMPARE(clicked.count(), 0);
+}
+
+void tst_Browser::scriptAnswerThatNeverComes() {
+    pages_["W.HTML"] = page("<p>x</p>").toUtf8();
+    BrowserView& view = openView("W.HTML");
+    // The page is busy far longer than the wait: the wait gives up with nothing.
+    QElapsedTimer waited;
+    waited.start();
+    const auto answer =
+        view.runScript("var end = Date.now() + 3000; while (Date.now() < end) {} 'late'", 200);
+    QVERIFY(!answer);
+    QVERIFY(waited.elapsed() < 2500);
+    // The late answer lands nowhere, and the view answers again afterwards.
+    const auto next = view.runScript("1 + 1");
+    QVERIFY(next);
+    QCOMPARE(next->toInt(), 2);
+}
+
+void tst_Browser::onlyGetRequestsAreServed_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("served");
+    QTest::newRow("form get (control)") << "form get" << true;
+    QTest::newRow("form post") << "form post" << false;
+    QTest::newRow("request post") << "request post" << false;
+}
+
+void tst_Browser::onlyGetRequestsAreServed() {
+    QFETCH(QString, how);
+    QFETCH(bool, served);
+    const QString method = how == "form get" ? "get" : "post";
+    pages_["F.HTML"] = page("<p>form</p><form id='f' method='" + method +
+                            "' action='TARGET.HTML'><input name='a' value='1'></form>")
+                           .toUtf8();
+    pages_["TARGET.HTML"] = page("<p>target</p>").toUtf8();
+    BrowserView& view = openView("F.HTML");
+    asked_.clear();
+    QSignalSpy finished(view.page(), &QWebEnginePage::loadFinished);
+    // A form's post reaches the res scheme, which refuses it itself; the
+    // engine already drops a post the program asks for directly.
+    QLoggingCategory::setFilterRules("miravel.browser.info=true");
+    if (how == "form post")
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("res request refused: method.*POST"));
+    if (how == "request post")
+        view.page()->load(QWebEngineHttpRequest::postRequest(
+            ResAddress::build("C:\\Miravel", "TARGET.HTML"), {{"a", "1"}}));
+    else
+        view.runScript("document.getElementById('f').submit(); true");
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(asked_.contains("TARGET.HTML"), served);
+    QCOMPARE(view.bodyInnerHtml().contains("target"), served);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 int main(int argc, char** argv) {

@@ -2,11 +2,51 @@
 
 #include <QTest>
 
-// What the spooler is asked to do with the page's PDF.
+Q_DECLARE_METATYPE(PrintSpooler::Route)
+
+// Which way a print goes, and what the spooler is asked to do with the page's PDF.
 class TestPrintSpooler : public QObject {
     Q_OBJECT
 
 private slots:
+    void route_data() {
+        using PrintSpooler::Route;
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("spooler");
+        QTest::addColumn<Route>("expected");
+        const int pdf = QPrinter::PdfFormat;
+        const int native = QPrinter::NativeFormat;
+        QTest::newRow("pdf file") << pdf << "/tmp/p.pdf"
+                                  << ""
+                                  << "/usr/bin/lp" << Route::PdfFile;
+        QTest::newRow("pdf file, no spooler needed") << pdf << "/tmp/p.pdf"
+                                                     << ""
+                                                     << "" << Route::PdfFile;
+        QTest::newRow("pdf without a file") << pdf << ""
+                                            << ""
+                                            << "/usr/bin/lp" << Route::Pictures;
+        QTest::newRow("printer and spooler") << native << ""
+                                             << "Office"
+                                             << "/usr/bin/lp" << Route::Spooler;
+        QTest::newRow("no spooler: pictures") << native << ""
+                                              << "Office"
+                                              << "" << Route::Pictures;
+        QTest::newRow("no printer name: pictures") << native << ""
+                                                   << ""
+                                                   << "/usr/bin/lp" << Route::Pictures;
+    }
+    void route() {
+        QFETCH(int, format);
+        QFETCH(QString, file);
+        QFETCH(QString, printer);
+        QFETCH(QString, spooler);
+        QFETCH(PrintSpooler::Route, expected);
+        QCOMPARE(PrintSpooler::route(QPrinter::OutputFormat(format), file, printer, spooler),
+                 expected);
+    }
+
     void arguments_data() {
         QTest::addColumn<QString>("printer");
         QTest::addColumn<int>("copies");

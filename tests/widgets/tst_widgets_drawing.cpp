@@ -1,6 +1,8 @@
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "Gradient.h"
@@ -8,6 +10,7 @@
 #include "OleColor.h"
 #include "PropertyBag.h"
 #include "Regions.h"
+#include "Twips.h"
 #include "XpStyle.h"
 
 namespace {
@@ -49,6 +52,8 @@ private slots:
     void barHeightsAndPlacement();
     void propertyBag();
     void propertyBagDamagedValuesFallBack();
+    void twipsToPixels_data();
+    void twipsToPixels();
 };
 
 void TestWidgetsDrawing::emptyRectangleDrawsNothing_data() {
@@ -320,6 +325,11 @@ void TestWidgetsDrawing::propertyBag() {
 }
 
 void TestWidgetsDrawing::propertyBagDamagedValuesFallBack() {
+    // Each damaged value is read as its default and says so in one info line.
+    QLoggingCategory::setFilterRules(QStringLiteral("miravel.widgets.info=true"));
+    for (const char* key :
+         {"HeaderHeight", "BackAngle", "Movable", "CaptionFont", "Picture", "BorderColor"})
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QString("property \"%1\"").arg(key)));
     MemoryPropertyBag bag;
     bag.set("HeaderHeight", QString("lots"));
     bag.set("BackAngle", QString("nan"));
@@ -333,6 +343,28 @@ void TestWidgetsDrawing::propertyBagDamagedValuesFallBack() {
     QCOMPARE(bagread::font(bag, "CaptionFont", QFont("Serif")).family(), QString("Serif"));
     QVERIFY(!bagread::picture(bag, "Picture").isSet());
     QCOMPARE(bagread::colour(bag, "BorderColor", 5u), 5u);
+    QLoggingCategory::setFilterRules(QString());
+}
+
+void TestWidgetsDrawing::twipsToPixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("truncated");
+    QTest::addColumn<int>("nearest");
+    QTest::newRow("zero") << 0 << 0 << 0;
+    QTest::newRow("just under half") << 7 << 0 << 0;
+    QTest::newRow("just over half") << 8 << 0 << 1;
+    QTest::newRow("one pixel") << 15 << 1 << 1;
+    QTest::newRow("tree pane height") << 6014 << 400 << 401;
+    QTest::newRow("negative") << -8 << 0 << -1;
+}
+
+void TestWidgetsDrawing::twipsToPixels() {
+    QFETCH(int, twips);
+    QFETCH(int, truncated);
+    QFETCH(int, nearest);
+    QCOMPARE(Twips::toPixels(twips), truncated);
+    QCOMPARE(Twips::toNearestPixels(twips), nearest);
+    QCOMPARE(Twips::fromPixels(truncated), truncated * 15);
 }
 
 QTEST_MAIN(TestWidgetsDrawing)

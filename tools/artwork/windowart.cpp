@@ -1,5 +1,6 @@
 #include "windowart.h"
 
+#include "MiravelVersion.h"
 #include "ornament.h"
 
 #include <QFont>
@@ -99,7 +100,7 @@ QImage WindowArt::splash() {
     p.setFont(captionFont(11));
     p.setPen(tone::soft);
     p.drawText(QRectF(218, 262, 220, 20), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Version 1.5.24"));
+               QStringLiteral("Version ") + QLatin1String(kMiravelVersion));
     // A thin frame keeps the borderless window's edge visible.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(tone::soft, 1));

@@ -1,21 +1,27 @@
-// Renders both widgets in several themes and states to PNG files under the
-// build folder, so a person can look at the painting.
+// miravel-widget-gallery [folder]: renders both own widgets in every theme
+// and in several states to PNG files (by default in ./gallery), so a person
+// can look at the painting.  Run on demand; it checks nothing itself.
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTreeWidget>
-#include <QtTest>
+
+#include <cstdio>
 
 #include "ucGradContainer.h"
 #include "xpFrame.h"
 
 namespace {
 
-QString galleryDir() {
-    return QStringLiteral(MIRAVEL_GALLERY_DIR);
-}
+QString galleryDir = QStringLiteral("gallery");
+int failures = 0;
 
-bool saveWidget(QWidget& w, const QString& name) {
-    return w.grab().save(QDir(galleryDir()).filePath(name + ".png"));
+void saveWidget(QWidget& w, const QString& name) {
+    const QString file = QDir(galleryDir).filePath(name + ".png");
+    if (!w.grab().save(file)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+        ++failures;
+    }
 }
 
 QImage sampleIcon() {
@@ -28,28 +34,7 @@ QImage sampleIcon() {
     return icon;
 }
 
-} // namespace
-
-class TestWidgetsGallery : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase() { QVERIFY(QDir().mkpath(galleryDir())); }
-    void gradContainerThemes_data();
-    void gradContainerThemes();
-    void gradContainerStates();
-    void xpFrameThemes_data();
-    void xpFrameThemes();
-    void xpFrameStates();
-};
-
-void TestWidgetsGallery::gradContainerThemes_data() {
-    QTest::addColumn<int>("theme");
-    for (int t = 0; t <= 8; ++t)
-        QTest::newRow(qPrintable(QString("theme %1").arg(t))) << t;
-}
-
-void TestWidgetsGallery::gradContainerThemes() {
-    QFETCH(int, theme);
+void gradContainerTheme(int theme) {
     QWidget host;
     host.resize(260, 180);
     auto* w = new ucGradContainer(&host);
@@ -58,10 +43,10 @@ void TestWidgetsGallery::gradContainerThemes() {
     w->setCaption(QString("Theme %1").arg(theme));
     auto* button = new QLabel("a contained label", w);
     button->move(20, 60);
-    QVERIFY(saveWidget(host, QString("grad_theme%1").arg(theme)));
+    saveWidget(host, QString("grad_theme%1").arg(theme));
 }
 
-void TestWidgetsGallery::gradContainerStates() {
+void gradContainerStates() {
     QWidget host;
     host.resize(520, 200);
     auto* curved = new ucGradContainer(&host);
@@ -84,24 +69,17 @@ void TestWidgetsGallery::gradContainerStates() {
     folded->setIcon(Picture::icon(sampleIcon()));
     folded->setIconAlignment(1);
     folded->CollapseContainer();
-    QVERIFY(saveWidget(host, "grad_states"));
+    saveWidget(host, "grad_states");
 
     ucGradContainer plain;
     plain.resize(240, 160);
     plain.setHeaderVisible(false);
     plain.setBackMiddleOut(false);
     plain.setBackAngle(0);
-    QVERIFY(saveWidget(plain, "grad_noheader_angle0"));
+    saveWidget(plain, "grad_noheader_angle0");
 }
 
-void TestWidgetsGallery::xpFrameThemes_data() {
-    QTest::addColumn<int>("appearence");
-    for (int a = 0; a <= 11; ++a)
-        QTest::newRow(qPrintable(QString("appearence %1").arg(a))) << a;
-}
-
-void TestWidgetsGallery::xpFrameThemes() {
-    QFETCH(int, appearence);
+void xpFrameAppearence(int appearence) {
     xpFrame f(nullptr, "xpFrame1");
     f.resize(220, 170);
     f.setAppearence(appearence);
@@ -113,10 +91,10 @@ void TestWidgetsGallery::xpFrameThemes() {
     f.setCloseable(true);
     f.setContainerResizable(true);
     f.setHeaderPicture(Picture::icon(sampleIcon()));
-    QVERIFY(saveWidget(f, QString("xp_theme%1").arg(appearence)));
+    saveWidget(f, QString("xp_theme%1").arg(appearence));
 }
 
-void TestWidgetsGallery::xpFrameStates() {
+void xpFrameStates() {
     // The main window's tree pane.
     QWidget host;
     host.resize(220, 420);
@@ -138,14 +116,14 @@ void TestWidgetsGallery::xpFrameStates() {
         tree->addTopLevelItem(new QTreeWidgetItem(QStringList(QString("%1 - Sura").arg(i))));
     tree->setGeometry(2, 24, 191 - 70 / 15, 400 - 100 / 15);
     pane->Refresh();
-    QVERIFY(saveWidget(host, "xp_treepane"));
+    saveWidget(host, "xp_treepane");
 
     xpFrame classic;
     classic.resize(220, 150);
     classic.setClassicXPStyle(true);
     classic.setHeaderText("Classic style");
     classic.Refresh();
-    QVERIFY(saveWidget(classic, "xp_classic"));
+    saveWidget(classic, "xp_classic");
 
     xpFrame rounded;
     rounded.resize(220, 150);
@@ -155,7 +133,7 @@ void TestWidgetsGallery::xpFrameStates() {
     rounded.setExpandable(true);
     rounded.setHeaderText("Folded, rounded");
     rounded.Collapse();
-    QVERIFY(saveWidget(rounded, "xp_folded_rounded"));
+    saveWidget(rounded, "xp_folded_rounded");
 
     xpFrame custom;
     custom.resize(220, 150);
@@ -168,8 +146,25 @@ void TestWidgetsGallery::xpFrameStates() {
     custom.setFooterTextAlign(7);
     custom.setContainerBorderStyle(2);
     custom.setExpandable(true);
-    QVERIFY(saveWidget(custom, "xp_custom"));
+    saveWidget(custom, "xp_custom");
 }
 
-QTEST_MAIN(TestWidgetsGallery)
-#include "tst_widgets_gallery.moc"
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 1)
+        galleryDir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(galleryDir)) {
+        std::fprintf(stderr, "could not make %s\n", qPrintable(galleryDir));
+        return 1;
+    }
+    for (int theme = 0; theme <= 8; ++theme)
+        gradContainerTheme(theme);
+    gradContainerStates();
+    for (int appearence = 0; appearence <= 11; ++appearence)
+        xpFrameAppearence(appearence);
+    xpFrameStates();
+    std::printf("gallery written to %s\n", qPrintable(QDir(galleryDir).absolutePath()));
+    return failures == 0 ? 0 : 1;
+}

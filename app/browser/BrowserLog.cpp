@@ -1,0 +1,3 @@
+#include "BrowserLog.h"
+
+Q_LOGGING_CATEGORY(lcBrowser, "miravel.browser", QtWarningMsg)
