@@ -7,22 +7,38 @@ QStringList displayList(const QString& orderString) {
 }
 
 bool isShown(const QString& orderString, int code) {
-    return orderString.contains(QString::number(code));
+    return displayList(orderString).contains(QString::number(code));
 }
 
+namespace {
+
+// The parts that name a library, each once: a toggle never writes back a
+// part that is not a library code.
+QStringList libraryCodes(const QString& orderString) {
+    QStringList codes;
+    for (const QString& part : displayList(orderString)) {
+        if ((part == QLatin1String("1") || part == QLatin1String("2") ||
+             part == QLatin1String("3")) &&
+            !codes.contains(part))
+            codes << part;
+    }
+    return codes;
+}
+
+} // namespace
+
 std::optional<QString> toggled(const QString& orderString, int code, bool checked) {
-    QString s = orderString;
+    QStringList codes = libraryCodes(orderString);
     const QString digit = QString::number(code);
-    if (checked)
-        return s + QLatin1Char('/') + digit; // a library switched on is shown last
-    if (s.size() <= 2)
-        return std::nullopt;
-    const qsizetype p = s.indexOf(digit) + 1; // 1-based, 0 when absent
-    if (p > 2)
-        s.remove(p - 2, 2); // the "/" before the digit and the digit
-    else if (p >= 1)
-        s.remove(0, p + 1); // the digit and the "/" after it
-    return s;
+    if (checked) {
+        if (!codes.contains(digit))
+            codes << digit; // a library switched on is shown last
+        return codes.join(QLatin1Char('/'));
+    }
+    if (codes.size() <= 1)
+        return std::nullopt; // the only library shown stays
+    codes.removeOne(digit);
+    return codes.join(QLatin1Char('/'));
 }
 
 } // namespace DisplayOrder

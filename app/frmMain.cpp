@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "DisplayOrder.h"
 #include "frmAbout.h"
+#include "HelpFile.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
@@ -246,9 +247,7 @@ void frmMain::showToggleStates() {
 }
 
 void frmMain::openHelp() {
-    const QString file = ResReader::programDirectory() + QStringLiteral("/help.chm");
-    if (context_.openExternal)
-        context_.openExternal(QUrl::fromLocalFile(file).toString());
+    HelpFile::tellReader(this, HelpFile::open(context_.openExternal));
 }
 
 // --- The sura tree -------------------------------------------------------

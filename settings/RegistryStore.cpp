@@ -138,27 +138,45 @@ bool looksDamaged(const QByteArray& content) {
     return false;
 }
 
-QString backupName(const QString& fileName) {
-    const QString stem = fileName + QLatin1String(".damaged-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+QString backupName(const QString& fileName, QLatin1String kind) {
+    const QString stem =
+        fileName + kind + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString name = stem;
     for (int n = 2; QFileInfo::exists(name); ++n)
         name = stem + QLatin1Char('-') + QString::number(n);
     return name;
 }
 
-// Copies a damaged store file aside before a save replaces it. False when the
-// copy could not be made; the save must not go ahead then.
+// True when the file holds lines QSettings keeps no trace of on a save:
+// comments (";" or "#") written by hand.
+bool hasComments(const QByteArray& content) {
+    for (const QByteArray& line : content.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (text.startsWith(';') || text.startsWith('#'))
+            return true;
+    }
+    return false;
+}
+
+// Copies a store file aside before a save replaces it, when that save would
+// lose part of it: a damaged file, or a hand-edited one with comments. False
+// when the copy could not be made; the save must not go ahead then.
 bool keepDamagedFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.exists())
         return true;
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (!looksDamaged(file.readAll()))
-        return true;
-    file.close();
-    return QFile::copy(fileName, backupName(fileName));
+    const QByteArray content = file.readAll();
+    if (looksDamaged(content)) {
+        file.close();
+        return QFile::copy(fileName, backupName(fileName, QLatin1String(".damaged-")));
+    }
+    if (hasComments(content)) {
+        file.close();
+        return QFile::copy(fileName, backupName(fileName, QLatin1String(".commented-")));
+    }
+    return true;
 }
 
 struct FileIdentity {
@@ -293,12 +311,12 @@ bool RegistryStore::isWritable() const {
 
 std::optional<QString> RegistryStore::read(const QStringList& keyPath,
                                            const QString& valueName) const {
-    // Like a registry key opened for full access: a store that cannot be
-    // written is not read either.
-    if (valueName.isEmpty() || !isWritable())
+    // A user file that cannot be written is still read, like the read-only
+    // system-wide file; only writes fail then.
+    if (valueName.isEmpty())
         return std::nullopt;
     for (const QString& fileName : {m_userFile, m_systemFile}) {
-        if (!QFileInfo::exists(fileName))
+        if (!QFileInfo(fileName).isFile())
             continue;
         QSettings settings(fileName, QSettings::IniFormat);
         if (const std::optional<QString> key = findValue(settings, keyPath, valueName))

@@ -69,6 +69,14 @@ QString joinLines(const QString& text, const QString& mark) {
     return result;
 }
 
+// A library is named by a plain file name in the program's folder; a path
+// could reach any file on the machine.
+bool isPlainFileName(const QString& name) {
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1Char(':')) && !name.contains(QChar(0)) &&
+           name != QLatin1String(".") && name != QLatin1String("..");
+}
+
 } // namespace
 
 ResReader::ResReader() = default;
@@ -83,11 +91,14 @@ void ResReader::EnumRes() {}
 void ResReader::LoadLibrary(const QString& fileName) {
     if (fileName.isEmpty())
         return;
-    library_ = ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
     fileName_ = fileName;
-    if (!library_)
-        qCInfo(lcText) << "text library" << fileName
-                       << "cannot be loaded; reading the program's own";
+    if (!isPlainFileName(fileName)) {
+        qCInfo(lcText).noquote() << "text library name" << fileName
+                                 << "refused: not a plain file name in the program's folder";
+        library_.reset();
+        return;
+    }
+    library_ = ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
 }
 
 QString ResReader::LoadSTvar(qint32 id) const {

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev xvfb xauth
           fonts-hosny-amiri
-          poppler-utils)
+          poppler-utils qt6-svg-dev fp-utils desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

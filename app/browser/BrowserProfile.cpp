@@ -3,6 +3,7 @@
 #include "ResAddress.h"
 
 #include <QCoreApplication>
+#include <QtGlobal>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -22,6 +23,17 @@ BrowserProfile::BrowserProfile(PageSource source, QObject* parent)
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     // A page that cannot be had shows as an empty page, not an engine error page.
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    // Script is off, but should it ever run, WebRTC reveals no local address.
+    settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+}
+
+void BrowserProfile::restrictWebRtc() {
+    const QByteArray flag("--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains("--force-webrtc-ip-handling-policy"))
+        return;
+    flags += flags.isEmpty() ? flag : ' ' + flag;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
 BrowserProfile& BrowserProfile::shared() {

@@ -17,6 +17,12 @@ public:
     // The process-wide profile over the program's own library.
     static BrowserProfile& shared();
 
+    // Keeps WebRTC off the network: no UDP without a proxy, and there is
+    // none, so no STUN or mDNS packet leaves the machine.  An engine switch,
+    // so it must run before the engine starts (before the application
+    // object is made).
+    static void restrictWebRtc();
+
     QWebEngineProfile* profile() const { return profile_; }
 
 private:

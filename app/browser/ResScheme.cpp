@@ -1,6 +1,7 @@
 #include "ResScheme.h"
 
 #include "BrowserLog.h"
+#include "BrowserProfile.h"
 #include "ResAddress.h"
 #include "ResourceLibrary.h"
 
@@ -26,6 +27,7 @@ void registerResScheme() {
 
 void prepareBrowserEngine() {
     registerResScheme();
+    BrowserProfile::restrictWebRtc();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

@@ -18,7 +18,7 @@ PageSource ownLibraryPages();
 void registerResScheme();
 
 // Everything the web engine needs before the QApplication exists: the res
-// scheme and shared GL contexts.
+// scheme, shared GL contexts and the WebRTC restriction.
 void prepareBrowserEngine();
 
 // The MIME type of a resource: GIF, PNG and JPEG are recognised by their

@@ -66,6 +66,11 @@ private slots:
         QTest::newRow("uncheck first of two") << "2/1" << 2 << false << "1";
         QTest::newRow("uncheck second of two") << "2/1" << 1 << false << "2";
         QTest::newRow("uncheck absent") << "1/2" << 3 << false << "1/2";
+        // Only whole "/"-separated parts name libraries.
+        QTest::newRow("uncheck 3 beside a non-code") << "12/3" << 3 << false << "refused";
+        QTest::newRow("check 1 beside a non-code") << "12/3" << 1 << true << "3/1";
+        QTest::newRow("uncheck 2 beside a non-code") << "12/2/3" << 2 << false << "3";
+        QTest::newRow("check a shown library") << "1/2" << 2 << true << "1/2";
     }
     void toggles() {
         QFETCH(QString, order);
@@ -82,6 +87,10 @@ private slots:
         QVERIFY(!DisplayOrder::isShown(QStringLiteral("1/2"), 3));
         QVERIFY(DisplayOrder::isShown(QStringLiteral("3/1"), 3));
         QVERIFY(!DisplayOrder::isShown(QStringLiteral("3/1"), 2));
+        // A code that only contains a digit does not show that library.
+        QVERIFY(!DisplayOrder::isShown(QStringLiteral("12/3"), 1));
+        QVERIFY(!DisplayOrder::isShown(QStringLiteral("12/3"), 2));
+        QVERIFY(DisplayOrder::isShown(QStringLiteral("12/3"), 3));
     }
 };
 

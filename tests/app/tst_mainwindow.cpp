@@ -56,6 +56,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> w_;
     QStringList opened_;
+    bool shellOpens_ = true;
 
     AppSettings& values() { return context_->settings().values(); }
     void setOrder(const QString& order) { values().OrderString = order; }
@@ -103,9 +104,10 @@ private slots:
         settings_ = std::make_unique<FreshSettings>();
         context_ = std::make_unique<AppContext>();
         opened_.clear();
+        shellOpens_ = true;
         context_->openExternal = [this](const QString& address) {
             opened_.append(address);
-            return true;
+            return shellOpens_;
         };
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
@@ -339,6 +341,22 @@ private slots:
         w_->CBar_CommandInvoked(menuItem(CommandId::Help));
         QCOMPARE(opened_.size(), 1);
         QVERIFY(opened_.first().endsWith(QLatin1String("/help.chm")));
+    }
+
+    void helpWithoutViewerTellsTheReader() {
+        shellOpens_ = false;
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            message = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        w_->CBar_CommandInvoked(menuItem(CommandId::Help));
+        QCOMPARE(opened_.size(), 1);
+        QVERIFY2(message.contains(QLatin1String("no program to show CHM help files")),
+                 qPrintable(message));
     }
 
     void aboutCommandShowsTheBox() {

@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <QWebEngineHttpRequest>
 #include <QWebEnginePage>
 
@@ -68,6 +69,7 @@ private slots:
     void offlineBlocksRemoteRequests();
     void offlineRefusesRemoteNavigation_data();
     void offlineRefusesRemoteNavigation();
+    void webRtcSendsNothing();
     void printsToPdfAsText();
     void linkClickIsReportedNotFollowed_data();
     void linkClickIsReportedNotFollowed();
@@ -352,6 +354,36 @@ void tst_Browser::offlineRefusesRemoteNavigation() {
     QVERIFY(view.bodyInnerHtml().contains("home"));
     QTest::qWait(200);
     QCOMPARE(connections.count(), 0);
+}
+
+void tst_Browser::webRtcSendsNothing() {
+    // A STUN server on the loopback: ICE gathering would send it a binding
+    // request over UDP as soon as an offer is set.
+    QUdpSocket stun;
+    QVERIFY(stun.bind(QHostAddress::LocalHost, 0));
+    pages_["RTC.HTML"] = page("<p>rtc</p>").toUtf8();
+    BrowserView& view = openView("RTC.HTML");
+    const QString script = QStringLiteral("(function() {"
+                                          "  const pc = new RTCPeerConnection("
+                                          "      {iceServers: [{urls: 'stun:127.0.0.1:%1'}]});"
+                                          "  pc.createDataChannel('d');"
+                                          "  pc.createOffer().then(o => pc.setLocalDescription(o));"
+                                          "  window.keptConnection = pc;"
+                                          "  return typeof pc;"
+                                          "})()")
+                               .arg(stun.localPort());
+    const auto made = view.runScript(script);
+    QVERIFY(made);
+    QCOMPARE(made->toString(), QStringLiteral("object"));
+    // Gathering sends its STUN requests before it reports "complete".
+    const QString state = QStringLiteral("window.keptConnection.iceGatheringState");
+    QElapsedTimer waited;
+    waited.start();
+    while (!stun.hasPendingDatagrams() && waited.elapsed() < 30000 &&
+           view.runScript(state).value_or(QVariant()).toString() != QLatin1String("complete"))
+        QTest::qWait(200);
+    QVERIFY(!stun.waitForReadyRead(500));
+    QCOMPARE(stun.pendingDatagramSize(), qint64(-1));
 }
 
 void tst_Browser::printsToPdfAsText() {

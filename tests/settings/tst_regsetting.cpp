@@ -36,6 +36,8 @@ private slots:
     void storeThatCannotBeWritten_data();
     void storeThatCannotBeWritten();
     void damagedFileIsKeptAside();
+    void commentedFileIsKeptAside_data();
+    void commentedFileIsKeptAside();
     void twoWritersAtOnce();
 
 private:
@@ -188,9 +190,11 @@ void TestRegSetting::emptyApplicationNameIgnoresSection() {
 
 void TestRegSetting::storeThatCannotBeWritten_data() {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("read-only file") << "file";
-    QTest::newRow("read-only folder") << "folder";
-    QTest::newRow("folder cannot be created") << "blocked";
+    QTest::addColumn<QByteArray>("probed"); // what the probe's write and read give
+    // A file that cannot be written is still read, as the system-wide one is.
+    QTest::newRow("read-only file") << "file" << QByteArray("save=0 get=1");
+    QTest::newRow("read-only folder") << "folder" << QByteArray("save=0 get=1");
+    QTest::newRow("folder cannot be created") << "blocked" << QByteArray("save=0 get=default");
 }
 
 void TestRegSetting::storeThatCannotBeWritten() {
@@ -231,7 +235,8 @@ void TestRegSetting::storeThatCannotBeWritten() {
     }
     QVERIFY(probe.waitForFinished(30000));
     QCOMPARE(probe.exitCode(), 0);
-    QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("save=0 get=default"));
+    QFETCH(QByteArray, probed);
+    QCOMPARE(probe.readAllStandardOutput().trimmed(), probed);
     QCOMPARE(StoreFolders::contentOf(m_store->userFile()), before);
     QFile::setPermissions(talvesk, openFolder | QFile::WriteOwner);
 }
@@ -256,6 +261,35 @@ void TestRegSetting::damagedFileIsKeptAside() {
     // The repaired file needs no further backup.
     QVERIFY(RegSetting::SaveValue(App, "Settings", "Angle", "45"));
     QCOMPARE(folder.entryList({"Miravel.ini.damaged-*"}, QDir::Files).size(), 1);
+}
+
+void TestRegSetting::commentedFileIsKeptAside_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("comment line") << QByteArray(
+                                         "; written by hand\n[Settings]\nOrderString=1/2/3\n")
+                                  << 1;
+    QTest::newRow("indented comment among values")
+        << QByteArray("[Settings]\nOrderString=1/2/3\n  ; keep the transliteration\n") << 1;
+    QTest::newRow("no comment") << QByteArray("[Settings]\nOrderString=1/2/3\n") << 0;
+}
+
+void TestRegSetting::commentedFileIsKeptAside() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, copies);
+    m_store->writeUserFile(content);
+
+    QVERIFY(RegSetting::SaveValue(App, "Settings", "Skin", "3"));
+    QCOMPARE(RegSetting::GetValue(App, "Settings", "OrderString", "1/2"), QString("1/2/3"));
+    const QDir folder(m_store->userFolder() + "/Talvesk");
+    const QStringList kept = folder.entryList({"Miravel.ini.*-2*"}, QDir::Files);
+    QCOMPARE(kept.size(), copies);
+    if (copies)
+        QCOMPARE(StoreFolders::contentOf(folder.filePath(kept.first())), content);
+
+    // The comments are gone after the first save; later saves copy nothing.
+    QVERIFY(RegSetting::SaveValue(App, "Settings", "Angle", "45"));
+    QCOMPARE(folder.entryList({"Miravel.ini.*-2*"}, QDir::Files).size(), copies);
 }
 
 void TestRegSetting::twoWritersAtOnce() {

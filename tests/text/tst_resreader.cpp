@@ -1,4 +1,5 @@
 #include "GuiStrings.h"
+#include "RccValidator.h"
 #include "ResReader.h"
 
 #include <QDir>
@@ -24,6 +25,12 @@ private:
         if (!file.open(QIODevice::ReadOnly))
             return {};
         return file.readAll();
+    }
+
+    static quint32 treeOffset(const QByteArray& bytes) {
+        const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+        return (quint32(data[8]) << 24) | (quint32(data[9]) << 16) | (quint32(data[10]) << 8) |
+               data[11];
     }
 
     static int mappedLibraries() {
@@ -57,6 +64,9 @@ private slots:
         QTest::newRow("half") << good.left(good.size() / 2);
         QTest::newRow("last byte missing") << good.left(good.size() - 1);
         QTest::newRow("not a library") << QByteArray("MZ\x90\0 this is no resource file", 30);
+        QByteArray rootAsFile = good;
+        rootAsFile[qsizetype(treeOffset(good)) + 5] = 0; // root node flags without "directory"
+        QTest::newRow("root is not a directory") << rootAsFile;
         QByteArray badTree = good;
         badTree[10] = char(0x7f); // tree offset far past the end
         QTest::newRow("tree offset past end") << badTree;
@@ -154,15 +164,54 @@ private slots:
     }
 
     void libraryIsReleasedWithItsReader() {
+        // A library file is read into the reader, never mapped into Qt's
+        // resource system, so nothing of it outlives the reader.
         ResourceLibrary::own();
         const int before = mappedLibraries();
         for (int i = 0; i < 50; ++i) {
             ResReader reader;
             reader.LoadLibrary(QStringLiteral("fixture.dll"));
             QCOMPARE(reader.LoadSTvar(5), QStringLiteral("padded"));
-            QCOMPARE(mappedLibraries(), before + 1);
+            QCOMPARE(mappedLibraries(), before);
         }
         QCOMPARE(mappedLibraries(), before);
+    }
+
+    void libraryNamesStayInTheProgramFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent folder") << QStringLiteral("../bin/fixture.dll");
+        QTest::newRow("absolute path") << ResReader::programDirectory() + "/fixture.dll";
+        QTest::newRow("this folder") << QStringLiteral("./fixture.dll");
+        QTest::newRow("backslashes") << QStringLiteral("..\\bin\\fixture.dll");
+        QTest::newRow("parent itself") << QStringLiteral("..");
+    }
+    void libraryNamesStayInTheProgramFolder() {
+        // Each name reaches the fixture, but only a plain file name may.
+        QFETCH(QString, name);
+        ResReader reader;
+        reader.LoadLibrary(name);
+        QCOMPARE(reader.strFileName(), name);
+        QCOMPARE(reader.LoadHtml(1, QStringLiteral("|")), std::nullopt);
+        QCOMPARE(reader.LoadHtml(101, QString()).value_or(QString()), ownSura1());
+    }
+
+    void damagedEntryReadsTheOwnOne() {
+        QByteArray bytes = fixtureBytes();
+        const auto index =
+            indexRcc(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+        QVERIFY(index);
+        const RccEntry info = index->value(QStringLiteral("CUSTOM/215"));
+        QVERIFY(info.size > 4);
+        bytes[info.offset + 2] = char(bytes[info.offset + 2] ^ 0x20); // "two" -> "tWo"
+        writeBeside(QStringLiteral("damaged.dll"), bytes);
+        ResReader reader;
+        reader.LoadLibrary(QStringLiteral("damaged.dll"));
+        const auto own = ResReader().LoadHtml(215, QString());
+        QVERIFY(own && !own->isEmpty());
+        QCOMPARE(reader.LoadHtml(215, QString()), own);
+        // The library's intact files are still its own.
+        QCOMPARE(reader.LoadSTvar(5), QStringLiteral("padded"));
+        QCOMPARE(reader.LoadHtml(1, QStringLiteral("|")), std::optional<QString>("a|b|c\nd|"));
     }
 
     void guiStringsWithoutTheirLibrary() {

@@ -1,5 +1,6 @@
 #include "artworkset.h"
 
+#include "applicationicon.h"
 #include "gifwriter.h"
 #include "iconart.h"
 #include "pageart.h"
@@ -35,6 +36,12 @@ QList<ArtworkItem> ArtworkSet::all() {
         items.append({ui, QStringLiteral("icon-%1.png").arg(id), F::Png, {16, 16}, [id] {
                           return IconArt::toolbarIcon(id);
                       }});
+    for (int side : ApplicationIcon::sizes())
+        items.append({ArtworkFolder::Icons,
+                      QStringLiteral("miravel-%1.png").arg(side),
+                      F::Png,
+                      {side, side},
+                      [side] { return ApplicationIcon::image(side); }});
     return items;
 }
 

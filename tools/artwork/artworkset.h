@@ -9,7 +9,7 @@
 
 namespace miravel::artwork {
 
-enum class ArtworkFolder { Html, Ui };
+enum class ArtworkFolder { Html, Ui, Icons };
 enum class ArtworkFormat { Gif, Jpeg, Png };
 
 // One picture of the program: where it goes, under which name, in which file

@@ -1,6 +1,7 @@
 #include "LibraryBuilder.h"
 
 #include "LibraryLayout.h"
+#include "LibraryManifest.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,8 +85,13 @@ bool LibraryBuilder::write(const QString& folder, QString* error) const {
         *error = QStringLiteral("cannot clear %1").arg(folder);
         return false;
     }
+    QMap<QString, QByteArray> files = files_;
+    files.insert(QString::fromLatin1(LibraryManifest::kPath),
+                 LibraryManifest::write(LibraryManifest::describe(files_)));
+    const QByteArray fileTag =
+        compressed_ ? QByteArray("<file>") : QByteArray("<file compression-algorithm=\"none\">");
     QByteArray qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (auto it = files_.cbegin(); it != files_.cend(); ++it) {
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
         const QString path = folder + QLatin1Char('/') + it.key();
         QDir().mkpath(QFileInfo(path).path());
         QSaveFile file(path);
@@ -94,7 +100,7 @@ bool LibraryBuilder::write(const QString& folder, QString* error) const {
             *error = QStringLiteral("cannot write %1").arg(path);
             return false;
         }
-        qrc += "  <file>" + it.key().toHtmlEscaped().toUtf8() + "</file>\n";
+        qrc += "  " + fileTag + it.key().toHtmlEscaped().toUtf8() + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
     QSaveFile qrcFile(folder + QStringLiteral("/library.qrc"));

@@ -7,7 +7,10 @@
 
 // Collects the resources of one text library and writes them as a folder in
 // the library layout (CUSTOM/, HTML/, STRINGTABLE/) with a .qrc that lists
-// them; `rcc --binary` turns that into the library file.
+// them; `rcc --binary` turns that into the library file.  Every library
+// carries a MANIFEST with the size and checksum of each of its files, and
+// its files are stored uncompressed so that a reader can check them before
+// it uses them.
 class LibraryBuilder {
 public:
     // Verse texts become CUSTOM/101..214; `lead` elements go before verse 1.
@@ -21,9 +24,14 @@ public:
     // Every file not named by a number -> HTML/<file name>.
     bool addHtmlFolder(const QString& folder, QString* error);
 
+    // Lets rcc compress the files: only for the library compiled into the
+    // program, which is not checked when it is read.
+    void setCompressed(bool compressed) { compressed_ = compressed; }
+
     // Writes the folder and `library.qrc` inside it; clears what was there.
     bool write(const QString& folder, QString* error) const;
 
 private:
     QMap<QString, QByteArray> files_; // path inside the library -> bytes
+    bool compressed_ = false;
 };

@@ -2,6 +2,7 @@
 //
 //   miravel-libbuild --out <folder> [--verses <tsv> [--lead <tsv>]]
 //                    [--strings <tsv>]... [--custom <folder>]... [--html <folder>]...
+//                    [--compress]
 //
 // then `rcc --binary <folder>/library.qrc -o <Library.dll>` makes the file.
 #include "LibraryBuilder.h"
@@ -32,7 +33,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption html(QStringLiteral("html"),
                                   QStringLiteral("Folder of named HTML resources."),
                                   QStringLiteral("folder"));
-    parser.addOptions({out, verses, lead, strings, custom, html});
+    const QCommandLineOption compress(
+        QStringLiteral("compress"),
+        QStringLiteral("Let rcc compress the files (only for the program's own library)."));
+    parser.addOptions({out, verses, lead, strings, custom, html, compress});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -44,6 +48,7 @@ int main(int argc, char* argv[]) {
         return failWith(QStringLiteral("--out is required"));
 
     LibraryBuilder builder;
+    builder.setCompressed(parser.isSet(compress));
     LibraryFormat::ParseError parseError;
     if (parser.isSet(verses)) {
         const auto verseMap = LibraryFormat::readVerseFile(parser.value(verses), &parseError);

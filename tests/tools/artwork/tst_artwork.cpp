@@ -1,9 +1,11 @@
+#include "applicationicon.h"
 #include "artworkset.h"
 #include "gifwriter.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,6 +53,8 @@ private slots:
     void everyPictureHasItsFormatAndSize();
     void aboutBoxIsTwentyFourBit();
     void committedPagePicturesAreTheToolsDrawing();
+    void desktopIconRasterAndScalableAgree_data();
+    void desktopIconRasterAndScalableAgree();
 };
 
 void TestArtwork::gifRoundTrip_data() {
@@ -96,7 +100,7 @@ void TestArtwork::everyPictureHasItsFormatAndSize() {
         QVERIFY2(!image.isNull(), qPrintable(item.fileName));
         QCOMPARE(image.size(), item.size);
     }
-    QCOMPARE(names.size(), 15 + 14);
+    QCOMPARE(names.size(), 15 + 14 + 8);
 }
 
 void TestArtwork::aboutBoxIsTwentyFourBit() {
@@ -139,4 +143,33 @@ void TestArtwork::committedPagePicturesAreTheToolsDrawing() {
 }
 
 QTEST_MAIN(TestArtwork)
+void TestArtwork::desktopIconRasterAndScalableAgree_data() {
+    QTest::addColumn<int>("side");
+    for (int side : miravel::artwork::ApplicationIcon::sizes())
+        QTest::addRow("%d", side) << side;
+}
+
+// The SVG is drawn by the same strokes as the raster sizes: rendered at a
+// theme size it matches the raster picture, and the tile's rounded corners
+// stay transparent in both.
+void TestArtwork::desktopIconRasterAndScalableAgree() {
+    using miravel::artwork::ApplicationIcon;
+    QFETCH(int, side);
+    QSvgRenderer renderer(ApplicationIcon::svg());
+    QVERIFY(renderer.isValid());
+    QImage scalable(side, side, QImage::Format_ARGB32_Premultiplied);
+    scalable.fill(Qt::transparent);
+    {
+        QPainter p(&scalable);
+        renderer.render(&p);
+    }
+    const QImage raster = ApplicationIcon::image(side);
+    const QPoint corner(0, 0), centre(side / 2, side * 3 / 4);
+    for (const QImage& image : {raster, scalable}) {
+        QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        QCOMPARE(qAlpha(image.pixel(centre)), 255);
+    }
+    QVERIFY(qAbs(qGray(raster.pixel(centre)) - qGray(scalable.pixel(centre))) < 24);
+}
+
 #include "tst_artwork.moc"

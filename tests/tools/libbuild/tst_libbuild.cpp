@@ -1,5 +1,6 @@
 #include "LibraryBuilder.h"
 #include "LibraryFormat.h"
+#include "LibraryManifest.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,8 +87,51 @@ private slots:
         QFile qrc(out + QStringLiteral("/library.qrc"));
         QVERIFY(qrc.open(QIODevice::ReadOnly));
         const QByteArray list = qrc.readAll();
-        for (const char* entry : {"CUSTOM/101", "STRINGTABLE/7", "HTML/PAGE.HTML"})
-            QVERIFY2(list.contains(QByteArray("<file>") + entry + "</file>"), entry);
+        // Stored uncompressed, so that a reader can check them before use.
+        for (const char* entry : {"CUSTOM/101", "STRINGTABLE/7", "HTML/PAGE.HTML", "MANIFEST"})
+            QVERIFY2(list.contains(QByteArray("<file compression-algorithm=\"none\">") + entry +
+                                   "</file>"),
+                     entry);
+    }
+
+    void manifestListsEveryOtherFile() {
+        QTemporaryDir dir;
+        LibraryBuilder builder;
+        builder.addStrings({{7, QStringLiteral("seven")}});
+        builder.addCustom(215, "info");
+        QString error;
+        const QString out = dir.filePath(QStringLiteral("lib"));
+        QVERIFY2(builder.write(out, &error), qPrintable(error));
+        QFile file(out + QStringLiteral("/MANIFEST"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto items = LibraryManifest::read(file.readAll());
+        QVERIFY(items);
+        QCOMPARE(items->keys(),
+                 QStringList({QStringLiteral("CUSTOM/215"), QStringLiteral("STRINGTABLE/7")}));
+        QCOMPARE(items->value(QStringLiteral("CUSTOM/215")),
+                 (LibraryManifest::Item{4, LibraryManifest::checksum("info")}));
+    }
+
+    void manifestRoundTripAndDamage_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("readable");
+        const QByteArray good = LibraryManifest::write(
+            LibraryManifest::describe({{QStringLiteral("CUSTOM/1"), QByteArray("a b")}}));
+        QTest::newRow("as written") << good << true;
+        QTest::newRow("no final line break") << good.chopped(1) << false;
+        QTest::newRow("other first line") << QByteArray("manifest 2\n") << false;
+        QByteArray shortHash = good;
+        shortHash.remove(good.indexOf('\n') + 1, 1);
+        QTest::newRow("short checksum") << shortHash << false;
+        QByteArray badSize = good;
+        badSize.replace(" 3 ", " x ");
+        QTest::newRow("size not a number") << badSize << false;
+        QTest::newRow("path twice") << good + good.mid(good.indexOf('\n') + 1) << false;
+    }
+    void manifestRoundTripAndDamage() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, readable);
+        QCOMPARE(LibraryManifest::read(text).has_value(), readable);
     }
 };
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The help file help.chm in the program's folder, handed to the desktop
+// shell to be shown by whatever help viewer the desktop has.
+class HelpFile {
+public:
+    // Opens an address through the desktop shell; false when it could not.
+    using Shell = std::function<bool(const QString& address)>;
+
+    static QString path();
+    // Hands the file to the shell. Returns what the reader should be told
+    // when that fails (the file is missing, or nothing could open it), or an
+    // empty text when it was handed over.
+    static QString open(const Shell& shell, const QString& filePath = path());
+    // Shows the problem `open` reported in a message box; nothing if empty.
+    static void tellReader(QWidget* owner, const QString& problem);
+};
