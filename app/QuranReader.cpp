@@ -33,6 +33,14 @@ QString QuranReader::pageAddress(const QString& name) {
            QStringLiteral("\\miravel.EXE/HTML/") + name;
 }
 
+int QuranReader::selectedSura() const {
+    const QString key = tree_ ? SuraTree::keyOf(tree_->selectedNode()) : QString();
+    if (!key.startsWith(QLatin1Char('c')))
+        return 0;
+    const int sura = key.mid(1).toInt();
+    return sura >= 1 && sura <= LibraryLayout::kSuraCount ? sura : 0;
+}
+
 bool QuranReader::showSura(int sura) {
     if (LibraryLayout::suraOfVerseTextId(LibraryLayout::verseTextId(sura)) == 0)
         return false;

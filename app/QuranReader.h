@@ -25,6 +25,9 @@ public:
     // Composes sura n (1..114) in the view; true when the page was placed
     // whole (suraShown follows), false when it was stopped or superseded.
     bool showSura(int sura);
+    // The sura of the tree's selected entry; 0 when that entry is no sura
+    // (the site link, the root) or nothing is selected.
+    int selectedSura() const;
     // The composer's entry under its resource id (100 + the sura number).
     bool DispalyHTML(int resourceId);
     // The same through another page view and way of yielding (a benchmark

@@ -11,6 +11,7 @@
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
+#include "SettingsDialog.h"
 #include "SettingsModel.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
@@ -162,6 +163,7 @@ void frmMain::registerCommands() {
     }
     SubsystemHost host{context_, *reader_, this};
     installBookmarks(host);
+    installSettingsDialog(host);
 }
 
 void frmMain::Form_Load() {

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 bool isLibraryCode(const QString& part) {
@@ -72,13 +74,44 @@ void SettingsModel::FillDisplayLists(const QString& orderString) {
             continue;
         const int code = part.toInt();
         OnLine.addItem(m_captions.captionOf(code), code);
-        // Matched by code, not caption: an empty or shared caption must not
-        // take other libraries off the available list.
-        for (int i = OffLine.count() - 1; i >= 0; --i) {
-            if (OffLine.itemData(i) == code)
-                OffLine.removeItem(i);
-        }
+        Removeitem(code);
     }
+}
+
+void SettingsModel::Removeitem(int libraryCode) {
+    for (int i = OffLine.count() - 1; i >= 0; --i) {
+        if (OffLine.itemData(i) == libraryCode)
+            OffLine.removeItem(i);
+    }
+}
+
+bool SettingsModel::AddSelected() {
+    const int selected = OffLine.currentIndex();
+    if (selected < 0)
+        return false;
+    const ItemList::Entry entry = OffLine.entries().at(selected);
+    OnLine.addItem(entry.caption, entry.itemData);
+    OffLine.removeItem(selected);
+    OffLine.setCurrentIndex(OffLine.count() - 1);
+    return true;
+}
+
+bool SettingsModel::RemoveSelected() {
+    const int selected = OnLine.currentIndex();
+    if (selected < 0 || OnLine.count() < 2)
+        return false;
+    const ItemList::Entry entry = OnLine.entries().at(selected);
+    OffLine.addItem(entry.caption, entry.itemData);
+    OnLine.removeItem(selected);
+    OnLine.setCurrentIndex(OnLine.count() - 1);
+    return true;
+}
+
+void SettingsModel::TakeAppearance(qint32 colour1, qint32 colour2, float angle) {
+    BK1 = colour1;
+    BK2 = colour2;
+    // The default rounding mode takes halves to the even neighbour.
+    Angle = std::isfinite(angle) ? int(std::nearbyint(angle)) : 0;
 }
 
 QString SettingsModel::GetOrderString() const {

@@ -30,6 +30,24 @@ public:
     void FillDisplayLists(const QString& orderString);
     // The codes of the displayed list from top to bottom, joined by "/".
     QString GetOrderString() const;
+    // Takes every entry of library `libraryCode` off the available list. By
+    // code, not by caption: an empty or shared caption must not take other
+    // libraries with it.
+    void Removeitem(int libraryCode);
+
+    // ">": moves the selected available library to the end of the displayed
+    // list and selects the last available entry left. False without a selection.
+    bool AddSelected();
+    // "<": moves the selected displayed library to the end of the available
+    // list and selects the last displayed entry. The last library displayed
+    // stays: false then, and without a selection.
+    bool RemoveSelected();
+    // An order string can be built only while a library is displayed.
+    bool hasDisplayedLibrary() const { return OnLine.count() > 0; }
+
+    // A skin choice takes both colours and the angle from the preview; the
+    // angle to the nearest whole degree, halves to the even neighbour.
+    void TakeAppearance(qint32 colour1, qint32 colour2, float angle);
 
 private:
     LibraryCaptions m_captions;

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 #include "AppSettings.h"
@@ -55,6 +56,10 @@ private slots:
     void displayLists_data();
     void displayLists();
     void libraryCaptionsComeFromTheirSource();
+    void moveBetweenLists_data();
+    void moveBetweenLists();
+    void appearanceFromPreview_data();
+    void appearanceFromPreview();
     void saveWritesDialogState();
     void numberReading_data();
     void numberReading();
@@ -271,6 +276,72 @@ void TestSettingsModel::libraryCaptionsComeFromTheirSource() {
     QCOMPARE(shared, (QMap<int, QString>{{1, "Arabic"}, {3, "Transliteration"}}));
     QCOMPARE(model.OnLine.entries(), (QList<ItemList::Entry>{{"Arabic", 1}, {"", 2}}));
     QCOMPARE(model.OffLine.entries(), (QList<ItemList::Entry>{{"Transliteration", 3}}));
+}
+
+// Steps: "+n" selects available entry n and adds it, "-n" selects displayed
+// entry n and removes it, "+" and "-" press the button without a selection.
+void TestSettingsModel::moveBetweenLists_data() {
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("displayed");
+    QTest::addColumn<QList<int>>("available");
+    QTest::addColumn<QList<bool>>("moved");
+    QTest::addColumn<int>("selectedAvailable");
+    QTest::addColumn<int>("selectedDisplayed");
+    QTest::newRow("added library goes last") << "1/2" << QStringList{"+0"} << QList<int>{1, 2, 3}
+                                             << QList<int>{} << QList<bool>{true} << -1 << -1;
+    QTest::newRow("last available entry selected after adding")
+        << "3" << QStringList{"+0"} << QList<int>{3, 1} << QList<int>{2} << QList<bool>{true} << 0
+        << -1;
+    QTest::newRow("removed library goes last on the available list")
+        << "1/2/3" << QStringList{"-0"} << QList<int>{2, 3} << QList<int>{1} << QList<bool>{true}
+        << -1 << 1;
+    QTest::newRow("last displayed library stays")
+        << "1/2" << QStringList{"-1", "-0"} << QList<int>{1} << QList<int>{3, 2}
+        << QList<bool>{true, false} << -1 << 0;
+    QTest::newRow("nothing selected") << "1/2" << QStringList{"+", "-"} << QList<int>{1, 2}
+                                      << QList<int>{3} << QList<bool>{false, false} << -1 << -1;
+    QTest::newRow("twice displayed removed one at a time")
+        << "1/1" << QStringList{"-0", "-0"} << QList<int>{1} << QList<int>{2, 3, 1}
+        << QList<bool>{true, false} << -1 << 0;
+}
+
+void TestSettingsModel::moveBetweenLists() {
+    QFETCH(QString, order);
+    QFETCH(QStringList, steps);
+    QFETCH(QList<bool>, moved);
+    SettingsModel model{m_captions};
+    model.FillDisplayLists(order);
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString& step = steps.at(i);
+        ItemList& list = step.startsWith('+') ? model.OffLine : model.OnLine;
+        list.setCurrentIndex(step.size() > 1 ? step.mid(1).toInt() : -1);
+        const bool done = step.startsWith('+') ? model.AddSelected() : model.RemoveSelected();
+        QCOMPARE(done, moved.at(i));
+    }
+    QTEST(codesOf(model.OnLine), "displayed");
+    QTEST(codesOf(model.OffLine), "available");
+    QTEST(model.OffLine.currentIndex(), "selectedAvailable");
+    QTEST(model.OnLine.currentIndex(), "selectedDisplayed");
+    QCOMPARE(model.hasDisplayedLibrary(), model.OnLine.count() > 0);
+}
+
+void TestSettingsModel::appearanceFromPreview_data() {
+    QTest::addColumn<float>("angle");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("whole") << 45.0f << 45;
+    QTest::newRow("half to even, down") << 44.5f << 44;
+    QTest::newRow("half to even, up") << 45.5f << 46;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 0;
+}
+
+void TestSettingsModel::appearanceFromPreview() {
+    QFETCH(float, angle);
+    SettingsModel model{m_captions};
+    model.TakeAppearance(255, 65280, angle);
+    QCOMPARE(model.BK1, 255);
+    QCOMPARE(model.BK2, 65280);
+    QTEST(model.Angle, "expected");
 }
 
 void TestSettingsModel::saveWritesDialogState() {

@@ -1,0 +1,47 @@
+#include "SettingsDialog.h"
+
+#include "AppContext.h"
+#include "CommandIds.h"
+#include "frmLangSettings.h"
+#include "QuranReader.h"
+#include "SubsystemHost.h"
+
+#include <QPointer>
+
+#include <memory>
+
+void installSettingsDialog(SubsystemHost& host) {
+    AppContext& context = host.context;
+    QuranReader& reader = host.reader;
+    QWidget* owner = host.mainWindow;
+    // The one window; it goes when closed without OK and stays, hidden,
+    // after OK.
+    auto window = std::make_shared<QPointer<frmLangSettings>>();
+    context.commands().setHandler(
+        CommandId::Settings, [&context, &reader, owner, window](CommandBarControl*) {
+            frmLangSettings* dialog = *window;
+            if (!dialog) {
+                dialog = new frmLangSettings(context, owner);
+                dialog->setAttribute(Qt::WA_DeleteOnClose);
+                QObject::connect(dialog, &frmLangSettings::confirmed, &reader,
+                                 [&context, &reader] { showConfirmedSettings(context, reader); });
+                *window = dialog;
+            } else if (dialog->isHidden()) {
+                // Kept from an earlier OK: the toolbar may have changed the
+                // display order since.
+                dialog->reload();
+            }
+            dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
+        });
+}
+
+void showConfirmedSettings(AppContext& context, QuranReader& reader) {
+    if (const int sura = reader.selectedSura(); sura > 0) {
+        reader.CancelDisplay() = false;
+        reader.showSura(sura);
+    }
+    Settings& settings = context.settings();
+    settings.setOrderString(settings.values().OrderString);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class AppContext;
+class QuranReader;
+struct SubsystemHost;
+
+// Registers the handler of the settings command (212): it opens the language
+// and appearance settings window, one at a time and without waiting for it.
+// After OK the page shown and the toolbar toggles follow the new settings.
+void installSettingsDialog(SubsystemHost& host);
+
+// What follows OK: the selected sura is composed again with the libraries
+// and order now in effect, and the order is announced so that the library
+// toggles show it.
+void showConfirmedSettings(AppContext& context, QuranReader& reader);
