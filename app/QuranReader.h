@@ -19,8 +19,7 @@ class SuraTree;
 class QuranReader : public QObject {
     Q_OBJECT
 public:
-    QuranReader(AppContext& context, BrowserView* view, SuraTree* tree,
-                QObject* parent = nullptr);
+    QuranReader(AppContext& context, BrowserView* view, SuraTree* tree, QObject* parent = nullptr);
 
     // Composes sura n (1..114) in the view; true when the page was placed
     // whole, false when it was stopped or superseded.
@@ -44,6 +43,9 @@ public:
 
     const SuraPageComposer& composer() const { return composer_; }
     BrowserView* view() const { return view_; }
+    // The sura tree beside the view (its selection names the sura of the
+    // chapter information; its nodes give the search its sura captions).
+    SuraTree* tree() const { return tree_; }
 
     // The page address of one of the program's own HTML resources.
     static QString pageAddress(const QString& name);
