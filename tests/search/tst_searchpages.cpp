@@ -206,7 +206,7 @@ private slots:
         // Sura 58 of the translation holds two elements before verse 1.
         searchTranslation(*find, QStringLiteral("disputeth with thee"), 58);
         QCOMPARE(find->lstRes->count(), 1);
-        QCOMPARE(find->lstRes->item(0)->data(Qt::UserRole).toInt(), 158001);
+        QCOMPARE(find->lstRes->item(0)->data(Qt::UserRole).toInt(), 1581);
         QVERIFY(find->foundVerses().at(158, 1).contains(QStringLiteral("disputeth")));
     }
 
@@ -298,7 +298,7 @@ private slots:
     void goToSelectsTheVerseLabel_data() {
         QTest::addColumn<qint32>("itemData");
         QTest::addColumn<QString>("label");
-        QTest::newRow("2:25 is not 2:250") << 102025 << "2 : 25";
+        QTest::newRow("2:25 is not 2:250") << 10225 << "2 : 25";
         QTest::newRow("2:250") << 102250 << "2 : 250";
     }
 
@@ -322,7 +322,7 @@ private slots:
     void goToMissingVerseSaysSo() {
         const auto find = newWindow();
         auto* entry = new QListWidgetItem(QStringLiteral("entry"));
-        entry->setData(Qt::UserRole, 101099);
+        entry->setData(Qt::UserRole, 10199);
         find->lstRes->addItem(entry);
         find->lstRes->setCurrentItem(entry);
         find->cmdGoto_Click();
