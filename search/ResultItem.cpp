@@ -2,6 +2,8 @@
 
 #include "SearchLog.h"
 
+#include <limits>
+
 namespace {
 constexpr int kResourceDigits = 3;
 }
@@ -13,10 +15,12 @@ QString ResultItem::text(const QString& chapterCaption) const {
 }
 
 qint32 ResultItem::itemData() const {
-    return QStringLiteral("%1%2")
-        .arg(resourceId, kResourceDigits, 10, QLatin1Char('0'))
-        .arg(verse)
-        .toInt();
+    // The verse's digits go after the resource number's three.
+    qint64 scale = 10;
+    for (int rest = verse / 10; rest > 0; rest /= 10)
+        scale *= 10;
+    const qint64 value = qint64(resourceId) * scale + verse;
+    return value >= 0 && value <= std::numeric_limits<qint32>::max() ? qint32(value) : 0;
 }
 
 std::optional<ResultItem> ResultItem::fromItemData(qint32 itemData) {

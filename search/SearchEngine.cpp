@@ -16,6 +16,40 @@ QString SearchScope::libraryFile(int searchInItem, const AppSettings& settings) 
     }
 }
 
+namespace {
+
+bool isAscii(QStringView text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// The keyword in upper case, tested against verses the way the search
+// compares: the verse in upper case, then a plain substring test.
+class UpperCaseMatch {
+public:
+    explicit UpperCaseMatch(const QString& keyword)
+        : upper_(keyword.toUpper()), upperIsAscii_(isAscii(upper_)) {}
+
+    bool operator()(const QString& verse) const {
+        // The libraries hold 7-bit text.  For such a verse, upper-casing it
+        // and searching is the same as an ASCII search without regard to
+        // case (which needs no copy), and an upper-cased keyword with other
+        // characters cannot occur in it.
+        if (isAscii(verse))
+            return upperIsAscii_ && verse.contains(upper_, Qt::CaseInsensitive);
+        return verse.toUpper().contains(upper_);
+    }
+
+private:
+    QString upper_;
+    bool upperIsAscii_;
+};
+
+} // namespace
+
 SearchRange SearchRange::fromChapterItem(int selectedIndex, int itemData) {
     if (selectedIndex < 1)
         return wholeQuran();
@@ -35,7 +69,7 @@ SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange rang
                                         bool& cancelSearch, const Hooks& hooks) const {
     found.clear();
     Outcome outcome;
-    const QString upperKeyword = keyword.toUpper();
+    const UpperCaseMatch matches(keyword);
     for (int resource = range.first; resource <= range.last && !outcome.stoppedByUser; ++resource) {
         const int sura = resource - LibraryLayout::kVerseTextBase;
         // Past the translation's lead elements, and never the remainder
@@ -44,13 +78,13 @@ SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange rang
         const int count = verses.storedVerseCount();
         for (int verse = 1; verse <= count; ++verse) {
             const QString text = verses.storedVerse(verse);
-            if (!text.toUpper().contains(upperKeyword))
+            if (!matches(text))
                 continue;
             found.set(resource, verse, text);
             const ResultItem item{resource, verse};
             ++outcome.matches;
             if (hooks.found)
-                hooks.found({item, item.text(chapterCaptions.value(sura))});
+                hooks.found({item, &chapterCaptions});
             if (hooks.yield)
                 hooks.yield();
             if (cancelSearch) {

@@ -32,10 +32,14 @@ struct SearchRange {
     static SearchRange fromChapterItem(int selectedIndex, int itemData);
 };
 
-// One matching verse as the result list shows it.
+// One matching verse; its entry text is made when the list asks for it.
 struct SearchHit {
     ResultItem item;
-    QString entryText;
+    const QStringList* chapterCaptions = nullptr; // by sura number
+
+    QString entryText() const {
+        return item.text(chapterCaptions ? chapterCaptions->value(item.sura()) : QString());
+    }
 };
 
 // Scans the verses of one text library for a keyword, sura by sura: each

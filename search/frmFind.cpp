@@ -223,7 +223,7 @@ void frmFind::cmdFindNow_Click() {
 
     SearchEngine::Hooks hooks;
     hooks.found = [this](const SearchHit& hit) {
-        auto* entry = new QListWidgetItem(hit.entryText);
+        auto* entry = new QListWidgetItem(hit.entryText());
         entry->setData(Qt::UserRole, hit.item.itemData());
         lstRes->addItem(entry);
     };

@@ -159,7 +159,8 @@ private slots:
         QCOMPARE(run.hits.size(), 1);
         const SearchHit& hit = run.hits.first();
         QCOMPARE(hit.item.itemData(), 102255);
-        QCOMPARE(hit.entryText, QStringLiteral("Chapter /Sura 002 - 002- Sura 2.Ayat/Verse :255"));
+        QCOMPARE(hit.entryText(),
+                 QStringLiteral("Chapter /Sura 002 - 002- Sura 2.Ayat/Verse :255"));
 
         const auto decoded = ResultItem::fromItemData(102255);
         QVERIFY(decoded);
