@@ -1,6 +1,7 @@
 #include "frmFind.h"
 
 #include "AppContext.h"
+#include "BrowserView.h"
 #include "frmInfo.h"
 #include "GuiStrings.h"
 #include "QuranReader.h"

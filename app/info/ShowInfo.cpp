@@ -1,6 +1,7 @@
 #include "ShowInfo.h"
 
 #include "AppContext.h"
+#include "BrowserView.h"
 #include "ChapterInfoPage.h"
 #include "CommandIds.h"
 #include "frmInfo.h"

@@ -3,6 +3,7 @@
 #include "BrowserView.h"
 #include "GuiStrings.h"
 #include "QuranReader.h"
+#include "SuraTree.h"
 #include "ucGradContainer.h"
 
 #include <QFrame>
