@@ -307,7 +307,6 @@ private slots:
         QFETCH(QString, label);
         const auto find = newWindow();
         find->show();
-        addEntries(*find, 0);
         auto* entry = new QListWidgetItem(QStringLiteral("entry"));
         entry->setData(Qt::UserRole, itemData);
         find->lstRes->addItem(entry);
