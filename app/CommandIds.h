@@ -29,8 +29,3 @@ enum : int {
     ToggleLibrary3 = 503,
 };
 }
-
-// Kinds of command-bar controls.
-namespace ControlKind {
-enum : int { Button = 1, Popup = 2 };
-}

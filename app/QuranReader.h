@@ -7,9 +7,10 @@
 #include <QString>
 #include <QUrl>
 
+#include "BrowserView.h"
+#include "SuraTree.h"
+
 class AppContext;
-class BrowserView;
-class SuraTree;
 
 // The reading view's one door: it owns the page composer and the cancel
 // flag and shows what every part of the program asks for (a sura, the start
@@ -22,12 +23,19 @@ public:
     QuranReader(AppContext& context, BrowserView* view, SuraTree* tree, QObject* parent = nullptr);
 
     // Composes sura n (1..114) in the view; true when the page was placed
-    // whole, false when it was stopped or superseded.
+    // whole (suraShown follows), false when it was stopped or superseded.
     bool showSura(int sura);
     // The composer's entry under its resource id (100 + the sura number).
     bool DispalyHTML(int resourceId);
-    // Stops a running composition and shows the start page.
+    // The same through another page view and way of yielding (a benchmark
+    // puts a stopwatch on both).
+    bool composeWith(int resourceId, ComposerView& view, const std::function<void()>& yield);
+    // Stops a running composition, shows the start page and marks the tree's
+    // first entry (the Home command).
     void showStartPage();
+    // Stops a running composition and shows the start page, from the tree's
+    // root entry.
+    void showRootPage();
     // Loads the program's own page `pageName` into `view` and makes
     // `bodyMarkup` its body.
     static void showOwnPage(BrowserView* view, const QString& pageName, const QString& bodyMarkup);

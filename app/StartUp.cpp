@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "AppContext.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -22,7 +23,8 @@ void StartUp::begin() {
 void StartUp::load() {
     if (main_)
         return;
-    main_ = std::make_unique<frmMain>();
+    context_ = std::make_unique<AppContext>();
+    main_ = std::make_unique<frmMain>(*context_);
     emit mainWindowCreated(main_.get());
     main_->Form_Load();
 }

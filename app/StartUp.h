@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class AppContext;
 class frmMain;
 
 // The program's start-up: the splash shows for its tenth of a second while
@@ -17,6 +18,7 @@ public:
 
     void begin();
     frmMain* mainWindow() const { return main_.get(); }
+    AppContext* context() const { return context_.get(); }
 
 signals:
     // Right after the main window is created, before it loads.
@@ -26,7 +28,9 @@ signals:
 private:
     void load();
 
-    // The main window lives for the whole run; it is not deleted on close,
-    // since closing may happen while one of its pages is being composed.
+    // The run's context and the main window live for the whole run; the
+    // window is not deleted on close, since closing may happen while one of
+    // its pages is being composed.
+    std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> main_;
 };

@@ -2,9 +2,11 @@
 
 #include "DisplayOrder.h"
 #include "ResReader.h"
+#include "SuraVerses.h"
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 const QString SuraPageComposer::kFirstOpening = QStringLiteral("<p class='main'>");
@@ -20,39 +22,18 @@ const QString SuraPageComposer::kTitleFill = QStringLiteral("class=style3 align=
 
 namespace {
 
-struct DisplayedLibrary {
-    QStringList elements;
-    bool isTranslation = false;
-};
-
-QString libraryFileFor(const QString& code, const ComposerHost& host) {
+// The file of library `code`; nothing for a code other than 1, 2 or 3.
+std::optional<QString> libraryFileFor(const QString& code, const ComposerHost& host) {
     if (code == QLatin1String("1"))
         return host.arabicLibraryFile;
     if (code == QLatin1String("2"))
         return host.translationLibraryFile;
     if (code == QLatin1String("3"))
         return host.transliterationLibraryFile;
-    return {};
-}
-
-QStringList readElements(ResReader& reader, int resourceId) {
-    return splitVerses(reader.LoadHtml(resourceId, QString()).value_or(QString()));
+    return std::nullopt;
 }
 
 } // namespace
-
-QString SuraPageComposer::elementFor(const QStringList& elements, int v, int sura,
-                                     bool isTranslation) {
-    if (isTranslation && (sura == 47 || sura == 50 || sura == 57 || sura == 61))
-        return elements.value(v + 1);
-    if (isTranslation && sura == 58)
-        return elements.value(v + 2);
-    for (qsizetype i = v; i < elements.size(); ++i) {
-        if (!elements.at(i).isEmpty())
-            return elements.at(i);
-    }
-    return {};
-}
 
 QList<QPair<int, int>> SuraPageComposer::portions(int verseCount) {
     const int q = int(std::lround(verseCount / 3.0));
@@ -67,7 +48,7 @@ QList<QPair<int, int>> SuraPageComposer::portions(int verseCount) {
     return result;
 }
 
-void SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view) {
+bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view) {
     const int me = ++generation_;
     bool& cancel = *host.cancelDisplay;
     const auto stopped = [&] { return cancel || generation_ != me; };
@@ -80,24 +61,28 @@ void SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     host.yield();
     host.yield();
 
-    std::vector<DisplayedLibrary> libraries;
+    std::vector<SuraVerses> libraries;
     for (const QString& code : displayList) {
-        DisplayedLibrary library;
-        const QString file = libraryFileFor(code, host);
-        if (!file.isEmpty()) {
-            ResReader reader;
-            reader.LoadLibrary(file);
-            library.elements = readElements(reader, resourceId);
-            library.isTranslation = reader.strFileName() == host.translationLibraryFile;
+        const auto file = libraryFileFor(code, host);
+        if (!file) {
+            libraries.emplace_back(); // no library: its paragraphs stay empty
+            host.yield();
+            continue;
         }
-        libraries.push_back(std::move(library));
+        // A library named by an empty file name reads the program's own, as
+        // every library that cannot be loaded does.
+        ResReader reader;
+        reader.LoadLibrary(*file);
+        const bool isTranslation =
+            reader.isLoaded() && reader.strFileName() == host.translationLibraryFile;
+        libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
         host.yield();
     }
     ResReader arabic;
     arabic.LoadLibrary(host.arabicLibraryFile);
-    const int verseCount = int(readElements(arabic, resourceId).size()) - 1;
+    const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
     if (generation_ != me)
-        return;
+        return false;
     verseCount_ = verseCount;
 
     const auto fillTitle = [&] {
@@ -108,17 +93,16 @@ void SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     bool first = true;
     for (const auto& [start, end] : portions(verseCount)) {
         if (stopped())
-            return;
+            return false;
         QString portion;
         for (int v = start; v < end; ++v) {
             if (stopped())
-                return;
+                return false;
             for (int m = 0; m <= last; ++m) {
                 if (stopped())
-                    return;
-                const DisplayedLibrary& library = libraries[size_t(m)];
+                    return false;
                 portion += m == 0 ? kFirstOpening : kOtherOpening;
-                portion += elementFor(library.elements, v, sura, library.isTranslation);
+                portion += libraries[size_t(m)].shownVerse(v + 1);
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
                 host.yield();
@@ -134,17 +118,18 @@ void SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             view.navigate(host.pageAddress(QStringLiteral("QURAN.HTML")));
             host.yield();
             if (stopped())
-                return;
+                return false;
             fillTitle();
             host.yield();
         }
         if (stopped())
-            return;
+            return false;
         view.appendBody(portion);
         host.yield();
         host.focusTree();
         if (stopped())
-            return;
+            return false;
         fillTitle();
     }
+    return true;
 }

@@ -52,13 +52,12 @@ public:
     static const QString kTitleSlot;
     static const QString kTitleFill;
 
-    void DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view);
+    // True when the page was placed whole; false when it was stopped or a
+    // newer composition took over.
+    bool DispalyHTML(int resourceId, ComposerHost& host, ComposerView& view);
 
     // The verse count of the last composition.
     int verseCount() const { return verseCount_; }
-
-    // The element a library's list shows for verse v (0-based) of sura n.
-    static QString elementFor(const QStringList& elements, int v, int sura, bool isTranslation);
 
     // The portions [start, end) for a sura of `verseCount` verses.
     static QList<QPair<int, int>> portions(int verseCount);

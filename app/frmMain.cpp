@@ -1,15 +1,13 @@
 #include "frmMain.h"
 
-#include "AppSettings.h"
-#include "BrowserComposerView.h"
+#include "AppContext.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "DisplayOrder.h"
 #include "frmAbout.h"
-#include "GuiStrings.h"
-#include "LibraryCaptions.h"
-#include "RegSetting.h"
+#include "MainCommands.h"
+#include "QuranReader.h"
 #include "ResReader.h"
 #include "SettingsModel.h"
 #include "SuraTree.h"
@@ -18,11 +16,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -33,7 +32,6 @@ namespace {
 
 constexpr float kTwipsPerPixel = 15;
 constexpr int kStatusPanelTwips = 2540;
-const QString kApplication = QStringLiteral("Miravel");
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
@@ -44,10 +42,6 @@ int px(float twips) {
 
 void yieldToEvents() {
     QCoreApplication::processEvents();
-}
-
-QString g(int id) {
-    return guiStrings().text(id);
 }
 
 // Names of the desktop icon theme for the toolbar pictures; the bundled
@@ -66,13 +60,20 @@ const QMap<int, QString>& themeIconNames() {
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
     setWindowTitle(kTitle);
-    openExternal = [](const QString& address) {
-        QDesktopServices::openUrl(QUrl::fromUserInput(address));
-    };
     Form_Initialize();
     buildWindow();
+    reader_ = new QuranReader(context_, WebBrowser1, lst, this);
+    connect(reader_, &QuranReader::pageShown, this, &frmMain::pageShown);
+    connect(reader_, &QuranReader::suraShown, this,
+            [this](int, const QString& treeText) { statusPanels[0]->setText(treeText); });
+    connect(&context_.settings(), &Settings::valueChanged, this,
+            [this](const QString& section, const QString& name) {
+                if (Settings::isKey(Setting::OrderString, section, name))
+                    showToggleStates();
+            });
+    registerCommands();
 }
 
 void frmMain::Form_Initialize() {
@@ -81,11 +82,6 @@ void frmMain::Form_Initialize() {
 }
 
 frmMain::~frmMain() = default;
-
-QString frmMain::pageAddress(const QString& name) {
-    return QStringLiteral("res://") + ResReader::programDirectory() +
-           QStringLiteral("\\miravel.EXE/HTML/") + name;
-}
 
 void frmMain::buildWindow() {
     client_ = new QWidget(this);
@@ -138,9 +134,34 @@ void frmMain::buildWindow() {
     resize(size);
 }
 
+// The commands the main window itself carries out; the other windows'
+// subsystems register theirs.
+void frmMain::registerCommands() {
+    using namespace CommandId;
+    CommandTable& table = context_.commands();
+    addMainCommandRows(table);
+    table.setHandler(Print, [this](CommandBarControl*) { WebBrowser1->ExecWB(6, 0); });
+    table.setHandler(Exit, [this](CommandBarControl*) { Form_Unload(); });
+    table.setHandler(Help, [this](CommandBarControl*) { openHelp(); });
+    table.setHandler(About, [this](CommandBarControl*) {
+        frmAbout about(this);
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        about.exec();
+    });
+    table.setHandler(StartPage, [this](CommandBarControl*) { reader_->showStartPage(); });
+    table.setHandler(PreviousEntry, [this](CommandBarControl* c) { stepTree(c, -1); });
+    table.setHandler(NextEntry, [this](CommandBarControl* c) { stepTree(c, +1); });
+    for (const int toggle : {ToggleLibrary1, ToggleLibrary2, ToggleLibrary3}) {
+        table.setHandler(toggle, [this](CommandBarControl* control) {
+            control->setChecked(!control->Checked());
+            LayoutMe(control);
+        });
+    }
+}
+
 void frmMain::Form_Load() {
     TopOffset = QStringLiteral("990");
-    ReadAppSettings([this](int style) { CBar->setAppearanceStyle(style); });
+    ReadAppSettings(context_.settings(), [this](int style) { CBar->setAppearanceStyle(style); });
     FillEnvironment();
     PreparToolBar();
     LoadList();
@@ -148,12 +169,10 @@ void frmMain::Form_Load() {
         root->setExpanded(true);
         lst->selectNode(root);
     }
-    QString start = pageAddress(QStringLiteral("MIRAVEL.HTML"));
+    QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
     WebBrowser1->Navigate2(start);
     yieldToEvents();
-    ResReader names;
-    names.LoadLibrary(appSettings().ArabicLibraryFile);
-    SuraNames = splitVerses(names.LoadHtml(330, QString()).value_or(QString()));
+    context_.readSuraNames();
     WebBrowser1->setSilent(true);
     WebBrowser1->setOffline(true);
     Form_Resize();
@@ -161,7 +180,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
     // Ends the program at once, whatever other window is open.
-    CancelDisplay = true;
+    reader_->cancel();
     QCoreApplication::exit(0);
 }
 
@@ -184,16 +203,7 @@ void frmMain::updateClock() {
 // --- Interface captions, menus and toolbar -------------------------------
 
 void frmMain::FillEnvironment() {
-    try {
-        ResReader reader;
-        reader.LoadLibrary(appSettings().TranslationLibraryFile);
-        guiStrings().load(reader);
-        LibraryCaptions& captions = libraryCaptions();
-        captions.translationCaption = [] { return guiStrings().text(224); };
-        captions.setSharedCaption = [](int code, const QString& caption) {
-            guiStrings().setText(code == 1 ? 223 : 225, caption);
-        };
-    } catch (...) {
+    if (!context_.readGuiStrings()) {
         QMessageBox::critical(this, kTitle, QStringLiteral("error loading default dll "));
         QCoreApplication::exit(1);
     }
@@ -208,93 +218,33 @@ void frmMain::loadToolbarIcons() {
 }
 
 void frmMain::PreparToolBar() {
-    using namespace CommandId;
+    const CommandTable& table = context_.commands();
+    const auto guiText = [this](int number) { return context_.strings().text(number); };
     CBar->Prepare(true);
     CBar->Prepare();
-    CommandBarControls* menu = CBar->ActiveMenuBar()->Controls();
-    const auto item = [](CommandBarControl* popup, int id, const QString& caption,
-                         bool group = false) {
-        CommandBarControl* control =
-            popup->CommandBar()->Controls()->Add(ControlKind::Button, id, caption);
-        control->setBeginGroup(group);
-        return control;
-    };
-
-    CommandBarControl* file = menu->Add(ControlKind::Popup, FilePopup, g(201));
-    item(file, ImportFavorites, GuiStrings::importFavorites());
-    item(file, ExportFavorites, GuiStrings::exportFavorites());
-    item(file, Print, g(202), true);
-    item(file, Exit, g(203));
-
-    CommandBarControl* search = menu->Add(ControlKind::Popup, SearchPopup, g(204));
-    item(search, Search, g(205));
-
-    CommandBarControl* information = menu->Add(ControlKind::Popup, InformationPopup, g(206));
-    item(information, Information, GuiStrings::information());
-
-    CommandBarControl* bookmarks =
-        menu->Add(ControlKind::Popup, BookmarksPopup, GuiStrings::bookmarks());
-    item(bookmarks, AddBookmark, g(210));
-    item(bookmarks, DeleteBookmark, g(211));
-    // The stored bookmarks join this popup once the bookmark store exists.
-
-    CommandBarControl* go = menu->Add(ControlKind::Popup, Settings, g(212));
-    item(go, StartPage, g(213));
-    item(go, PreviousEntry, g(214));
-    item(go, NextEntry, g(215));
-    item(go, GoToVerse, g(216));
-    item(go, Settings, g(217));
-
-    CommandBarControl* help = menu->Add(ControlKind::Popup, HelpPopup, g(218));
-    item(help, Help, g(219));
-    item(help, About, g(220));
-
+    table.buildMenus(CBar, guiText);
     loadToolbarIcons();
     CBar->setIcons(imlToolbarIcons);
-
-    StandardBar = CBar->AddToolBar(QStringLiteral("Standard"), 0);
-    CommandBarControls* buttons = StandardBar->Controls();
-    const auto button = [buttons](int id, const QString& caption, bool group = false) {
-        CommandBarControl* control = buttons->Add(ControlKind::Button, id, caption);
-        control->setBeginGroup(group);
-        return control;
-    };
-    button(StartPage, QStringLiteral("&Home"), true)->setStyle(3);
-    button(PreviousEntry, QStringLiteral("&Back"));
-    button(NextEntry, QStringLiteral("&Forward"));
-    button(Search, QStringLiteral("&Search"), true);
-    button(Information, GuiStrings::information());
-    button(GoToVerse, g(216));
-    button(Settings, g(217));
-    button(Print, QStringLiteral("&Print"));
-    button(ToggleLibrary1, QStringLiteral("-A-"), true);
-    button(ToggleLibrary2, QStringLiteral("-T-"));
-    button(ToggleLibrary3, QStringLiteral("-\u00fb-"));
-    button(Help, g(219), true);
-    button(About, g(220));
-
-    const QString& order = appSettings().OrderString;
-    for (int code = 1; code <= 3; ++code) {
-        if (CommandBarControl* toggle = buttons->Find(ControlKind::Button, 500 + code))
-            toggle->setChecked(DisplayOrder::isShown(order, code));
-    }
-    addShortcuts();
+    StandardBar = table.buildToolBar(CBar, QStringLiteral("Standard"), guiText);
+    showToggleStates();
+    table.applyShortcuts(CBar);
 }
 
-void frmMain::addShortcuts() {
-    // Keys a desktop reader expects; they run the menu items' commands.
-    const QList<QPair<int, QKeySequence>> keys{
-        {CommandId::Print, QKeySequence::Print},
-        {CommandId::Exit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {CommandId::Help, QKeySequence::HelpContents},
-        {CommandId::Search, QKeySequence::Find},
-        {CommandId::StartPage, QKeySequence(Qt::ALT | Qt::Key_Home)},
-        {CommandId::PreviousEntry, QKeySequence(Qt::ALT | Qt::Key_Left)},
-        {CommandId::NextEntry, QKeySequence(Qt::ALT | Qt::Key_Right)}};
-    for (const auto& [id, key] : keys) {
-        if (CommandBarControl* control = CBar->ActiveMenuBar()->FindControl(id))
-            control->action()->setShortcut(key);
+void frmMain::showToggleStates() {
+    if (!StandardBar)
+        return;
+    const QString& order = context_.settings().values().OrderString;
+    for (int code = 1; code <= 3; ++code) {
+        if (CommandBarControl* toggle = StandardBar->Controls()->Find(
+                ControlKind::Button, CommandId::ToggleLibrary1 - 1 + code))
+            toggle->setChecked(DisplayOrder::isShown(order, code));
     }
+}
+
+void frmMain::openHelp() {
+    const QString file = ResReader::programDirectory() + QStringLiteral("/help.chm");
+    if (context_.openExternal)
+        context_.openExternal(QUrl::fromLocalFile(file).toString());
 }
 
 // --- The sura tree -------------------------------------------------------
@@ -302,7 +252,7 @@ void frmMain::addShortcuts() {
 void frmMain::LoadList() {
     lst->Clear();
     ResReader reader;
-    reader.LoadLibrary(appSettings().TranslationLibraryFile);
+    reader.LoadLibrary(context_.libraryFile(2));
     lst->addNode(nullptr, QStringLiteral("Main"), QStringLiteral("Main Site"), 5);
     QTreeWidgetItem* root = lst->addNode(nullptr, QStringLiteral("English"), kTitle, 5);
     xplst->setHeaderText(kTitle);
@@ -314,7 +264,7 @@ void frmMain::LoadList() {
 }
 
 void frmMain::lst_NodeClick(QTreeWidgetItem* node) {
-    CancelDisplay = false;
+    reader_->CancelDisplay() = false;
     const int index = lst->indexOf(node);
     if (index == 0)
         return;
@@ -324,112 +274,29 @@ void frmMain::lst_NodeClick(QTreeWidgetItem* node) {
             QStringLiteral(
                 "You will now be redirected to Orvina network this may take few seconds"),
             QMessageBox::Ok | QMessageBox::Cancel);
-        if (answer == QMessageBox::Ok)
-            openExternal(kNetworkAddress);
+        if (answer == QMessageBox::Ok && context_.openExternal)
+            context_.openExternal(kNetworkAddress);
         return;
     }
     if (index == 2) {
-        CancelDisplay = true;
-        QString start = pageAddress(QStringLiteral("MIRAVEL.HTML"));
-        yieldToEvents();
-        WebBrowser1->Navigate2(start);
-        yieldToEvents();
-        WebBrowser1->Navigate2(start);
+        reader_->showRootPage();
         return;
     }
     bool ok = false;
     const int n = SuraTree::keyOf(node).mid(1).toInt(&ok);
-    if (!ok)
-        return;
-    const QString text = node->text(0);
-    DispalyHTML(100 + n);
-    statusPanels[0]->setText(text);
+    if (ok)
+        reader_->showSura(n);
 }
 
-// --- The page ------------------------------------------------------------
-
 void frmMain::DispalyHTML(int resourceId) {
-    const AppSettings& settings = appSettings();
-    ComposerHost host;
-    host.orderString = settings.OrderString;
-    host.arabicLibraryFile = settings.ArabicLibraryFile;
-    host.translationLibraryFile = settings.TranslationLibraryFile;
-    host.transliterationLibraryFile = settings.TransliterationLibraryFile;
-    host.pageAddress = &frmMain::pageAddress;
-    host.treeNodeText = [this](int sura) {
-        QTreeWidgetItem* node = lst->node(sura + 2);
-        return node ? node->text(0) : QString();
-    };
-    host.englishName = [this](int sura) { return SuraNames.value(sura - 1); };
-    host.selectSuraNode = [this](int sura) {
-        lst->selectNode(lst->nodeByKey(QStringLiteral("c%1").arg(sura)));
-    };
-    host.focusTree = [this] { lst->setFocus(); };
-    host.yield = &yieldToEvents;
-    host.cancelDisplay = &CancelDisplay;
-    BrowserComposerView view(WebBrowser1);
-    composer_.DispalyHTML(resourceId, host, view);
-    emit pageShown();
+    reader_->DispalyHTML(resourceId);
 }
 
 // --- Commands ------------------------------------------------------------
 
 void frmMain::CBar_CommandInvoked(CommandBarControl* control) {
-    using namespace CommandId;
-    CancelDisplay = false;
-    const QPointer<CommandBarControl> chosen(control);
-    const int id = control->Id();
-    switch (id) {
-    case Print:
-        WebBrowser1->ExecWB(6, 0);
-        break;
-    case Exit:
-        Form_Unload();
-        return;
-    case Help:
-        openExternal(
-            QUrl::fromLocalFile(ResReader::programDirectory() + QStringLiteral("/help.chm"))
-                .toString());
-        break;
-    case About: {
-        frmAbout about(this);
-        about.setAttribute(Qt::WA_DeleteOnClose, false);
-        about.exec();
-        break;
-    }
-    case StartPage:
-        showStartPage();
-        break;
-    case PreviousEntry:
-        stepTree(control, -1);
-        break;
-    case NextEntry:
-        stepTree(control, +1);
-        break;
-    case ToggleLibrary1:
-    case ToggleLibrary2:
-    case ToggleLibrary3:
-        control->setChecked(!control->Checked());
-        LayoutMe(control);
-        break;
-    default:
-        // The search, bookmark, settings, information and favourites windows
-        // join here as they arrive.
-        break;
-    }
-    const QString digits = QString::number(id);
-    if (chosen && digits.startsWith(QLatin1String("210")) && digits.size() > 3) {
-        // A bookmark entry of the Bookmarks menu: goes to its verse once the
-        // bookmark store exists.
-    }
-}
-
-void frmMain::showStartPage() {
-    CancelDisplay = true;
-    yieldToEvents();
-    WebBrowser1->Navigate(pageAddress(QStringLiteral("MIRAVEL.HTML")));
-    yieldToEvents();
-    lst->selectNode(lst->node(1));
+    reader_->CancelDisplay() = false;
+    context_.commands().dispatch(control);
 }
 
 void frmMain::stepTree(CommandBarControl* control, int step) {
@@ -452,6 +319,10 @@ void frmMain::stepTree(CommandBarControl* control, int step) {
 void frmMain::CBar_BarsLayoutChanged() {
     const CommandBar* bar = CBar->Bar(1);
     TopOffset = (bar && bar->Visible()) ? QStringLiteral("990") : QStringLiteral("600");
+    // The window places its bars lazily; the panes are measured from where
+    // the bars end, so that placing must have happened first.
+    if (layout())
+        layout()->activate();
     Form_Resize();
 }
 
@@ -485,13 +356,12 @@ void frmMain::Form_Resize() {
 
 void frmMain::LayoutMe(CommandBarControl* control) {
     const int code = control->Id() - 500;
-    const auto order = DisplayOrder::toggled(appSettings().OrderString, code, control->Checked());
+    const auto order =
+        DisplayOrder::toggled(context_.settings().values().OrderString, code, control->Checked());
     if (!order) {
         control->setChecked(true); // the last library shown stays
         return;
     }
-    appSettings().OrderString = *order;
-    RegSetting::SaveValue(kApplication, QStringLiteral("Settings"), QStringLiteral("OrderString"),
-                          *order);
+    context_.settings().setOrderString(*order);
     lst_NodeClick(lst->selectedNode());
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "MainLayout.h"
-#include "SuraPageComposer.h"
 
 #include <QIcon>
 #include <QMainWindow>
 #include <QMap>
-#include <QPointer>
-#include <QStringList>
+#include <QString>
 
+class AppContext;
 class BrowserView;
 class CommandBar;
 class CommandBarControl;
@@ -18,34 +17,19 @@ class QLabel;
 class QStatusBar;
 class QTimer;
 class QTreeWidgetItem;
+class QuranReader;
 class SuraTree;
 class xpFrame;
 
 // The main window: the sura tree in its pane beside the page, under the
-// menu bar and the toolbar, over a background picture.  It runs the whole
-// start-up, composes the sura pages and dispatches every command.
+// menu bar and the toolbar, over a background picture.  It builds and lays
+// out the window; the reader shows the pages, and every command runs through
+// the context's command table, where each subsystem registers its handlers.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(AppContext& context, QWidget* parent = nullptr);
     ~frmMain() override;
-
-    // Parts of the window.
-    CommandBars* CBar = nullptr;
-    CommandBar* StandardBar = nullptr;
-    xpFrame* xplst = nullptr;
-    SuraTree* lst = nullptr;
-    QFrame* Frame1 = nullptr;
-    BrowserView* WebBrowser1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QList<QLabel*> statusPanels; // text, date, time
-    QMap<int, QIcon> imlToolbarIcons;
-
-    // Window state.
-    bool CancelDisplay = false;
-    QString TopOffset = QStringLiteral("990");
-    QStringList SuraNames;
 
     void Form_Initialize();
     void Form_Load();
@@ -59,15 +43,18 @@ public:
     void FillEnvironment();
     void PreparToolBar();
 
-    // The page address of one of the program's own HTML resources.
-    static QString pageAddress(const QString& name);
-
+    // Parts of the window, for the reader's and the tests' eyes.
+    QuranReader& reader() const { return *reader_; }
+    AppContext& context() const { return context_; }
+    BrowserView* browser() const { return WebBrowser1; }
+    SuraTree* tree() const { return lst; }
+    xpFrame* treePane() const { return xplst; }
+    CommandBars* commandBars() const { return CBar; }
+    CommandBar* standardBar() const { return StandardBar; }
+    QLabel* statusPanel(int index) const { return statusPanels.value(index); }
+    int statusPanelCount() const { return int(statusPanels.size()); }
+    const QString& topOffset() const { return TopOffset; }
     const MainLayoutState& layoutState() const { return layout_; }
-    const SuraPageComposer& composer() const { return composer_; }
-
-    // Where commands that hand something to the desktop shell go; tests
-    // replace it to see the address instead of opening it.
-    std::function<void(const QString&)> openExternal;
 
 signals:
     // A sura page (or the start page) has been fully placed.
@@ -80,15 +67,28 @@ protected:
 private:
     void Form_Unload();
     void buildWindow();
+    void registerCommands();
     void placeInClient(QWidget* widget, const TwipsRect& rect);
     void updateClock();
-    void showStartPage();
     void stepTree(CommandBarControl* control, int step);
-    void addShortcuts();
     void loadToolbarIcons();
+    void showToggleStates();
+    void openHelp();
 
+    AppContext& context_;
+    CommandBars* CBar = nullptr;
+    CommandBar* StandardBar = nullptr;
+    xpFrame* xplst = nullptr;
+    SuraTree* lst = nullptr;
+    QFrame* Frame1 = nullptr;
+    BrowserView* WebBrowser1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QList<QLabel*> statusPanels; // text, date, time
+    QMap<int, QIcon> imlToolbarIcons;
+    QString TopOffset = QStringLiteral("990");
+    QuranReader* reader_ = nullptr;
     MainLayoutState layout_;
-    SuraPageComposer composer_;
     QTimer* clock_ = nullptr;
     QWidget* client_ = nullptr;
 };

@@ -3,11 +3,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-AppSettings& appSettings() {
-    static AppSettings settings;
-    return settings;
-}
-
 QString DefaultArabicLibraryFile() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
            QLatin1String(".exe");

@@ -4,7 +4,8 @@
 
 // The settings every part of the program reads, set by LoadSetting and
 // ReadAppSettings (and OrderString also by the library toggles). Valid from
-// the first ReadAppSettings on; until then they hold the defaults.
+// the first ReadAppSettings on; until then they hold the defaults.  One
+// instance lives in the run's Settings.
 struct AppSettings {
     QString ArabicLibraryFile; // text library 1; empty until first read
     QString TranslationLibraryFile = QStringLiteral("Etx2.dll");     // text library 2
@@ -14,9 +15,6 @@ struct AppSettings {
     qint32 GradientColor2 = 0x00FADAC4;
     qint32 GradientAngle = 90;
 };
-
-// The one process-wide instance.
-AppSettings& appSettings();
 
 // The program file's own name as text library 1: its name without extension
 // followed by ".exe", as the culture sections name it.

@@ -25,8 +25,3 @@ void LibraryCaptions::resetSharedCaptions() const {
     setSharedCaption(1, ArabicCaption);
     setSharedCaption(3, TransliterationCaption);
 }
-
-LibraryCaptions& libraryCaptions() {
-    static LibraryCaptions captions;
-    return captions;
-}

@@ -18,6 +18,3 @@ struct LibraryCaptions {
     // Overwrites the shared captions of 1 and 3 with "Arabic" and "Transliteration".
     void resetSharedCaptions() const;
 };
-
-// The process-wide caption source.
-LibraryCaptions& libraryCaptions();

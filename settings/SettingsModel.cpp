@@ -1,41 +1,28 @@
 #include "SettingsModel.h"
 
-#include "AppSettings.h"
 #include "NumberText.h"
-#include "RegSetting.h"
+#include "Settings.h"
+#include "SettingsLog.h"
 #include "UniCode.h"
 
 #include <QStringList>
 
 namespace {
 
-const QString App = QStringLiteral("Miravel");
-const QString SettingsSection = QStringLiteral("Settings");
-const QString DefaultOrder = QStringLiteral("1/2");
-
-// The dialog's colour defaults; start-up has its own (see ReadAppSettings).
-constexpr qint32 DialogColour1 = 16443612;
-constexpr qint32 DialogColour2 = 16577775;
-
-QString setting(const QString& name, const QString& defaultText) {
-    return RegSetting::GetValue(App, SettingsSection, name, defaultText);
-}
-
-QString cultureSection(int number) {
-    return QStringLiteral("Cultures\\") + QString::number(number);
+bool isLibraryCode(const QString& part) {
+    return part == QLatin1String("1") || part == QLatin1String("2") || part == QLatin1String("3");
 }
 
 // "Culture", "BK1" and "BK2" must be numbers; anything else reads as the default.
-qint32 strictSetting(const QString& name, qint32 defaultValue) {
-    return NumberText::StrictInt32(setting(name, QString::number(defaultValue)))
-        .value_or(defaultValue);
+qint32 strictSetting(const Settings& settings, const SettingKey& key) {
+    const qint32 fallback = QString::fromLatin1(key.defaultText).toInt();
+    return settings.strictNumber(key).value_or(fallback);
 }
 
-void fillCultureList(ItemList& list) {
+void fillCultureList(const Settings& settings, ItemList& list) {
     list.clear();
     for (int n = 1;; ++n) {
-        const QString name =
-            RegSetting::GetValue(App, cultureSection(n), QStringLiteral("Name"), {});
+        const QString name = settings.text(Setting::CultureName, n);
         if (name.isEmpty())
             break;
         list.addItem(name, n);
@@ -44,20 +31,30 @@ void fillCultureList(ItemList& list) {
         list.addItem(QStringLiteral("English"), 1);
 }
 
-void readLibraryFiles(int culture) {
-    const QString section = cultureSection(culture);
-    AppSettings& app = appSettings();
+void readLibraryFiles(Settings& settings, int culture) {
+    AppSettings& app = settings.values();
     app.ArabicLibraryFile =
-        RegSetting::GetValue(App, section, QStringLiteral("dll"), DefaultArabicLibraryFile());
-    app.TranslationLibraryFile =
-        RegSetting::GetValue(App, section, QStringLiteral("dll2"), QStringLiteral("Etx2.dll"));
-    app.TransliterationLibraryFile =
-        RegSetting::GetValue(App, section, QStringLiteral("dll3"), QStringLiteral("Etx3.dll"));
+        settings.text(Setting::CultureArabicLibrary, DefaultArabicLibraryFile(), culture);
+    app.TranslationLibraryFile = settings.text(Setting::CultureTranslationLibrary, culture);
+    app.TransliterationLibraryFile = settings.text(Setting::CultureTransliterationLibrary, culture);
+}
+
+// The stored display order; one that names none of the three libraries
+// (empty or damaged) would show pages without text, so it reads as the
+// default order.
+QString displayOrderSetting(const Settings& settings) {
+    const QString order = settings.text(Setting::OrderString);
+    for (const QString& code : order.split(QLatin1Char('/'))) {
+        if (isLibraryCode(code))
+            return order;
+    }
+    qCInfo(lcSettings) << "display order names no library, read as the default:" << order;
+    return QString::fromLatin1(Setting::OrderString.defaultText);
 }
 
 } // namespace
 
-SettingsModel::SettingsModel() : m_captions(libraryCaptions()) {
+SettingsModel::SettingsModel(const LibraryCaptions& captions) : m_captions(captions) {
     Skins.addItem(QStringLiteral("Blue "), 2);
     Skins.addItem(QStringLiteral("Sliver "), 3);
     Skins.addItem(QStringLiteral("Gray "), 1);
@@ -71,7 +68,7 @@ void SettingsModel::FillDisplayLists(const QString& orderString) {
     for (int code = 1; code <= 3; ++code)
         OffLine.addItem(m_captions.captionOf(code), code);
     for (const QString& part : parts) {
-        if (part != QLatin1String("1") && part != QLatin1String("2") && part != QLatin1String("3"))
+        if (!isLibraryCode(part))
             continue;
         const int code = part.toInt();
         OnLine.addItem(m_captions.captionOf(code), code);
@@ -91,63 +88,41 @@ QString SettingsModel::GetOrderString() const {
     return codes.join(QLatin1Char('/'));
 }
 
-// The stored display order; one that names none of the three libraries
-// (empty or damaged) would show pages without text, so it reads as the
-// default order.
-static QString displayOrderSetting() {
-    const QString order = setting(QStringLiteral("OrderString"), DefaultOrder);
-    for (const QString& code : order.split(QLatin1Char('/'))) {
-        if (code == QLatin1String("1") || code == QLatin1String("2") || code == QLatin1String("3"))
-            return order;
-    }
-    return DefaultOrder;
-}
-
-void LoadSetting(SettingsModel& model) {
-    UniCode::SelectByItemData(
-        model.Skins,
-        NumberText::LeadingInt32(setting(QStringLiteral("Skin"), QStringLiteral("2")), 0));
-    model.Angle =
-        NumberText::LeadingInt32(setting(QStringLiteral("Angle"), QStringLiteral("90")), 0);
-    model.BK1 = strictSetting(QStringLiteral("BK1"), DialogColour1);
-    model.BK2 = strictSetting(QStringLiteral("BK2"), DialogColour2);
-    model.FillDisplayLists(displayOrderSetting());
-    const int culture = strictSetting(QStringLiteral("Culture"), 1);
-    fillCultureList(model.GUILang);
-    readLibraryFiles(culture);
-    appSettings().OrderString = displayOrderSetting();
+void LoadSetting(SettingsModel& model, Settings& settings) {
+    UniCode::SelectByItemData(model.Skins, settings.leadingNumber(Setting::Skin, 0));
+    model.Angle = settings.leadingNumber(Setting::Angle, 0);
+    model.BK1 = strictSetting(settings, Setting::BK1);
+    model.BK2 = strictSetting(settings, Setting::BK2);
+    model.FillDisplayLists(displayOrderSetting(settings));
+    const int culture = strictSetting(settings, Setting::Culture);
+    fillCultureList(settings, model.GUILang);
+    readLibraryFiles(settings, culture);
+    settings.values().OrderString = displayOrderSetting(settings);
     UniCode::SelectByItemData(model.GUILang, culture);
 }
 
-void SaveSettings(const SettingsModel& model) {
+void SaveSettings(const SettingsModel& model, Settings& settings) {
     // A list without a selection keeps what is stored.
     if (model.Skins.currentIndex() >= 0)
-        RegSetting::SaveValue(App, SettingsSection, QStringLiteral("Skin"),
-                              QString::number(model.Skins.currentData()));
-    RegSetting::SaveValue(App, SettingsSection, QStringLiteral("Angle"),
-                          QString::number(model.Angle));
-    RegSetting::SaveValue(App, SettingsSection, QStringLiteral("BK1"), QString::number(model.BK1));
-    RegSetting::SaveValue(App, SettingsSection, QStringLiteral("BK2"), QString::number(model.BK2));
+        settings.save(Setting::Skin, QString::number(model.Skins.currentData()));
+    settings.save(Setting::Angle, QString::number(model.Angle));
+    settings.save(Setting::BK1, QString::number(model.BK1));
+    settings.save(Setting::BK2, QString::number(model.BK2));
     // The page needs at least one library; an empty list stores the default order.
     const QString order = model.GetOrderString();
-    RegSetting::SaveValue(App, SettingsSection, QStringLiteral("OrderString"),
-                          order.isEmpty() ? DefaultOrder : order);
+    settings.save(Setting::OrderString,
+                  order.isEmpty() ? QString::fromLatin1(Setting::OrderString.defaultText) : order);
     if (model.GUILang.currentIndex() >= 0)
-        RegSetting::SaveValue(App, SettingsSection, QStringLiteral("Culture"),
-                              QString::number(model.GUILang.currentData()));
+        settings.save(Setting::Culture, QString::number(model.GUILang.currentData()));
 }
 
-void ReadAppSettings(const std::function<void(int)>& setCommandBarStyle) {
-    SettingsModel model;
-    LoadSetting(model);
+void ReadAppSettings(Settings& settings, const std::function<void(int)>& setCommandBarStyle) {
+    SettingsModel model{LibraryCaptions()};
+    LoadSetting(model, settings);
     if (setCommandBarStyle)
         setCommandBarStyle(3);
-    AppSettings& app = appSettings();
-    // Start-up's own colour defaults, written as hexadecimal literals.
-    app.GradientColor1 = NumberText::LeadingInt32(
-        setting(QStringLiteral("bk1"), QStringLiteral("&H00FEBE9E&")), 0x00FEBE9E);
-    app.GradientColor2 = NumberText::LeadingInt32(
-        setting(QStringLiteral("BK2"), QStringLiteral("&H00FADAC4&")), 0x00FADAC4);
-    app.GradientAngle =
-        NumberText::LeadingInt32(setting(QStringLiteral("Angle"), QStringLiteral("90")), 90);
+    AppSettings& app = settings.values();
+    app.GradientColor1 = settings.leadingNumber(Setting::StartUpBK1, 0x00FEBE9E);
+    app.GradientColor2 = settings.leadingNumber(Setting::StartUpBK2, 0x00FADAC4);
+    app.GradientAngle = settings.leadingNumber(Setting::Angle, 90);
 }

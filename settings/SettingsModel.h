@@ -6,12 +6,14 @@
 #include "ItemList.h"
 #include "LibraryCaptions.h"
 
+class Settings;
+
 // The fields of the language and appearance settings dialog, which
 // LoadSetting fills from the store and SaveSettings writes back. The dialog
 // shows and edits one of these; start-up reads into a temporary one.
 class SettingsModel {
 public:
-    SettingsModel();
+    explicit SettingsModel(const LibraryCaptions& captions);
 
     ItemList Skins;   // "Blue " 2, "Sliver " 3, "Gray " 1
     int Angle = 0;    // gradient angle in degrees
@@ -29,21 +31,18 @@ public:
     // The codes of the displayed list from top to bottom, joined by "/".
     QString GetOrderString() const;
 
-    // Where library captions come from; the process-wide source by default.
-    void setCaptions(const LibraryCaptions& captions) { m_captions = captions; }
-
 private:
     LibraryCaptions m_captions;
 };
 
 // Reads the whole settings model: puts the stored values into the model's
-// fields and sets the library files and OrderString of appSettings().
-void LoadSetting(SettingsModel& model);
+// fields and sets the library files and OrderString of the run's values.
+void LoadSetting(SettingsModel& model, Settings& settings);
 
 // Writes the model's fields to the "Settings" section.
-void SaveSettings(const SettingsModel& model);
+void SaveSettings(const SettingsModel& model, Settings& settings);
 
 // The start-up read: LoadSetting into a temporary model, then
 // setCommandBarStyle(3) (the command-bar control's appearance style), then the
-// gradient values of appSettings().
-void ReadAppSettings(const std::function<void(int)>& setCommandBarStyle = {});
+// gradient values of the run.
+void ReadAppSettings(Settings& settings, const std::function<void(int)>& setCommandBarStyle = {});

@@ -28,8 +28,3 @@ QString GuiStrings::longReportQuestion() {
     return QStringLiteral("Search has found more than 1000 verses... report may take ") +
            QStringLiteral("\r\n") + QStringLiteral("several seconds to generate. Are you sure?");
 }
-
-GuiStrings& guiStrings() {
-    static GuiStrings store;
-    return store;
-}

@@ -33,6 +33,3 @@ public:
 private:
     QMap<int, QString> texts_;
 };
-
-// The one process-wide store.
-GuiStrings& guiStrings();

@@ -1,5 +1,7 @@
 #include "ResReader.h"
 
+#include "TextLog.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -83,6 +85,9 @@ void ResReader::LoadLibrary(const QString& fileName) {
         return;
     library_ = ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
     fileName_ = fileName;
+    if (!library_)
+        qCInfo(lcText) << "text library" << fileName
+                       << "cannot be loaded; reading the program's own";
 }
 
 QString ResReader::LoadSTvar(qint32 id) const {

@@ -18,6 +18,8 @@ public:
     ~ResReader();
 
     QString strFileName() const;
+    // Whether a library file of its own was loaded (else the program's own is read).
+    bool isLoaded() const { return library_ != nullptr; }
     void EnumRes();
     void LoadLibrary(const QString& fileName);
     QString LoadSTvar(qint32 id) const;

@@ -1,5 +1,6 @@
 #include "ResourceLibrary.h"
 
+#include "LibraryLayout.h"
 #include "RccValidator.h"
 
 #include <QDir>
@@ -76,25 +77,25 @@ std::optional<QByteArray> ResourceLibrary::readFile(const QString& relativePath)
 }
 
 std::optional<QByteArray> ResourceLibrary::custom(int id) const {
-    return readFile(QStringLiteral("CUSTOM/%1").arg(id));
+    return readFile(LibraryLayout::customPath(id));
 }
 
 std::optional<QByteArray> ResourceLibrary::html(const QString& name) const {
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return std::nullopt;
-    if (auto exact = readFile(QStringLiteral("HTML/") + name))
+    if (auto exact = readFile(LibraryLayout::htmlPath(name)))
         return exact;
-    const QDir folder(QLatin1Char(':') + root_ + QStringLiteral("/HTML"));
+    const QDir folder(QLatin1Char(':') + root_ + QLatin1Char('/') + LibraryLayout::htmlFolder());
     const QStringList entries = folder.entryList(QDir::Files);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return readFile(QStringLiteral("HTML/") + entry);
+            return readFile(LibraryLayout::htmlPath(entry));
     }
     return std::nullopt;
 }
 
 std::optional<QString> ResourceLibrary::stringEntry(int id) const {
-    const auto bytes = readFile(QStringLiteral("STRINGTABLE/%1").arg(id));
+    const auto bytes = readFile(LibraryLayout::stringTablePath(id));
     if (!bytes)
         return std::nullopt;
     return QString::fromUtf8(*bytes);

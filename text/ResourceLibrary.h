@@ -6,12 +6,8 @@
 #include <memory>
 #include <optional>
 
-// One text library mapped into Qt's resource system.  Every library, the
-// program's own included, has the same layout:
-//   CUSTOM/<id>       numbered text resource, raw bytes
-//   HTML/<NAME>       named HTML resource (names matched without regard to case)
-//   STRINGTABLE/<id>  string-table entry, UTF-8 text
-// A library file is an rcc binary (`rcc --binary`); it stays registered for
+// One text library mapped into Qt's resource system, in the layout of
+// LibraryLayout.h.  A library file is an rcc binary (`rcc --binary`); it stays registered for
 // the life of its ResourceLibrary object.
 class ResourceLibrary {
 public:

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev xvfb xauth
-          fonts-hosny-amiri)
+          fonts-hosny-amiri
+          poppler-utils)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

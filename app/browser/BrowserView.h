@@ -73,6 +73,10 @@ public:
     // The same without waiting for the answer (once the page has loaded).
     void postScript(const QString& script);
 
+signals:
+    // A link in the page was clicked; the page does not follow it itself.
+    void linkClicked(const QUrl& url);
+
 private:
     void onLoadFinished();
 

@@ -35,7 +35,8 @@ while ((node = walker.nextNode())) {
 
 const char kFind[] = R"JS(
 var parts = needle.trim().split(/\s+/).map(function (p) { return p.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'); });
-var pattern = new RegExp(parts.join('\\s+'), 'gi');
+var pattern = new RegExp(whole ? '(?<![\\p{L}\\p{N}])' + parts.join('\\s+') + '(?![\\p{L}\\p{N}])'
+                               : parts.join('\\s+'), whole ? 'giu' : 'gi');
 pattern.lastIndex = from;
 var hit = pattern.exec(text);
 if (!hit || hit[0].length === 0) return null;
@@ -74,10 +75,20 @@ QString wrap(const QString& declarations, const char* body) {
 } // namespace
 
 bool TextRange::findText(const QString& text) {
+    return find(text, false);
+}
+
+bool TextRange::findWholeText(const QString& text) {
+    return find(text, true);
+}
+
+bool TextRange::find(const QString& text, bool whole) {
     if (!view_ || text.trimmed().isEmpty())
         return false;
-    const QString declarations =
-        QStringLiteral("var needle = %1, from = %2;").arg(PageScript::literal(text)).arg(start_);
+    const QString declarations = QStringLiteral("var needle = %1, from = %2, whole = %3;")
+                                     .arg(PageScript::literal(text))
+                                     .arg(start_)
+                                     .arg(whole ? QStringLiteral("true") : QStringLiteral("false"));
     const auto answer = view_->runScript(wrap(declarations, kFind));
     if (!answer)
         return false;

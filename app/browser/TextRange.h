@@ -19,6 +19,9 @@ public:
     // Case-insensitive; any run of white space in `text` matches any run of
     // white space on the page.  Text in different paragraphs never joins up.
     bool findText(const QString& text);
+    // The same, but only where no letter or digit adjoins the hit, so that
+    // "2 : 25" is not found inside "2 : 250".
+    bool findWholeText(const QString& text);
     void Select();
     void Collapse(bool start);
 
@@ -26,6 +29,8 @@ public:
     qsizetype end() const { return end_; }
 
 private:
+    bool find(const QString& text, bool whole);
+
     QPointer<BrowserView> view_;
     qsizetype start_ = 0;
     qsizetype end_ = -1; // -1: the end of the body

@@ -38,10 +38,11 @@ Qt::ToolBarArea areaOf(int position) {
 // ---- CommandBarControl ----
 
 CommandBarControl::CommandBarControl(::CommandBar* bar, int kind, int id, const QString& caption)
-    : QObject(bar), bar_(bar), kind_(kind == kControlPopup ? kControlPopup : kControlButton),
-      id_(id), caption_(caption) {
+    : QObject(bar), bar_(bar),
+      kind_(kind == ControlKind::Popup ? ControlKind::Popup : ControlKind::Button), id_(id),
+      caption_(caption) {
     QWidget* host = bar->widget();
-    if (kind_ == kControlPopup) {
+    if (kind_ == ControlKind::Popup) {
         menu_ = new QMenu(caption, host);
         subBar_ = new ::CommandBar(bar->owner(), menu_, caption, this);
         action_ = menu_->menuAction();
@@ -50,7 +51,7 @@ CommandBarControl::CommandBarControl(::CommandBar* bar, int kind, int id, const 
         connect(action_, &QAction::triggered, this, &CommandBarControl::onTriggered);
     }
     bar->appendAction(action_);
-    if (kind_ == kControlPopup) {
+    if (kind_ == ControlKind::Popup) {
         if (auto* button = qobject_cast<QToolButton*>(
                 qobject_cast<QToolBar*>(host)
                     ? static_cast<QToolBar*>(host)->widgetForAction(action_)
@@ -118,7 +119,7 @@ void CommandBarControl::showState() {
 }
 
 void CommandBarControl::showIcon() {
-    if (kind_ == kControlButton && bar_)
+    if (kind_ == ControlKind::Button && bar_)
         action_->setIcon(bar_->owner()->icon(id_));
 }
 

@@ -20,8 +20,9 @@ class QToolBar;
 class QWidget;
 
 // Kinds of control.
-inline constexpr int kControlButton = 1;
-inline constexpr int kControlPopup = 2;
+namespace ControlKind {
+enum : int { Button = 1, Popup = 2 };
+}
 
 // One button or popup of a bar, shown as a QAction in the bar's widget.  The
 // model holds the state; the action only shows it, so a checkable button is

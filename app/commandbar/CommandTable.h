@@ -76,8 +76,7 @@ public:
     // Builds the menu bar's popups and items in row order.
     void buildMenus(CommandBars* bars, const GuiText& guiText) const;
     // Builds a toolbar from the rows with a toolbar place, in that order.
-    CommandBar* buildToolBar(CommandBars* bars, const QString& name,
-                             const GuiText& guiText) const;
+    CommandBar* buildToolBar(CommandBars* bars, const QString& name, const GuiText& guiText) const;
     // Gives every menu item with a shortcut in its row that shortcut.
     void applyShortcuts(CommandBars* bars) const;
 

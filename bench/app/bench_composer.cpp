@@ -2,19 +2,19 @@
 // main window, against the identical final markup loaded as one static page
 // in the same engine; then all 114 suras one after another and the resident
 // memory.  Prints figures and the target ratios, asserts nothing.
-#include "AppSettings.h"
+#include "AppContext.h"
 #include "BenchClock.h"
 #include "BrowserComposerView.h"
 #include "BrowserProfile.h"
 #include "BrowserView.h"
 #include "frmMain.h"
 #include "ProcessMemory.h"
+#include "QuranReader.h"
 #include "RegSetting.h"
 #include "ResAddress.h"
 #include "ResourceLibrary.h"
 #include "ResReader.h"
 #include "ResScheme.h"
-#include "SuraPageComposer.h"
 #include "SuraTree.h"
 
 #include <QApplication>
@@ -122,43 +122,26 @@ struct InstrumentedRun {
     StepTimes steps;
 };
 
-// One composition of the sura through the composer, with a host built the
-// way the main window builds its own, and a stopwatch on each step.
-InstrumentedRun composeInstrumented(frmMain& window, SuraPageComposer& composer) {
+// One composition of the sura through the reader, with a stopwatch on
+// each step of the page view and on each yield.
+InstrumentedRun composeInstrumented(frmMain& window) {
     InstrumentedRun run;
     QElapsedTimer clock;
-    const AppSettings& settings = appSettings();
-    ComposerHost host;
-    host.orderString = settings.OrderString;
-    host.arabicLibraryFile = settings.ArabicLibraryFile;
-    host.translationLibraryFile = settings.TranslationLibraryFile;
-    host.transliterationLibraryFile = settings.TransliterationLibraryFile;
-    host.pageAddress = &frmMain::pageAddress;
-    host.treeNodeText = [&window](int sura) {
-        QTreeWidgetItem* node = window.lst->node(sura + 2);
-        return node ? node->text(0) : QString();
-    };
-    host.englishName = [&window](int sura) { return window.SuraNames.value(sura - 1); };
-    host.selectSuraNode = [&window](int sura) {
-        window.lst->selectNode(window.lst->nodeByKey(QStringLiteral("c%1").arg(sura)));
-    };
-    host.focusTree = [&window] { window.lst->setFocus(); };
-    host.yield = [&] {
+    const auto yield = [&] {
         const double start = msSince(clock);
         QCoreApplication::processEvents();
         run.steps.add(QStringLiteral("yield"), msSince(clock) - start);
     };
-    window.CancelDisplay = false;
-    host.cancelDisplay = &window.CancelDisplay;
-    TimedComposerView view(window.WebBrowser1, clock, run.steps);
+    window.reader().CancelDisplay() = false;
+    TimedComposerView view(window.browser(), clock, run.steps);
     // Each new renderer process costs its start-up and cold caches.
     const QMetaObject::Connection counting =
-        QObject::connect(window.WebBrowser1->page(), &QWebEnginePage::renderProcessPidChanged,
+        QObject::connect(window.browser()->page(), &QWebEnginePage::renderProcessPidChanged,
                          [&run](qint64 pid) { run.rendererStarts += pid > 0 ? 1 : 0; });
     clock.start();
-    composer.DispalyHTML(100 + kSura, host, view);
+    window.reader().composeWith(100 + kSura, view, yield);
     const double composed = msSince(clock);
-    window.WebBrowser1->runScript(kLayoutScript);
+    window.browser()->runScript(kLayoutScript);
     run.steps.addCall(QStringLiteral("final layout round trip (bench)"), msSince(clock),
                       msSince(clock) - composed);
     QObject::disconnect(counting);
@@ -170,10 +153,10 @@ InstrumentedRun composeInstrumented(frmMain& window, SuraPageComposer& composer)
 // The main window's own DispalyHTML, untouched, until the page is laid out.
 double composeThroughMainWindow(frmMain& window, int sura) {
     QElapsedTimer clock;
-    window.CancelDisplay = false;
+    window.reader().CancelDisplay() = false;
     clock.start();
     window.DispalyHTML(100 + sura);
-    window.WebBrowser1->runScript(kLayoutScript);
+    window.browser()->runScript(kLayoutScript);
     return msSince(clock);
 }
 
@@ -203,7 +186,7 @@ StaticLoad loadStatic(BrowserView& view) {
                          [&load](qint64 pid) { load.rendererStarts += pid > 0 ? 1 : 0; });
     QElapsedTimer clock;
     clock.start();
-    view.Navigate(frmMain::pageAddress(kStaticPage));
+    view.Navigate(QuranReader::pageAddress(kStaticPage));
     view.waitForLoad(60000);
     load.loadedMs = msSince(clock);
     view.runScript(kLayoutScript);
@@ -214,7 +197,7 @@ StaticLoad loadStatic(BrowserView& view) {
 
 void printMemory(const char* when, const frmMain& window) {
     const qint64 self = ProcessMemory::residentKiB(getpid());
-    const qint64 renderer = window.WebBrowser1->page()->renderProcessPid();
+    const qint64 renderer = window.browser()->page()->renderProcessPid();
     qint64 engineTotal = 0;
     const QList<qint64> children = ProcessMemory::descendants(getpid());
     for (qint64 pid : children)
@@ -227,7 +210,7 @@ void printMemory(const char* when, const frmMain& window) {
 }
 
 qint64 rendererKiB(const frmMain& window) {
-    return ProcessMemory::residentKiB(window.WebBrowser1->page()->renderProcessPid());
+    return ProcessMemory::residentKiB(window.browser()->page()->renderProcessPid());
 }
 
 const char* verdict(bool met) {
@@ -247,18 +230,19 @@ int main(int argc, char* argv[]) {
     RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                           QStringLiteral("OrderString"), QStringLiteral("1/2/3"));
 
-    frmMain window;
-    window.openExternal = [](const QString&) {};
+    AppContext context;
+    context.openExternal = [](const QString&) { return true; };
+    frmMain window(context);
     window.show();
     window.Form_Load();
-    window.WebBrowser1->waitForLoad();
+    window.browser()->waitForLoad();
     std::printf("OrderString \"%s\", window %dx%d, page view %dx%d\n",
-                qPrintable(appSettings().OrderString), window.width(), window.height(),
-                window.WebBrowser1->width(), window.WebBrowser1->height());
+                qPrintable(context.settings().values().OrderString), window.width(),
+                window.height(), window.browser()->width(), window.browser()->height());
 
     // Warm-up: the first composition also starts the renderer's caches.
     composeThroughMainWindow(window, kSura);
-    const QString body = window.WebBrowser1->bodyInnerHtml();
+    const QString body = window.browser()->bodyInnerHtml();
     const int composedLabels = labelCount(body, kSura);
     std::printf("composed page: %lld characters of body markup, %d labels in order (of %d)\n",
                 qint64(body.size()), composedLabels, kVerses);
@@ -272,7 +256,7 @@ int main(int argc, char* argv[]) {
         return ResourceLibrary::own().html(name);
     });
     auto* staticView = new BrowserView(nullptr, &staticProfile);
-    staticView->resize(window.WebBrowser1->size());
+    staticView->resize(window.browser()->size());
     staticView->show();
     loadStatic(*staticView); // warm-up
     const int staticLabels = labelCount(staticView->bodyInnerHtml(), kSura);
@@ -290,8 +274,7 @@ int main(int argc, char* argv[]) {
     double wholeInstrumentedMean = 0;
     int rendererStarts = 0;
     for (int round = 0; round < rounds; ++round) {
-        SuraPageComposer composer;
-        const InstrumentedRun run = composeInstrumented(window, composer);
+        const InstrumentedRun run = composeInstrumented(window);
         first.append(run.firstPortionMs);
         rendererStarts += run.rendererStarts;
         wholeInstrumentedMean += run.wholeMs / rounds;
@@ -314,7 +297,7 @@ int main(int argc, char* argv[]) {
                     round + 1, run.firstPortionMs, run.wholeMs, whole.last(), statics.last());
         std::fflush(stdout);
     }
-    const int finalLabels = labelCount(window.WebBrowser1->bodyInnerHtml(), kSura);
+    const int finalLabels = labelCount(window.browser()->bodyInnerHtml(), kSura);
 
     const double firstMs = BenchClock::median(first);
     const double wholeMs = BenchClock::median(whole);
@@ -357,7 +340,7 @@ int main(int argc, char* argv[]) {
     qint64 afterFirstRenderer = 0;
     int broken = 0;
     for (int sura = 1; sura <= 114; ++sura) {
-        window.CancelDisplay = false;
+        window.reader().CancelDisplay() = false;
         window.DispalyHTML(100 + sura);
         if (sura == 1) {
             afterFirstSelf = ProcessMemory::residentKiB(getpid());
@@ -366,7 +349,7 @@ int main(int argc, char* argv[]) {
         }
         if (sura % 19 == 0 && sura < 114)
             printMemory(qPrintable(QStringLiteral("after sura %1").arg(sura)), window);
-        if (sura % 10 == 0 && labelCount(window.WebBrowser1->bodyInnerHtml(), sura) <= 0)
+        if (sura % 10 == 0 && labelCount(window.browser()->bodyInnerHtml(), sura) <= 0)
             ++broken;
     }
     printMemory("after sura 114", window);

@@ -2,6 +2,7 @@
 // the splash with its 100 ms timer while the main window loads behind it,
 // until the start page has finished loading and the main window is shown.
 // "--no-splash" opens the main window at once, to show what the splash adds.
+#include "AppContext.h"
 #include "BenchClock.h"
 #include "BrowserView.h"
 #include "frmMain.h"
@@ -17,8 +18,9 @@ namespace {
 
 void openMainWindow(QPointer<frmMain>& main) {
     BenchClock::mark("main-window-create");
-    main = new frmMain;
-    QObject::connect(main->WebBrowser1, &QWebEngineView::loadFinished, [](bool ok) {
+    static AppContext context;
+    main = new frmMain(context);
+    QObject::connect(main->browser(), &QWebEngineView::loadFinished, [](bool ok) {
         // Only the start page counts; a failed load is not a finished one.
         if (!ok)
             return;
@@ -57,7 +59,7 @@ int main(int argc, char* argv[]) {
         BenchClock::mark("splash-create");
         QObject::connect(&startUp, &StartUp::mainWindowCreated, [&](frmMain* window) {
             BenchClock::mark("main-window-create");
-            QObject::connect(window->WebBrowser1, &QWebEngineView::loadFinished, [&](bool ok) {
+            QObject::connect(window->browser(), &QWebEngineView::loadFinished, [&](bool ok) {
                 if (!ok)
                     return;
                 BenchClock::mark("page-loaded-behind-splash");

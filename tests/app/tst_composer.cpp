@@ -1,6 +1,7 @@
 #include "FakeComposerView.h"
 #include "ResReader.h"
 #include "SuraPageComposer.h"
+#include "SuraVerses.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -177,7 +178,7 @@ private slots:
         QFETCH(int, sura);
         QFETCH(bool, translation);
         QFETCH(QString, shown);
-        QCOMPARE(SuraPageComposer::elementFor(list, verse, sura, translation), shown);
+        QCOMPARE(SuraVerses(list, sura, translation).shownVerse(verse + 1), shown);
     }
 
     void unknownCodeWritesEmptyParagraphs() {

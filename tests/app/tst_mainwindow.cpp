@@ -1,12 +1,14 @@
-#include "AppSettings.h"
+#include "AppContext.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "QuranReader.h"
 #include "RegSetting.h"
 #include "ResScheme.h"
+#include "SettingsModel.h"
 #include "StartUp.h"
 #include "SuraTree.h"
 #include "xpFrame.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -31,13 +34,31 @@
 #include <memory>
 #include <utility>
 
-// The real main window with the real engine, as a reader meets it.  The
-// settings live in a temporary folder of the test's own.
+// Settings folders of one test's own, fresh for every test.
+class FreshSettings {
+public:
+    FreshSettings() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                           dir_.path() + QStringLiteral("/system"));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The real main window with the real engine, as a reader meets it.  Every
+// test starts from a fresh store, a default context and a new window.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<FreshSettings> settings_;
+    std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> w_;
     QStringList opened_;
+
+    AppSettings& values() { return context_->settings().values(); }
+    void setOrder(const QString& order) { values().OrderString = order; }
 
     static QStringList labels(const QString& markup) {
         static const QRegularExpression label(
@@ -55,14 +76,16 @@ class TestMainWindow : public QObject {
         return list;
     }
 
-    QString body() { return w_->WebBrowser1->bodyInnerHtml(); }
+    QString body() { return w_->browser()->bodyInnerHtml(); }
 
-    CommandBarControl* menuItem(int id) { return w_->CBar->ActiveMenuBar()->FindControl(id); }
+    CommandBarControl* menuItem(int id) {
+        return w_->commandBars()->ActiveMenuBar()->FindControl(id);
+    }
     CommandBarControl* button(int id) {
-        return w_->StandardBar->Controls()->Find(ControlKind::Button, id);
+        return w_->standardBar()->Controls()->Find(ControlKind::Button, id);
     }
 
-    void clickNode(int index) { w_->lst_NodeClick(w_->lst->node(index)); }
+    void clickNode(int index) { w_->lst_NodeClick(w_->tree()->node(index)); }
 
     // Answers the next message box with `button` once it is shown.
     static void answerMessageBox(QMessageBox::StandardButton answer) {
@@ -76,32 +99,39 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        w_ = std::make_unique<frmMain>();
-        w_->openExternal = [this](const QString& address) { opened_.append(address); };
+    void init() {
+        settings_ = std::make_unique<FreshSettings>();
+        context_ = std::make_unique<AppContext>();
+        opened_.clear();
+        context_->openExternal = [this](const QString& address) {
+            opened_.append(address);
+            return true;
+        };
+        w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
-        QVERIFY(w_->WebBrowser1->waitForLoad());
+        QVERIFY(w_->browser()->waitForLoad());
     }
 
-    void init() {
-        opened_.clear();
-        w_->CancelDisplay = false;
+    void cleanup() {
+        w_.reset();
+        context_.reset();
+        settings_.reset();
     }
 
     void startsOnTheStartPage() {
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
         QCOMPARE(w_->windowTitle(), QStringLiteral("Miravel"));
-        QCOMPARE(w_->SuraNames.size(), 115);
-        QCOMPARE(w_->SuraNames.first(), QStringLiteral("The Opening"));
-        QCOMPARE(w_->SuraNames.at(113), QStringLiteral("Mankind"));
-        QVERIFY(w_->WebBrowser1->Offline());
-        QVERIFY(w_->WebBrowser1->Silent());
-        QCOMPARE(w_->CBar->AppearanceStyle(), 3);
+        QCOMPARE(context_->suraNames().size(), 115);
+        QCOMPARE(context_->suraNames().first(), QStringLiteral("The Opening"));
+        QCOMPARE(context_->suraNames().at(113), QStringLiteral("Mankind"));
+        QVERIFY(w_->browser()->Offline());
+        QVERIFY(w_->browser()->Silent());
+        QCOMPARE(w_->commandBars()->AppearanceStyle(), 3);
     }
 
     void treeHoldsEverySura() {
-        SuraTree* tree = w_->lst;
+        SuraTree* tree = w_->tree();
         QCOMPARE(tree->count(), 116);
         QCOMPARE(SuraTree::keyOf(tree->node(1)), QStringLiteral("Main"));
         QCOMPARE(tree->node(1)->text(0), QStringLiteral("Main Site"));
@@ -109,40 +139,40 @@ private slots:
         QCOMPARE(tree->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
         QCOMPARE(SuraTree::keyOf(tree->node(116)), QStringLiteral("c114"));
         QCOMPARE(tree->node(116)->parent(), tree->node(2));
-        QCOMPARE(w_->xplst->HeaderText(), QStringLiteral("Miravel"));
+        QCOMPARE(w_->treePane()->HeaderText(), QStringLiteral("Miravel"));
     }
 
     void treeWithoutTranslationLibrary() {
         // The program's own string table answers only 101..110.
-        appSettings().TranslationLibraryFile = QStringLiteral("NoSuchLibrary.dll");
+        values().TranslationLibraryFile = QStringLiteral("NoSuchLibrary.dll");
         w_->LoadList();
-        appSettings().TranslationLibraryFile = QStringLiteral("Etx2.dll");
-        QCOMPARE(w_->lst->node(3)->text(0), QStringLiteral("001- *"));
-        QCOMPARE(w_->lst->node(2 + 101)->text(0), QStringLiteral("101- Al-F\u00e2tih^ah"));
-        QCOMPARE(w_->lst->node(2 + 110)->text(0), QStringLiteral("110- Yu-nisu-"));
-        QCOMPARE(w_->lst->node(2 + 111)->text(0), QStringLiteral("111- *"));
+        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        QCOMPARE(w_->tree()->node(3)->text(0), QStringLiteral("001- *"));
+        QCOMPARE(w_->tree()->node(2 + 101)->text(0), QStringLiteral("101- Al-F\u00e2tih^ah"));
+        QCOMPARE(w_->tree()->node(2 + 110)->text(0), QStringLiteral("110- Yu-nisu-"));
+        QCOMPARE(w_->tree()->node(2 + 111)->text(0), QStringLiteral("111- *"));
         w_->LoadList();
-        QCOMPARE(w_->lst->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
+        QCOMPARE(w_->tree()->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
     }
 
     void enterOpensTheSelectedSura() {
-        appSettings().OrderString = QStringLiteral("1");
-        w_->lst->selectNode(w_->lst->node(2 + 112));
-        w_->lst->setFocus();
-        QTest::keyClick(w_->lst, Qt::Key_Return);
+        setOrder(QStringLiteral("1"));
+        w_->tree()->selectNode(w_->tree()->node(2 + 112));
+        w_->tree()->setFocus();
+        QTest::keyClick(w_->tree(), Qt::Key_Return);
         QCOMPARE(labels(body()), expectedLabels(112, 4));
     }
 
     void menusAndToolbarCarryTheirCommands() {
         const QList<int> popups{201, 204, 206, 209, 212, 218};
-        CommandBarControls* menu = w_->CBar->ActiveMenuBar()->Controls();
+        CommandBarControls* menu = w_->commandBars()->ActiveMenuBar()->Controls();
         QCOMPARE(menu->Count(), 6);
         for (int i = 0; i < popups.size(); ++i)
             QCOMPARE(menu->Item(i + 1)->Id(), popups[i]);
         QCOMPARE(menu->Item(4)->Caption(), QStringLiteral("Bookmarks"));
         QCOMPARE(menu->Item(4)->CommandBar()->Controls()->Count(), 2);
         const QList<int> buttons{221, 222, 223, 205, 224, 225, 212, 202, 501, 502, 503, 219, 220};
-        CommandBarControls* bar = w_->StandardBar->Controls();
+        CommandBarControls* bar = w_->standardBar()->Controls();
         QCOMPARE(bar->Count(), buttons.size());
         for (int i = 0; i < buttons.size(); ++i)
             QCOMPARE(bar->Item(i + 1)->Id(), buttons[i]);
@@ -150,20 +180,20 @@ private slots:
         QVERIFY(!menuItem(CommandId::Print)->Caption().contains(QLatin1Char('*')));
         QCOMPARE(menuItem(CommandId::Print)->action()->shortcut(),
                  QKeySequence(QKeySequence::Print));
-        QCOMPARE(w_->statusPanels.size(), 3);
-        QCOMPARE(w_->statusPanels[0]->width(), 2540 / 15);
+        QCOMPARE(w_->statusPanelCount(), 3);
+        QCOMPARE(w_->statusPanel(0)->width(), 2540 / 15);
     }
 
     void suraClickShowsItsPage() {
-        appSettings().OrderString = QStringLiteral("1/2");
+        setOrder(QStringLiteral("1/2"));
         clickNode(116);
         QCOMPARE(labels(body()), expectedLabels(114, 6));
-        QCOMPARE(w_->statusPanels[0]->text(), w_->lst->node(116)->text(0));
-        QCOMPARE(w_->lst->selectedIndex(), 116);
+        QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(116)->text(0));
+        QCOMPARE(w_->tree()->selectedIndex(), 116);
     }
 
     void sura2WithAllThreeLibraries() {
-        appSettings().OrderString = QStringLiteral("1/2/3");
+        setOrder(QStringLiteral("1/2/3"));
         clickNode(4);
         const QString page = body();
         QCOMPARE(labels(page), expectedLabels(2, 286));
@@ -174,7 +204,7 @@ private slots:
     }
 
     void manySurasInQuickSuccessionEndOnTheLast() {
-        appSettings().OrderString = QStringLiteral("1/2/3");
+        setOrder(QStringLiteral("1/2/3"));
         const QList<int> suras{2,  3,  1,  114, 18, 36, 4,  55, 67, 2,  112, 9,   24, 78, 5,
                                10, 19, 99, 2,   7,  12, 50, 58, 47, 61, 57,  103, 26, 3,  20};
         int fired = 0;
@@ -194,16 +224,16 @@ private slots:
         const QString page = body();
         QCOMPARE(labels(page), expectedLabels(20, 135));
         QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
-        QCOMPARE(w_->lst->selectedIndex(), 22);
+        QCOMPARE(w_->tree()->selectedIndex(), 22);
     }
 
     void rootNodeStopsAComposition() {
-        appSettings().OrderString = QStringLiteral("1/2/3");
+        setOrder(QStringLiteral("1/2/3"));
         bool loadingShown = false;
         bool clicked = false;
         // Once the loading page has come, sura 2 is being composed: the root
         // is clicked from the next turn of the event loop.
-        const auto connection = connect(w_->WebBrowser1, &QWebEngineView::loadFinished, this, [&] {
+        const auto connection = connect(w_->browser(), &QWebEngineView::loadFinished, this, [&] {
             if (std::exchange(loadingShown, true))
                 return;
             QTimer::singleShot(0, this, [&] {
@@ -214,38 +244,38 @@ private slots:
         clickNode(4);
         disconnect(connection);
         QVERIFY(clicked);
-        QVERIFY(w_->CancelDisplay);
+        QVERIFY(w_->reader().CancelDisplay());
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
         QVERIFY(labels(body()).isEmpty());
     }
 
     void backAndForwardWalkTheTree() {
-        w_->lst->selectNode(w_->lst->node(1));
+        w_->tree()->selectNode(w_->tree()->node(1));
         CommandBarControl* back = button(CommandId::PreviousEntry);
         w_->CBar_CommandInvoked(back);
-        QCOMPARE(w_->lst->selectedIndex(), 1);
+        QCOMPARE(w_->tree()->selectedIndex(), 1);
         QVERIFY(back->Enabled());
 
-        w_->lst->selectNode(w_->lst->node(116));
+        w_->tree()->selectNode(w_->tree()->node(116));
         CommandBarControl* forward = button(CommandId::NextEntry);
         w_->CBar_CommandInvoked(forward);
-        QCOMPARE(w_->lst->selectedIndex(), 116);
+        QCOMPARE(w_->tree()->selectedIndex(), 116);
 
-        appSettings().OrderString = QStringLiteral("1");
-        w_->lst->selectNode(w_->lst->node(2));
+        setOrder(QStringLiteral("1"));
+        w_->tree()->selectNode(w_->tree()->node(2));
         w_->CBar_CommandInvoked(forward);
-        QCOMPARE(w_->lst->selectedIndex(), 3);
+        QCOMPARE(w_->tree()->selectedIndex(), 3);
         QCOMPARE(labels(body()), expectedLabels(1, 7));
         QVERIFY(forward->Enabled());
         w_->CBar_CommandInvoked(back);
-        QCOMPARE(w_->lst->selectedIndex(), 2);
+        QCOMPARE(w_->tree()->selectedIndex(), 2);
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
     }
 
     void startPageCommandStopsAndSelectsFirstEntry() {
         w_->CBar_CommandInvoked(button(CommandId::StartPage));
-        QVERIFY(w_->CancelDisplay);
-        QCOMPARE(w_->lst->selectedIndex(), 1);
+        QVERIFY(w_->reader().CancelDisplay());
+        QCOMPARE(w_->tree()->selectedIndex(), 1);
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
     }
 
@@ -271,12 +301,12 @@ private slots:
         QFETCH(QString, stored);
         RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                               QStringLiteral("OrderString"), QStringLiteral("untouched"));
-        appSettings().OrderString = order;
+        setOrder(order);
         clickNode(3);
         CommandBarControl* control = button(toggle);
         control->setChecked(checkedBefore);
         w_->CBar_CommandInvoked(control);
-        QCOMPARE(appSettings().OrderString, orderAfter);
+        QCOMPARE(values().OrderString, orderAfter);
         QCOMPARE(control->Checked(), checkedAfter);
         QCOMPARE(RegSetting::GetValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                                       QStringLiteral("OrderString"), QString()),
@@ -296,10 +326,10 @@ private slots:
     void mainSiteAsksFirst() {
         QFETCH(int, answer);
         QFETCH(int, opens);
-        w_->CancelDisplay = true;
+        w_->reader().CancelDisplay() = true;
         answerMessageBox(QMessageBox::StandardButton(answer));
         clickNode(1);
-        QVERIFY(!w_->CancelDisplay);
+        QVERIFY(!w_->reader().CancelDisplay());
         QCOMPARE(int(opened_.size()), opens);
         if (opens)
             QVERIFY(opened_.first().startsWith(QLatin1String("https://")));
@@ -324,14 +354,114 @@ private slots:
         QCOMPARE(version, QStringLiteral("Version 1.5.24"));
     }
 
+    // Where a pane stands in the window, in pixels from the top of its client area.
+    int windowTop(QWidget* widget) { return widget->mapTo(w_.get(), QPoint(0, 0)).y(); }
+
     void hidingTheToolbarMovesThePanesUp() {
-        const int top = w_->xplst->y();
-        w_->StandardBar->setVisible(false);
-        QTRY_COMPARE(w_->TopOffset, QStringLiteral("600"));
+        const int top = windowTop(w_->treePane());
+        QCOMPARE(top, qRound(w_->layoutState().treePane.top / 15));
+        w_->standardBar()->setVisible(false);
+        // On screen at once, not only in the layout figures: the pane sits
+        // below the menu bar with its header whole, and the page reaches down
+        // to the status bar.
+        QCOMPARE(w_->topOffset(), QStringLiteral("600"));
         QCOMPARE(w_->layoutState().treePane.top, 600.f);
-        w_->StandardBar->setVisible(true);
-        QTRY_COMPARE(w_->TopOffset, QStringLiteral("990"));
-        QCOMPARE(w_->xplst->y(), top);
+        QCOMPARE(windowTop(w_->treePane()), 40);
+        QVERIFY(windowTop(w_->treePane()) >= w_->menuBar()->geometry().bottom());
+        const MainLayoutState& layout = w_->layoutState();
+        QCOMPARE(windowTop(w_->browser()) + w_->browser()->height(),
+                 qRound((layout.frame.top + layout.browser.top + layout.browser.height) / 15));
+        w_->standardBar()->setVisible(true);
+        QCOMPARE(w_->topOffset(), QStringLiteral("990"));
+        QCOMPARE(windowTop(w_->treePane()), top);
+    }
+
+    void aStoppedCompositionLeavesTheStatusText() {
+        setOrder(QStringLiteral("1/2/3"));
+        bool loadingShown = false;
+        bool clicked = false;
+        // Sura 1 is chosen while sura 2 is being composed.
+        const auto connection = connect(w_->browser(), &QWebEngineView::loadFinished, this, [&] {
+            if (std::exchange(loadingShown, true))
+                return;
+            QTimer::singleShot(0, this, [&] {
+                clicked = true;
+                clickNode(3);
+            });
+        });
+        clickNode(4);
+        disconnect(connection);
+        QVERIFY(clicked);
+        QCOMPARE(labels(body()), expectedLabels(1, 7));
+        QCOMPARE(w_->tree()->selectedIndex(), 3);
+        QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(3)->text(0));
+    }
+
+    void aLibraryStoredWithoutANameReadsTheProgramsOwn_data() {
+        QTest::addColumn<QString>("valueName");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("dll") << "dll"
+                             << "1";
+        QTest::newRow("dll2") << "dll2"
+                              << "2";
+        QTest::newRow("dll3") << "dll3"
+                              << "3";
+    }
+    void aLibraryStoredWithoutANameReadsTheProgramsOwn() {
+        QFETCH(QString, valueName);
+        QFETCH(QString, order);
+        const QString culture = QStringLiteral("Cultures\\1");
+        RegSetting::SaveValue(QStringLiteral("Miravel"), culture, QStringLiteral("Name"),
+                              QStringLiteral("English"));
+        RegSetting::SaveValue(QStringLiteral("Miravel"), culture, valueName, QString());
+        RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
+                              QStringLiteral("OrderString"), order);
+        ReadAppSettings(context_->settings());
+        QCOMPARE(context_->libraryFile(order.toInt()), QString());
+        w_->reader().showSura(1);
+        const QString page = body();
+        QCOMPARE(labels(page), expectedLabels(1, 7));
+        static const QRegularExpression emptyParagraph(
+            QStringLiteral("<p class=\"(main|Trans)\">\\s*</p>"));
+        QVERIFY2(!page.contains(emptyParagraph), "a verse paragraph is empty");
+    }
+
+    void goToVerseFindsTheWholeLabel() {
+        setOrder(QStringLiteral("1/2"));
+        QVERIFY(w_->reader().goToVerse(2, 25));
+        const auto selected = w_->browser()->runScript(
+            QStringLiteral("(function(){var s = window.getSelection();"
+                           "return s.rangeCount ? s.getRangeAt(0).toString() + '|' +"
+                           " s.anchorNode.parentNode.className : '';})()"));
+        QVERIFY(selected);
+        QCOMPARE(selected->toString(), QStringLiteral("2 : 25|A1"));
+        QVERIFY(!w_->reader().goToVerse(1, 8));
+    }
+
+    void linksInOurPagesLeaveOrStay() {
+        emit w_->browser()->linkClicked(QUrl(QStringLiteral("https://tanzil.net/")));
+        QCOMPARE(opened_, QStringList{QStringLiteral("https://tanzil.net/")});
+        emit w_->browser()->linkClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+        QCOMPARE(opened_.size(), 1);
+    }
+
+    void togglesFollowAnOrderStoredElsewhere() {
+        context_->settings().setOrderString(QStringLiteral("3/1"));
+        QVERIFY(button(CommandId::ToggleLibrary1)->Checked());
+        QVERIFY(!button(CommandId::ToggleLibrary2)->Checked());
+        QVERIFY(button(CommandId::ToggleLibrary3)->Checked());
+    }
+
+    void bookmarkEntriesReachTheirHandler() {
+        QList<int> reached;
+        context_->commands().setBookmarkEntryHandler(
+            [&](CommandBarControl* control) { reached << control->Id(); });
+        CommandBarControl* bookmarks = w_->commandBars()->ActiveMenuBar()->FindControl(209);
+        CommandBarControls* entries = bookmarks->CommandBar()->Controls();
+        w_->CBar_CommandInvoked(
+            entries->Add(ControlKind::Button, 2101, QStringLiteral("2:255  x")));
+        w_->CBar_CommandInvoked(entries->Add(ControlKind::Button, 21010, QStringLiteral("1:1  y")));
+        QCOMPARE(reached, (QList<int>{2101, 21010}));
     }
 };
 
@@ -371,8 +501,8 @@ private slots:
         frmMain* window = startUp.mainWindow();
         QVERIFY(window->isVisible());
         QTRY_VERIFY(
-            window->WebBrowser1->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
-        QCOMPARE(window->SuraNames.size(), 115);
+            window->browser()->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
+        QCOMPARE(startUp.context()->suraNames().size(), 115);
     }
 
     void keyOnTheSplashShowsTheMainWindowAtOnce() {

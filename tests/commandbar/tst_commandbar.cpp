@@ -62,36 +62,36 @@ void tst_CommandBar::init() {
     bars_->Prepare(true);
     bars_->Prepare();
     CommandBarControls* menus = bars_->ActiveMenuBar()->Controls();
-    CommandBarControl* file = menus->Add(kControlPopup, 201, "&File");
-    file->CommandBar()->Controls()->Add(kControlButton, 249, "Import favorites");
-    file->CommandBar()->Controls()->Add(kControlButton, 250, "Export favorites");
-    file->CommandBar()->Controls()->Add(kControlButton, 202, "&Print")->setBeginGroup(true);
-    file->CommandBar()->Controls()->Add(kControlButton, 203, "E&xit");
-    menus->Add(kControlPopup, 204, "&Search")
+    CommandBarControl* file = menus->Add(ControlKind::Popup, 201, "&File");
+    file->CommandBar()->Controls()->Add(ControlKind::Button, 249, "Import favorites");
+    file->CommandBar()->Controls()->Add(ControlKind::Button, 250, "Export favorites");
+    file->CommandBar()->Controls()->Add(ControlKind::Button, 202, "&Print")->setBeginGroup(true);
+    file->CommandBar()->Controls()->Add(ControlKind::Button, 203, "E&xit");
+    menus->Add(ControlKind::Popup, 204, "&Search")
         ->CommandBar()
         ->Controls()
-        ->Add(kControlButton, 205, "Find");
-    menus->Add(kControlPopup, 206, "&View")
+        ->Add(ControlKind::Button, 205, "Find");
+    menus->Add(ControlKind::Popup, 206, "&View")
         ->CommandBar()
         ->Controls()
-        ->Add(kControlButton, 224, "Information");
-    bookmarks_ = menus->Add(kControlPopup, 209, "Bookmarks");
-    bookmarks_->CommandBar()->Controls()->Add(kControlButton, 210, "Add");
-    bookmarks_->CommandBar()->Controls()->Add(kControlButton, 211, "Delete");
-    bookmarks_->CommandBar()->Controls()->Add(kControlButton, 2101, "2:255");
-    CommandBarControl* tools = menus->Add(kControlPopup, 212, "&Tools");
-    tools->CommandBar()->Controls()->Add(kControlButton, 221, "Home");
-    tools->CommandBar()->Controls()->Add(kControlButton, 212, "Settings");
+        ->Add(ControlKind::Button, 224, "Information");
+    bookmarks_ = menus->Add(ControlKind::Popup, 209, "Bookmarks");
+    bookmarks_->CommandBar()->Controls()->Add(ControlKind::Button, 210, "Add");
+    bookmarks_->CommandBar()->Controls()->Add(ControlKind::Button, 211, "Delete");
+    bookmarks_->CommandBar()->Controls()->Add(ControlKind::Button, 2101, "2:255");
+    CommandBarControl* tools = menus->Add(ControlKind::Popup, 212, "&Tools");
+    tools->CommandBar()->Controls()->Add(ControlKind::Button, 221, "Home");
+    tools->CommandBar()->Controls()->Add(ControlKind::Button, 212, "Settings");
 
     standard_ = bars_->AddToolBar("Standard", 0);
     CommandBarControls* buttons = standard_->Controls();
-    CommandBarControl* home = buttons->Add(kControlButton, 221, "&Home");
+    CommandBarControl* home = buttons->Add(ControlKind::Button, 221, "&Home");
     home->setStyle(3);
     home->setBeginGroup(true);
-    buttons->Add(kControlButton, 202, "&Print");
-    buttons->Add(kControlButton, 501, "-A-")->setBeginGroup(true);
-    buttons->Add(kControlButton, 502, "-T-");
-    buttons->Add(kControlButton, 503, QString::fromUtf8("-\u00fb-"));
+    buttons->Add(ControlKind::Button, 202, "&Print");
+    buttons->Add(ControlKind::Button, 501, "-A-")->setBeginGroup(true);
+    buttons->Add(ControlKind::Button, 502, "-T-");
+    buttons->Add(ControlKind::Button, 503, QString::fromUtf8("-\u00fb-"));
 }
 
 void tst_CommandBar::cleanup() {
@@ -120,12 +120,12 @@ void tst_CommandBar::findAndPosition_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("top-level popup") << kControlPopup << 209 << "Bookmarks";
-    QTest::newRow("item of a popup") << kControlButton << 205 << "Find";
-    QTest::newRow("bookmark entry") << kControlButton << 2101 << "2:255";
-    QTest::newRow("popup and item share 212") << kControlButton << 212 << "Settings";
-    QTest::newRow("kind must match") << kControlButton << 209 << "";
-    QTest::newRow("unknown") << kControlButton << 999 << "";
+    QTest::newRow("top-level popup") << int(ControlKind::Popup) << 209 << "Bookmarks";
+    QTest::newRow("item of a popup") << int(ControlKind::Button) << 205 << "Find";
+    QTest::newRow("bookmark entry") << int(ControlKind::Button) << 2101 << "2:255";
+    QTest::newRow("popup and item share 212") << int(ControlKind::Button) << 212 << "Settings";
+    QTest::newRow("kind must match") << int(ControlKind::Button) << 209 << "";
+    QTest::newRow("unknown") << int(ControlKind::Button) << 999 << "";
 }
 
 void tst_CommandBar::findAndPosition() {
@@ -144,12 +144,12 @@ void tst_CommandBar::deleteRemovesTheControl() {
     QCOMPARE(menus->Item(0), nullptr);
     QCOMPARE(menus->Item(6), nullptr);
     CommandBarControls* entriesOfBookmarks = bookmarks_->CommandBar()->Controls();
-    CommandBarControl* entry = entriesOfBookmarks->Find(kControlButton, 2101);
+    CommandBarControl* entry = entriesOfBookmarks->Find(ControlKind::Button, 2101);
     QVERIFY(entry);
     QPointer<QAction> action = entry->action();
     entry->Delete();
     QCOMPARE(entriesOfBookmarks->Count(), 2);
-    QCOMPARE(entriesOfBookmarks->Find(kControlButton, 2101), nullptr);
+    QCOMPARE(entriesOfBookmarks->Find(ControlKind::Button, 2101), nullptr);
     QCOMPARE(entries(bookmarks_->CommandBar()->widget()), QStringList({"Add", "Delete"}));
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -158,13 +158,14 @@ void tst_CommandBar::deleteRemovesTheControl() {
     // A whole popup goes with its sub-bar.
     menus->Item(5)->Delete();
     QCOMPARE(menus->Count(), 4);
-    QCOMPARE(menus->Find(kControlButton, 221), nullptr);
+    QCOMPARE(menus->Find(ControlKind::Button, 221), nullptr);
 }
 
 void tst_CommandBar::invokedWithTheChosenControl() {
     QSignalSpy invoked(bars_, &CommandBars::CommandInvoked);
-    CommandBarControl* menuPrint = bars_->ActiveMenuBar()->Controls()->Find(kControlButton, 202);
-    CommandBarControl* buttonPrint = standard_->Controls()->Find(kControlButton, 202);
+    CommandBarControl* menuPrint =
+        bars_->ActiveMenuBar()->Controls()->Find(ControlKind::Button, 202);
+    CommandBarControl* buttonPrint = standard_->Controls()->Find(ControlKind::Button, 202);
     QVERIFY(menuPrint != buttonPrint);
     buttonPrint->action()->trigger();
     menuPrint->action()->trigger();
@@ -174,7 +175,7 @@ void tst_CommandBar::invokedWithTheChosenControl() {
     QCOMPARE(invoked.at(1).at(0).value<CommandBarControl*>()->Id(), 202);
 
     // A handler may delete the control it was handed.
-    CommandBarControl* entry = bars_->ActiveMenuBar()->Controls()->Find(kControlButton, 2101);
+    CommandBarControl* entry = bars_->ActiveMenuBar()->Controls()->Find(ControlKind::Button, 2101);
     connect(bars_, &CommandBars::CommandInvoked, this, [](CommandBarControl* c) { c->Delete(); });
     entry->action()->trigger();
     QCOMPARE(bookmarks_->CommandBar()->Controls()->Count(), 2);
@@ -223,13 +224,17 @@ void tst_CommandBar::enabledShowsAtOnce() {
 void tst_CommandBar::picturesByIdentifier() {
     bars_->setIcons({{221, picture(Qt::red)}, {202, picture(Qt::blue)}, {209, picture(Qt::green)}});
     QVERIFY(!standard_->FindControl(221)->action()->icon().isNull());
-    QVERIFY(
-        !bars_->ActiveMenuBar()->Controls()->Find(kControlButton, 202)->action()->icon().isNull());
+    QVERIFY(!bars_->ActiveMenuBar()
+                 ->Controls()
+                 ->Find(ControlKind::Button, 202)
+                 ->action()
+                 ->icon()
+                 .isNull());
     QVERIFY(standard_->FindControl(501)->action()->icon().isNull());
     // Menu titles keep their captions: a popup takes no picture.
     QVERIFY(bookmarks_->action()->icon().isNull());
     // Controls added later, or given another identifier, find their picture too.
-    CommandBarControl* later = standard_->Controls()->Add(kControlButton, 219, "Help");
+    CommandBarControl* later = standard_->Controls()->Add(ControlKind::Button, 219, "Help");
     QVERIFY(later->action()->icon().isNull());
     later->setId(202);
     QVERIFY(!later->action()->icon().isNull());

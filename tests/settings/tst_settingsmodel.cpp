@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "NumberText.h"
 #include "RegSetting.h"
+#include "Settings.h"
 #include "SettingsModel.h"
 #include "StoreFolders.h"
 #include "UniCode.h"
@@ -34,10 +35,13 @@ class TestSettingsModel : public QObject {
 private slots:
     void init() {
         m_store = std::make_unique<StoreFolders>();
-        appSettings() = AppSettings();
-        libraryCaptions() = LibraryCaptions();
+        m_settings = std::make_unique<Settings>();
+        m_captions = LibraryCaptions();
     }
-    void cleanup() { m_store.reset(); }
+    void cleanup() {
+        m_settings.reset();
+        m_store.reset();
+    }
 
     void emptyStoreGivesDefaults();
     void cultures_data();
@@ -58,12 +62,16 @@ private slots:
     void selectByItemData();
 
 private:
+    const AppSettings& appSettings() const { return m_settings->values(); }
+
     std::unique_ptr<StoreFolders> m_store;
+    std::unique_ptr<Settings> m_settings;
+    LibraryCaptions m_captions;
 };
 
 void TestSettingsModel::emptyStoreGivesDefaults() {
     QList<int> styles;
-    ReadAppSettings([&](int style) { styles << style; });
+    ReadAppSettings(*m_settings, [&](int style) { styles << style; });
     QCOMPARE(styles, QList<int>{3});
     const AppSettings& app = appSettings();
     QCOMPARE(app.ArabicLibraryFile, QString("tst_settingsmodel.exe"));
@@ -74,8 +82,8 @@ void TestSettingsModel::emptyStoreGivesDefaults() {
     QCOMPARE(app.GradientColor2, 16440004);
     QCOMPARE(app.GradientAngle, 90);
 
-    SettingsModel model;
-    LoadSetting(model);
+    SettingsModel model{m_captions};
+    LoadSetting(model, *m_settings);
     QCOMPARE(model.GUILang.entries(), (QList<ItemList::Entry>{{"English", 1}}));
     QCOMPARE(model.GUILang.currentIndex(), 0);
     QCOMPARE(model.Skins.currentData(), 2);
@@ -123,8 +131,8 @@ void TestSettingsModel::cultures() {
     m_store->writeSystemFile(systemFile);
     QVERIFY(RegSetting::SaveValue(App, "Settings", "Culture", culture));
 
-    SettingsModel model;
-    LoadSetting(model);
+    SettingsModel model{m_captions};
+    LoadSetting(model, *m_settings);
     QStringList shown;
     for (const ItemList::Entry& entry : model.GUILang.entries())
         shown << entry.caption;
@@ -170,8 +178,8 @@ void TestSettingsModel::dialogFieldsFromStore() {
     QVERIFY(RegSetting::SaveValue(App, "Settings", "Skin", skin));
     QVERIFY(RegSetting::SaveValue(App, "Settings", "Angle", angle));
     QVERIFY(RegSetting::SaveValue(App, "Settings", "BK1", bk1));
-    SettingsModel model;
-    LoadSetting(model);
+    SettingsModel model{m_captions};
+    LoadSetting(model, *m_settings);
     QCOMPARE(model.Skins.currentIndex(), skinIndex);
     QCOMPARE(model.Angle, expectedAngle);
     QCOMPARE(model.BK1, expectedBK1);
@@ -199,7 +207,7 @@ void TestSettingsModel::startupGradients() {
     QVERIFY(RegSetting::SaveValue(App, "Settings", "BK1", bk1)); // start-up reads it as "bk1"
     QVERIFY(RegSetting::SaveValue(App, "Settings", "BK2", bk2));
     QVERIFY(RegSetting::SaveValue(App, "Settings", "Angle", angle));
-    ReadAppSettings();
+    ReadAppSettings(*m_settings);
     QTEST(appSettings().GradientColor1, "colour1");
     QTEST(appSettings().GradientColor2, "colour2");
     QTEST(appSettings().GradientAngle, "gradientAngle");
@@ -223,7 +231,7 @@ void TestSettingsModel::storedOrder_data() {
 void TestSettingsModel::storedOrder() {
     QFETCH(QString, stored);
     QVERIFY(RegSetting::SaveValue(App, "Settings", "OrderString", stored));
-    ReadAppSettings();
+    ReadAppSettings(*m_settings);
     QTEST(appSettings().OrderString, "order");
 }
 
@@ -246,7 +254,7 @@ void TestSettingsModel::displayLists() {
     QFETCH(QList<int>, displayed);
     QFETCH(QList<int>, available);
     QFETCH(QString, writtenBack);
-    SettingsModel model;
+    SettingsModel model{m_captions};
     model.FillDisplayLists(order);
     QCOMPARE(codesOf(model.OnLine), displayed);
     QCOMPARE(codesOf(model.OffLine), available);
@@ -255,12 +263,10 @@ void TestSettingsModel::displayLists() {
 
 void TestSettingsModel::libraryCaptionsComeFromTheirSource() {
     QMap<int, QString> shared{{1, "lib1"}, {3, "lib3"}};
-    libraryCaptions().setSharedCaption = [&](int code, const QString& caption) {
-        shared[code] = caption;
-    };
+    m_captions.setSharedCaption = [&](int code, const QString& caption) { shared[code] = caption; };
     // An empty translation caption must not take other libraries off the list.
-    libraryCaptions().translationCaption = [] { return QString(); };
-    SettingsModel model;
+    m_captions.translationCaption = [] { return QString(); };
+    SettingsModel model{m_captions};
     model.FillDisplayLists("1/2");
     QCOMPARE(shared, (QMap<int, QString>{{1, "Arabic"}, {3, "Transliteration"}}));
     QCOMPARE(model.OnLine.entries(), (QList<ItemList::Entry>{{"Arabic", 1}, {"", 2}}));
@@ -269,14 +275,14 @@ void TestSettingsModel::libraryCaptionsComeFromTheirSource() {
 
 void TestSettingsModel::saveWritesDialogState() {
     m_store->writeSystemFile("[Cultures\\1]\nName=English\n[Cultures\\2]\nName=Deutsch\n");
-    SettingsModel model;
-    LoadSetting(model);
+    SettingsModel model{m_captions};
+    LoadSetting(model, *m_settings);
     model.Skins.setCurrentIndex(2); // "Gray "
     model.Angle = 45;
     model.BK1 = 255;
     model.FillDisplayLists("3/1");
     model.GUILang.setCurrentIndex(1);
-    SaveSettings(model);
+    SaveSettings(model, *m_settings);
     QCOMPARE(stored("Skin"), QString("1"));
     QCOMPARE(stored("Angle"), QString("45"));
     QCOMPARE(stored("BK1"), QString("255"));
@@ -284,15 +290,15 @@ void TestSettingsModel::saveWritesDialogState() {
     QCOMPARE(stored("OrderString"), QString("3/1"));
     QCOMPARE(stored("Culture"), QString("2"));
 
-    SettingsModel reread;
-    LoadSetting(reread);
+    SettingsModel reread{m_captions};
+    LoadSetting(reread, *m_settings);
     QCOMPARE(codesOf(reread.OnLine), (QList<int>{3, 1}));
     QCOMPARE(reread.GUILang.currentIndex(), 1);
     QCOMPARE(appSettings().OrderString, QString("3/1"));
 
     // Nothing displayed: the page still needs a library, so the default order is stored.
     reread.FillDisplayLists("x");
-    SaveSettings(reread);
+    SaveSettings(reread, *m_settings);
     QCOMPARE(stored("OrderString"), QString("1/2"));
 }
 

@@ -1,5 +1,6 @@
 #include "LibraryFormat.h"
 #include "ResReader.h"
+#include "SuraVerses.h"
 
 #include <QFile>
 #include <QTest>
@@ -16,12 +17,10 @@ class TestTextData : public QObject {
         return reader.LoadHtml(100 + sura, QString()).value_or(QString());
     }
 
-    static int extraElements(const QString& library, int sura) {
-        if (library != QLatin1String("Etx2.dll"))
-            return 0;
-        if (sura == 58)
-            return 2;
-        return (sura == 47 || sura == 50 || sura == 57 || sura == 61) ? 1 : 0;
+    static SuraVerses versesOf(const QString& library, int sura) {
+        ResReader reader;
+        reader.LoadLibrary(library);
+        return SuraVerses::read(reader, sura, library == QLatin1String("Etx2.dll"));
     }
 
 private slots:
@@ -52,9 +51,11 @@ private slots:
         int verses = 0;
         for (int sura = 1; sura <= 114; ++sura) {
             const QString text = verseText(library, sura);
-            const int separators = int(text.count(QStringLiteral("//")));
-            QCOMPARE(separators, verseCounts_.value(sura) + extraElements(library, sura));
-            verses += separators - extraElements(library, sura);
+            const SuraVerses stored = versesOf(library, sura);
+            QCOMPARE(stored.storedVerseCount(), verseCounts_.value(sura));
+            for (int v = 1; v <= stored.storedVerseCount(); ++v)
+                QVERIFY(!stored.shownVerse(v).trimmed().isEmpty());
+            verses += stored.storedVerseCount();
             QCOMPARE(text.toLatin1(), text.toUtf8()); // 7-bit ASCII only
         }
         QCOMPARE(verses, 6236);
@@ -93,11 +94,12 @@ private slots:
         QCOMPARE(names.at(113), QStringLiteral("Mankind"));
     }
 
-    void translationLeadElementsComeFirst() {
-        const QStringList sura58 = splitVerses(verseText(QStringLiteral("Etx2.dll"), 58));
-        QVERIFY(sura58.at(2).contains(QStringLiteral("Allah hath heard the saying")));
-        const QStringList sura59 = splitVerses(verseText(QStringLiteral("Etx2.dll"), 59));
-        QVERIFY(sura59.at(0).contains(QStringLiteral("All that is in the heavens")));
+    void translationVersesStartPastTheLeadElements() {
+        const SuraVerses sura58 = versesOf(QStringLiteral("Etx2.dll"), 58);
+        QVERIFY(sura58.storedVerse(1).contains(QStringLiteral("Allah hath heard the saying")));
+        QCOMPARE(sura58.shownVerse(1), sura58.storedVerse(1));
+        const SuraVerses sura59 = versesOf(QStringLiteral("Etx2.dll"), 59);
+        QVERIFY(sura59.storedVerse(1).contains(QStringLiteral("All that is in the heavens")));
     }
 };
 

@@ -62,28 +62,43 @@ QImage PageArt::titleBand() {
     return image;
 }
 
+// The label and the rule make the foot of a verse: the rule closes the
+// verse's texts and the label hangs from its left end like a tag, square
+// where it meets the rule and rounded below, so that it reads as belonging
+// to the verse above it.  The page shows the label 12 pixels high, rows 1 to
+// 12 of the picture.
 QImage PageArt::verseLabel() {
     QImage image = whiteCanvas(53, 14);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, 14);
-    fill.setColorAt(0.0, tone::steel);
-    fill.setColorAt(1.0, tone::slate);
     QPainterPath tag;
-    tag.addRoundedRect(QRectF(0, 0, 53, 14), 3, 3);
+    tag.moveTo(0, 0);
+    tag.lineTo(53, 0);
+    tag.lineTo(49, 8.5);
+    tag.quadTo(47.5, 12.5, 44, 12.5);
+    tag.lineTo(4, 12.5);
+    tag.quadTo(0, 12.5, 0, 8.5);
+    tag.closeSubpath();
+    QLinearGradient fill(0, 0, 0, 12.5);
+    fill.setColorAt(0.0, tone::ink);
+    fill.setColorAt(1.0, tone::steel);
     p.fillPath(tag, fill);
-    p.fillRect(QRectF(2, 1, 49, 1), tone::soft);
-    // A notch of white at the right end, like a ribbon's cut.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF{{QPointF(53.5, 2), QPointF(49.5, 7), QPointF(53.5, 12)}});
+    // The seam with the rule above, in the rule's own colour.
+    p.fillRect(QRectF(0, 0, 53, 2), tone::ink);
     return image;
 }
 
+// Full strength at the left, where the label hangs from it; fading out to the
+// right.
 QImage PageArt::verseRule() {
     QImage image = whiteCanvas(751, 1);
     QPainter p(&image);
-    Ornament::fadingLine(p, 0, 751, 0, tone::soft, 1);
+    QLinearGradient line(0, 0, 751, 0);
+    line.setColorAt(0.0, tone::ink);
+    line.setColorAt(0.1, tone::soft);
+    line.setColorAt(0.75, tone::pale);
+    line.setColorAt(1.0, Qt::white);
+    p.fillRect(QRectF(0, 0, 751, 1), line);
     return image;
 }
 

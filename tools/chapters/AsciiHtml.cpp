@@ -1,22 +1,9 @@
 #include "AsciiHtml.h"
 
-#include <QList>
+#include "LibraryFormat.h"
 
 QString AsciiHtml::escape(const QString& text) {
-    QString out;
-    for (const uint c : text.toUcs4()) {
-        if (c == '&')
-            out += QLatin1String("&amp;");
-        else if (c == '<')
-            out += QLatin1String("&lt;");
-        else if (c == '>')
-            out += QLatin1String("&gt;");
-        else if (c >= 0x20 && c < 0x7f)
-            out += QChar(static_cast<char16_t>(c));
-        else
-            out += QStringLiteral("&#%1;").arg(c);
-    }
-    return out;
+    return QString::fromLatin1(LibraryFormat::toAsciiMarkup(text));
 }
 
 QString AsciiHtml::arabic(const QString& text) {

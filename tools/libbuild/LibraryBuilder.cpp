@@ -1,5 +1,7 @@
 #include "LibraryBuilder.h"
 
+#include "LibraryLayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,20 +12,21 @@
 void LibraryBuilder::addVerses(const LibraryFormat::VerseMap& verses,
                                const QMap<int, QStringList>& lead) {
     for (auto it = verses.cbegin(); it != verses.cend(); ++it)
-        addCustom(100 + it.key(), LibraryFormat::verseResource(lead.value(it.key()) + it.value()));
+        addCustom(LibraryLayout::verseTextId(it.key()),
+                  LibraryFormat::verseResource(lead.value(it.key()) + it.value()));
 }
 
 void LibraryBuilder::addStrings(const QMap<int, QString>& strings) {
     for (auto it = strings.cbegin(); it != strings.cend(); ++it)
-        files_.insert(QStringLiteral("STRINGTABLE/%1").arg(it.key()), it.value().toUtf8());
+        files_.insert(LibraryLayout::stringTablePath(it.key()), it.value().toUtf8());
 }
 
 void LibraryBuilder::addCustom(int id, const QByteArray& bytes) {
-    files_.insert(QStringLiteral("CUSTOM/%1").arg(id), bytes);
+    files_.insert(LibraryLayout::customPath(id), bytes);
 }
 
 void LibraryBuilder::addHtml(const QString& name, const QByteArray& bytes) {
-    files_.insert(QStringLiteral("HTML/") + name, bytes);
+    files_.insert(LibraryLayout::htmlPath(name), bytes);
 }
 
 namespace {

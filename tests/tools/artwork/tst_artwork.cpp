@@ -50,6 +50,7 @@ private slots:
     void gifRejectsEmptyImage();
     void everyPictureHasItsFormatAndSize();
     void aboutBoxIsTwentyFourBit();
+    void committedPagePicturesAreTheToolsDrawing();
 };
 
 void TestArtwork::gifRoundTrip_data() {
@@ -112,6 +113,29 @@ void TestArtwork::aboutBoxIsTwentyFourBit() {
         return;
     }
     QFAIL("about.png missing");
+}
+
+// The page pictures under resources/html are the tool's output: a change to a
+// drawing must come with the pictures written again (see main.cpp).
+void TestArtwork::committedPagePicturesAreTheToolsDrawing() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir committed(QStringLiteral(MIRAVEL_PAGE_PICTURES));
+    for (const ArtworkItem& item : ArtworkSet::all()) {
+        if (item.folder != ArtworkFolder::Html)
+            continue;
+        QVERIFY(ArtworkSet::write(item, dir.path()));
+        const auto decode = [](const QString& path) {
+            QImageReader reader(path);
+            reader.setDecideFormatFromContent(true);
+            return reader.read().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage drawn = decode(dir.filePath(item.fileName));
+        const QImage stored = decode(committed.filePath(item.fileName));
+        QCOMPARE(stored.size(), drawn.size());
+        // Another JPEG library may round a little differently.
+        QVERIFY2(largestChannelError(stored, drawn) <= 8, qPrintable(item.fileName));
+    }
 }
 
 QTEST_MAIN(TestArtwork)

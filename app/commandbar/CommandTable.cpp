@@ -1,0 +1,120 @@
+#include "CommandTable.h"
+
+#include "CommandBars.h"
+
+#include <QAction>
+
+#include <algorithm>
+
+namespace {
+
+bool samePlace(const CommandRow& a, const CommandRow& b) {
+    return a.id == b.id && a.kind == b.kind && a.menuParent == b.menuParent &&
+           (a.menuParent >= 0 || a.toolbarOrder == b.toolbarOrder);
+}
+
+QList<const CommandRow*> sortedBy(const QList<CommandRow>& rows,
+                                  const std::function<bool(const CommandRow&)>& keep,
+                                  int CommandRow::*order) {
+    QList<const CommandRow*> chosen;
+    for (const CommandRow& row : rows) {
+        if (keep(row))
+            chosen.append(&row);
+    }
+    std::stable_sort(
+        chosen.begin(), chosen.end(),
+        [order](const CommandRow* a, const CommandRow* b) { return a->*order < b->*order; });
+    return chosen;
+}
+
+} // namespace
+
+void CommandTable::addRow(const CommandRow& row) {
+    for (CommandRow& existing : rows_) {
+        if (samePlace(existing, row)) {
+            existing = row;
+            return;
+        }
+    }
+    rows_.append(row);
+}
+
+const CommandRow* CommandTable::menuRow(int id, int kind) const {
+    for (const CommandRow& row : rows_) {
+        if (row.id == id && row.kind == kind && row.menuParent >= 0)
+            return &row;
+    }
+    return nullptr;
+}
+
+void CommandTable::setHandler(int id, Handler handler) {
+    handlers_.insert(id, std::move(handler));
+}
+
+void CommandTable::addMenuExtender(std::function<void(CommandBars*)> extender) {
+    menuExtenders_.append(std::move(extender));
+}
+
+bool CommandTable::isBookmarkEntry(int id) {
+    const QString digits = QString::number(id);
+    return digits.startsWith(QLatin1String("210")) && digits.size() > 3;
+}
+
+void CommandTable::dispatch(CommandBarControl* control) const {
+    const int id = control->Id();
+    const QPointer<CommandBarControl> chosen(control);
+    if (const auto handler = handlers_.constFind(id); handler != handlers_.cend() && *handler)
+        (*handler)(control);
+    if (chosen && isBookmarkEntry(id) && bookmarkEntry_)
+        bookmarkEntry_(control);
+}
+
+QString CommandTable::captionText(const CommandCaption& caption, const GuiText& guiText) {
+    if (caption.number != 0 && guiText)
+        return guiText(caption.number);
+    return caption.fixed;
+}
+
+void CommandTable::buildMenus(CommandBars* bars, const GuiText& guiText) const {
+    const auto build = [&](CommandBarControls* controls, int parent, const auto& self) -> void {
+        const auto rows = sortedBy(
+            rows_, [parent](const CommandRow& row) { return row.menuParent == parent; },
+            &CommandRow::menuOrder);
+        for (const CommandRow* row : rows) {
+            CommandBarControl* control =
+                controls->Add(row->kind, row->id, captionText(row->caption, guiText));
+            control->setBeginGroup(row->menuGroup);
+            if (row->kind == ControlKind::Popup && control->CommandBar())
+                self(control->CommandBar()->Controls(), row->id, self);
+        }
+    };
+    build(bars->ActiveMenuBar()->Controls(), 0, build);
+    for (const auto& extend : menuExtenders_)
+        extend(bars);
+}
+
+CommandBar* CommandTable::buildToolBar(CommandBars* bars, const QString& name,
+                                       const GuiText& guiText) const {
+    CommandBar* bar = bars->AddToolBar(name, 0);
+    const auto rows = sortedBy(
+        rows_, [](const CommandRow& row) { return row.toolbarOrder >= 0; },
+        &CommandRow::toolbarOrder);
+    for (const CommandRow* row : rows) {
+        const CommandCaption& caption =
+            row->toolbarCaption.isEmpty() ? row->caption : row->toolbarCaption;
+        CommandBarControl* control =
+            bar->Controls()->Add(ControlKind::Button, row->id, captionText(caption, guiText));
+        control->setBeginGroup(row->toolbarGroup);
+        control->setStyle(row->toolbarStyle);
+    }
+    return bar;
+}
+
+void CommandTable::applyShortcuts(CommandBars* bars) const {
+    for (const CommandRow& row : rows_) {
+        if (row.shortcut.isEmpty() || row.menuParent < 0)
+            continue;
+        if (CommandBarControl* control = bars->ActiveMenuBar()->FindControl(row.id))
+            control->action()->setShortcut(row.shortcut);
+    }
+}

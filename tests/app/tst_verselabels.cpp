@@ -1,0 +1,227 @@
+#include "AppSettings.h"
+#include "BrowserView.h"
+#include "frmMain.h"
+#include "ResScheme.h"
+#include "SuraTree.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+// For every verse label of the page: the gap in pixels from the verse's last
+// text paragraph down to the label, and from the label down to the paragraph
+// that opens the next verse (-1 after the last verse).  The rule paragraph
+// and the empty paragraphs between texts are not text.
+const char* const kLabelGaps = R"(
+(function() {
+  function isText(p) {
+    return p.tagName === 'P' && (p.className === 'main' || p.className === 'Trans') &&
+           p.textContent.trim() !== '';
+  }
+  var gaps = [];
+  document.querySelectorAll('p.A1').forEach(function(label) {
+    var box = label.getBoundingClientRect();
+    var own = label.previousElementSibling;
+    while (own && !isText(own))
+      own = own.previousElementSibling;
+    var next = label.nextElementSibling;
+    while (next && !isText(next))
+      next = next.nextElementSibling;
+    gaps.push({label: label.textContent,
+               own: own ? box.top - own.getBoundingClientRect().bottom : -1,
+               next: next ? next.getBoundingClientRect().top - box.bottom : -1});
+  });
+  return JSON.stringify(gaps);
+})()
+)";
+
+// One line of text of a printed page, as pdftotext places it (points).
+struct PrintedLine {
+    int page = 0;
+    double top = 0;
+    double bottom = 0;
+    QString text;
+};
+
+// The words of `pdfPath` joined into lines by their page and top edge.
+QList<PrintedLine> printedLines(const QString& pdfPath, QString* error) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        *error = QStringLiteral("pdftotext (Debian poppler-utils) did not run: ") +
+                 pdftotext.errorString();
+        return {};
+    }
+    QList<PrintedLine> lines;
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    int page = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("page"))
+            ++page;
+        if (xml.name() != QLatin1String("word"))
+            continue;
+        const auto a = xml.attributes();
+        const double top = a.value(QLatin1String("yMin")).toDouble();
+        const double bottom = a.value(QLatin1String("yMax")).toDouble();
+        const QString word = xml.readElementText();
+        if (!lines.isEmpty() && lines.last().page == page && qAbs(lines.last().top - top) < 1.0) {
+            lines.last().text += QLatin1Char(' ') + word;
+            lines.last().bottom = std::max(lines.last().bottom, bottom);
+        } else {
+            lines.append({page, top, bottom, word});
+        }
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return lines;
+}
+
+} // namespace
+
+// The verse labels of the real page in the real engine: each label must read
+// as the foot of its own verse, never as the heading of the next one.
+class TestVerseLabels : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmMain> w_;
+
+    // Shows the sura with the display order and waits for its pictures, which
+    // take their room only once loaded.
+    void show(int sura, const QString& order) {
+        appSettings().OrderString = order;
+        w_->lst_NodeClick(w_->lst->node(sura + 2));
+        QTRY_VERIFY(w_->WebBrowser1
+                        ->runScript(QStringLiteral(
+                            "Array.from(document.images).every(function(i){return i.complete})"))
+                        .value_or(false)
+                        .toBool());
+    }
+
+private slots:
+    void initTestCase() {
+        w_ = std::make_unique<frmMain>();
+        w_->show();
+        w_->Form_Load();
+        QVERIFY(w_->WebBrowser1->waitForLoad());
+    }
+
+    void labelIsNearerItsOwnVerse_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("verses");
+        const std::pair<int, int> suras[]{{1, 7}, {2, 286}, {114, 6}}; // sura, verses
+        for (const auto& [sura, verses] : suras)
+            for (const char* order : {"1/2", "1/2/3"})
+                QTest::addRow("sura %d, %s", sura, order)
+                    << sura << QString::fromLatin1(order) << verses;
+    }
+
+    void labelIsNearerItsOwnVerse() {
+        QFETCH(int, sura);
+        QFETCH(QString, order);
+        QFETCH(int, verses);
+        show(sura, order);
+        const auto answer = w_->WebBrowser1->runScript(QString::fromLatin1(kLabelGaps));
+        QVERIFY(answer);
+        const QJsonArray gaps = QJsonDocument::fromJson(answer->toString().toUtf8()).array();
+        QCOMPARE(gaps.size(), verses);
+        for (int i = 0; i < gaps.size(); ++i) {
+            const QJsonObject gap = gaps.at(i).toObject();
+            const QString label = gap.value(QLatin1String("label")).toString();
+            QCOMPARE(label, QStringLiteral("%1 : %2").arg(sura).arg(i + 1));
+            const double own = gap.value(QLatin1String("own")).toDouble();
+            const double next = gap.value(QLatin1String("next")).toDouble();
+            QVERIFY2(own >= 0, qPrintable(label));
+            if (i + 1 == gaps.size()) {
+                QCOMPARE(next, -1.0); // nothing follows the last verse
+                continue;
+            }
+            QVERIFY2(own + 12 <= next, qPrintable(QStringLiteral("%1: %2 px to its verse, %3 px "
+                                                                 "to the next")
+                                                      .arg(label)
+                                                      .arg(own)
+                                                      .arg(next)));
+        }
+    }
+
+    void printedLabelIsNearerItsOwnVerse() {
+        show(1, QStringLiteral("1/2"));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("sura1.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QSignalSpy done(w_->WebBrowser1->page(), &QWebEnginePage::pdfPrintingFinished);
+        w_->WebBrowser1->printTo(&printer);
+        QVERIFY(done.wait(30000));
+        QVERIFY(done.first().at(1).toBool());
+
+        QString error;
+        const QList<PrintedLine> lines = printedLines(pdf, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        static const QRegularExpression labelText(QStringLiteral("^1 : [1-7]$"));
+        // The "." that ends a verse's texts stands on a line of its own.
+        const auto isVerseText = [](const PrintedLine& line) {
+            return !labelText.match(line.text).hasMatch() && line.text != QLatin1String(".");
+        };
+        int labels = 0;
+        int compared = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (!labelText.match(lines[i].text).hasMatch())
+                continue;
+            ++labels;
+            int own = i - 1;
+            while (own >= 0 && !isVerseText(lines[own]))
+                --own;
+            int next = i + 1;
+            while (next < lines.size() && !isVerseText(lines[next]))
+                ++next;
+            // Only neighbours on the label's own page have a distance to it.
+            if (own < 0 || next >= lines.size() || lines[own].page != lines[i].page ||
+                lines[next].page != lines[i].page)
+                continue;
+            ++compared;
+            const double ownGap = lines[i].top - lines[own].bottom;
+            const double nextGap = lines[next].top - lines[i].bottom;
+            QVERIFY2(ownGap < nextGap,
+                     qPrintable(QStringLiteral("%1: %2 pt to its verse, %3 pt to the next")
+                                    .arg(lines[i].text)
+                                    .arg(ownGap)
+                                    .arg(nextGap)));
+        }
+        QCOMPARE(labels, 7);
+        QVERIFY2(compared >= 5, "too few labels with both neighbours on their page");
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    TestVerseLabels test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_verselabels.moc"

@@ -1,0 +1,168 @@
+#include "CommandBars.h"
+#include "CommandTable.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTest>
+
+namespace {
+
+CommandRow popup(int id, const QString& caption, int order) {
+    CommandRow row;
+    row.id = id;
+    row.kind = ControlKind::Popup;
+    row.caption = CommandCaption::text(caption);
+    row.menuParent = 0;
+    row.menuOrder = order;
+    return row;
+}
+
+CommandRow item(int parent, int order, int id, CommandCaption caption, bool group = false) {
+    CommandRow row;
+    row.id = id;
+    row.caption = std::move(caption);
+    row.menuParent = parent;
+    row.menuOrder = order;
+    row.menuGroup = group;
+    return row;
+}
+
+QStringList captions(CommandBarControls* controls) {
+    QStringList out;
+    for (int i = 1; i <= controls->Count(); ++i) {
+        CommandBarControl* control = controls->Item(i);
+        out << (control->BeginGroup() ? QStringLiteral("|") : QString()) + control->Caption();
+    }
+    return out;
+}
+
+QString guiText(int number) {
+    return QStringLiteral("gui%1").arg(number);
+}
+
+} // namespace
+
+// The command table on its own: rows give the menus and the toolbar, and a
+// chosen control reaches the handler registered for its identifier.
+class tst_CommandTable : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QMainWindow> window_;
+    CommandBars* bars_ = nullptr;
+    CommandTable table_;
+
+private slots:
+    void init() {
+        window_ = std::make_unique<QMainWindow>();
+        bars_ = new CommandBars(window_.get());
+        table_ = CommandTable();
+    }
+    void cleanup() { window_.reset(); }
+
+    void menusFollowTheRowOrder() {
+        // Added out of order, and one popup sharing its identifier with an item.
+        table_.addRow(popup(212, QStringLiteral("&Go"), 2));
+        table_.addRow(popup(201, QStringLiteral("&File"), 1));
+        table_.addRow(item(212, 2, 212, CommandCaption::gui(217)));
+        table_.addRow(item(212, 1, 221, CommandCaption::gui(213)));
+        table_.addRow(item(201, 2, 203, CommandCaption::gui(203), true));
+        table_.addRow(item(201, 1, 202, CommandCaption::text(QStringLiteral("&Print"))));
+        int extended = 0;
+        table_.addMenuExtender(
+            [&](CommandBars* bars) { extended = bars->ActiveMenuBar()->Controls()->Count(); });
+        table_.buildMenus(bars_, &guiText);
+
+        CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
+        QCOMPARE(captions(menu), (QStringList{"&File", "&Go"}));
+        QCOMPARE(captions(menu->Item(1)->CommandBar()->Controls()),
+                 (QStringList{"&Print", "|gui203"}));
+        QCOMPARE(captions(menu->Item(2)->CommandBar()->Controls()),
+                 (QStringList{"gui213", "gui217"}));
+        QCOMPARE(extended, 2); // after the menus were built
+    }
+
+    void aRowOfTheSamePlaceIsReplaced() {
+        table_.addRow(popup(201, QStringLiteral("&File"), 1));
+        table_.addRow(item(201, 1, 249, CommandCaption::text(QStringLiteral("old"))));
+        table_.addRow(item(201, 1, 249, CommandCaption::text(QStringLiteral("new"))));
+        table_.buildMenus(bars_, &guiText);
+        CommandBarControls* file =
+            bars_->ActiveMenuBar()->Controls()->Item(1)->CommandBar()->Controls();
+        QCOMPARE(captions(file), QStringList{"new"});
+    }
+
+    void toolbarTakesItsOwnCaptionsAndPlaces() {
+        CommandRow home = item(212, 1, 221, CommandCaption::gui(213));
+        home.toolbarOrder = 2;
+        home.toolbarCaption = CommandCaption::text(QStringLiteral("&Home"));
+        home.toolbarGroup = true;
+        home.toolbarStyle = 3;
+        CommandRow about = item(218, 1, 220, CommandCaption::gui(220));
+        about.toolbarOrder = 1;
+        CommandRow toggle;
+        toggle.id = 501;
+        toggle.caption = CommandCaption::text(QStringLiteral("-A-"));
+        toggle.toolbarOrder = 3;
+        for (const CommandRow& row : {home, about, toggle})
+            table_.addRow(row);
+        CommandBar* bar = table_.buildToolBar(bars_, QStringLiteral("Standard"), &guiText);
+        QCOMPARE(captions(bar->Controls()), (QStringList{"gui220", "|&Home", "-A-"}));
+        QCOMPARE(bar->Controls()->Item(2)->Style(), 3);
+        QCOMPARE(bar->Title(), QStringLiteral("Standard"));
+    }
+
+    void shortcutsGoToTheMenuItems() {
+        table_.addRow(popup(201, QStringLiteral("&File"), 1));
+        CommandRow print = item(201, 1, 202, CommandCaption::gui(202));
+        print.shortcut = QKeySequence::Print;
+        table_.addRow(print);
+        table_.buildMenus(bars_, &guiText);
+        table_.applyShortcuts(bars_);
+        QCOMPARE(bars_->ActiveMenuBar()->FindControl(202)->action()->shortcut(),
+                 QKeySequence(QKeySequence::Print));
+    }
+
+    void bookmarkEntries_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("entry");
+        QTest::newRow("add bookmark") << 210 << false;
+        QTest::newRow("delete bookmark") << 211 << false;
+        QTest::newRow("bookmark 1") << 2101 << true;
+        QTest::newRow("bookmark 10") << 21010 << true;
+        QTest::newRow("bookmark 0") << 2100 << true;
+        QTest::newRow("other four digits") << 2201 << false;
+        QTest::newRow("print") << 202 << false;
+    }
+    void bookmarkEntries() {
+        QFETCH(int, id);
+        QFETCH(bool, entry);
+        QCOMPARE(CommandTable::isBookmarkEntry(id), entry);
+    }
+
+    void dispatchRunsTheHandlerThenTheBookmarkEntry() {
+        QStringList ran;
+        table_.setHandler(
+            210, [&](CommandBarControl* c) { ran << QStringLiteral("add %1").arg(c->Id()); });
+        table_.setBookmarkEntryHandler(
+            [&](CommandBarControl* c) { ran << QStringLiteral("entry %1").arg(c->Id()); });
+        CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
+        table_.dispatch(menu->Add(ControlKind::Button, 210, QStringLiteral("Add")));
+        table_.dispatch(menu->Add(ControlKind::Button, 2101, QStringLiteral("2:255  x")));
+        table_.dispatch(menu->Add(ControlKind::Button, 999, QStringLiteral("unknown")));
+        QCOMPARE(ran, (QStringList{"add 210", "entry 2101"}));
+    }
+
+    void aHandlerMayDeleteItsControl() {
+        int entries = 0;
+        table_.setHandler(2105, [](CommandBarControl* c) { c->Delete(); });
+        table_.setBookmarkEntryHandler([&](CommandBarControl*) { ++entries; });
+        CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
+        table_.dispatch(menu->Add(ControlKind::Button, 2105, QStringLiteral("1:1  x")));
+        QCoreApplication::processEvents();
+        QCOMPARE(menu->Count(), 0);
+        QCOMPARE(entries, 1); // the control lives on until control returns to the loop
+    }
+};
+
+QTEST_MAIN(tst_CommandTable)
+#include "tst_commandtable.moc"
