@@ -6,10 +6,13 @@
 #include "CommandIds.h"
 #include "DisplayOrder.h"
 #include "frmAbout.h"
+#include "InstallSearch.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "SettingsModel.h"
+#include "ShowInfo.h"
+#include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "xpFrame.h"
 
@@ -157,6 +160,9 @@ void frmMain::registerCommands() {
             LayoutMe(control);
         });
     }
+    SubsystemHost host{context_, *reader_, this};
+    installSearch(host);
+    installChapterInformation(host);
 }
 
 void frmMain::Form_Load() {
