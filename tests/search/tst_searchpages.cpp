@@ -8,6 +8,7 @@
 #include "InstallSearch.h"
 #include "QuranReader.h"
 #include "ResReader.h"
+#include "ResScheme.h"
 #include "ResultItem.h"
 #include "ShowInfo.h"
 #include "SubsystemHost.h"
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -59,7 +61,6 @@ int occurrences(const QString& text, const QString& part) {
 class TestSearchPages : public QObject {
     Q_OBJECT
 
-    QTemporaryDir config_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<SuraTree> tree_;
     std::unique_ptr<BrowserView> view_;
@@ -103,15 +104,18 @@ class TestSearchPages : public QObject {
         }
     }
 
-    QString selectedText() {
-        return view_->runScript(QStringLiteral("window.getSelection().toString()"))
+    // The selected text and the class of the paragraph it stands in.
+    QString selection() {
+        return view_
+            ->runScript(QStringLiteral("(function(){var s = window.getSelection();"
+                                       "return s.rangeCount ? s.getRangeAt(0).toString() + '|' +"
+                                       " s.anchorNode.parentNode.className : '';})()"))
             .value_or(QVariant())
             .toString();
     }
 
 private slots:
     void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         context_ = std::make_unique<AppContext>();
         context_->readGuiStrings();
         tree_ = std::make_unique<SuraTree>();
@@ -316,7 +320,7 @@ private slots:
         find->lstRes->addItem(entry);
         find->lstRes->setCurrentItem(entry);
         find->cmdGoto_Click();
-        QCOMPARE(selectedText(), label);
+        QCOMPARE(selection(), label + QStringLiteral("|A1"));
         QVERIFY(find->isMinimized());
         QVERIFY(find->cmdGoto->isEnabled());
         QVERIFY(messages_.isEmpty());
@@ -374,9 +378,9 @@ private slots:
         installSearch(host);
         installChapterInformation(host);
         CommandBarControls* menu = bars.ActiveMenuBar()->Controls();
-        CommandBarControl* search = menu->Add(kControlButton, CommandId::Search, "Search");
+        CommandBarControl* search = menu->Add(ControlKind::Button, CommandId::Search, "Search");
         CommandBarControl* information =
-            menu->Add(kControlButton, CommandId::Information, "Information");
+            menu->Add(ControlKind::Button, CommandId::Information, "Information");
 
         // One search window at a time.
         context_->commands().dispatch(search);
@@ -409,5 +413,15 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSearchPages)
+int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    TestSearchPages test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_searchpages.moc"
