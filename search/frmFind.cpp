@@ -82,6 +82,9 @@ void frmFind::buildWindow() {
     lblFound = captionLabel(panel);
     lstRes = new QListWidget(panel);
     lstRes->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Entries are one line each: the list need not measure every entry again
+    // as it grows by thousands while the search yields after each match.
+    lstRes->setUniformItemSizes(true);
     lblStatus = captionLabel(panel);
     cmdFindNow = new QPushButton(panel);
     cmdReset = new QPushButton(panel);

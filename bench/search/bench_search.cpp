@@ -109,6 +109,9 @@ int main(int argc, char* argv[]) {
         matches = outcome.matches;
     }
 
+    std::printf("engine: %.1f ms (median)\n", BenchClock::median(engineMs));
+    std::fflush(stdout);
+
     // The search window: the list grows entry by entry, with events run
     // after every match.
     frmFind find(context, reader);
@@ -125,6 +128,9 @@ int main(int argc, char* argv[]) {
         windowMs.append(msSince(clock));
     }
     const int entries = find.lstRes->count();
+    std::printf("search window: %d entries, %.1f ms (median)\n", entries,
+                BenchClock::median(windowMs));
+    std::fflush(stdout);
 
     // The report, until the page is laid out.
     QList<double> reportMs;
@@ -141,6 +147,8 @@ int main(int argc, char* argv[]) {
                 reportMs.append(msSince(clock));
         };
         find.cmdReport_Click();
+        std::printf("report round %d: %.1f ms\n", round, msSince(clock));
+        std::fflush(stdout);
     }
     {
         QList<ResultMarkup::Result> results;
