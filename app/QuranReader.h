@@ -54,6 +54,9 @@ public:
 
     const SuraPageComposer& composer() const { return composer_; }
     BrowserView* view() const { return view_; }
+    // The sura tree beside the view (its selection names the sura of the
+    // chapter information; its nodes give the search its sura captions).
+    SuraTree* tree() const { return tree_; }
 
     // The page address of one of the program's own HTML resources.
     static QString pageAddress(const QString& name);

@@ -8,11 +8,13 @@
 #include "frmAbout.h"
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
+#include "InstallSearch.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "SettingsDialog.h"
 #include "SettingsModel.h"
+#include "ShowInfo.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
@@ -164,6 +166,8 @@ void frmMain::registerCommands() {
     SubsystemHost host{context_, *reader_, this};
     installBookmarks(host);
     installSettingsDialog(host);
+    installSearch(host);
+    installChapterInformation(host);
 }
 
 void frmMain::Form_Load() {

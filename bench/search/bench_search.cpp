@@ -1,0 +1,213 @@
+// Search benchmark: the translation searched for "the" over all 114 suras,
+// by the engine alone and by the search window filling its list; then the
+// report of all hits against the identical final markup loaded as one static
+// page in the same engine.  Prints figures and the targets, asserts nothing.
+#include "AppContext.h"
+#include "BenchClock.h"
+#include "BrowserProfile.h"
+#include "BrowserView.h"
+#include "frmFind.h"
+#include "frmInfo.h"
+#include "QuranReader.h"
+#include "ResourceLibrary.h"
+#include "ResReader.h"
+#include "ResScheme.h"
+#include "ResultItem.h"
+#include "ResultMarkup.h"
+#include "SearchEngine.h"
+#include "StaticPage.h"
+#include "SuraTree.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+const QString kKeyword = QStringLiteral("the");
+const QString kStaticPage = QStringLiteral("BENCHSTATIC.HTML");
+// One script round trip that also makes the engine lay the page out.
+const QString kLayoutScript = QStringLiteral("document.body ? document.body.scrollHeight : 0");
+
+// Processor time of this process, in ms: the machine may be shared, so the
+// engine's own work is given beside the wall-clock time.
+double cpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double msSince(const QElapsedTimer& clock) {
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+QStringList captionsOf(const SuraTree& tree) {
+    QStringList captions(1);
+    for (int index = 3; index <= tree.count(); ++index)
+        captions.append(tree.node(index)->text(0));
+    return captions;
+}
+
+void fillTree(SuraTree& tree, const QString& translationFile) {
+    ResReader names;
+    names.LoadLibrary(translationFile);
+    tree.addNode(nullptr, QStringLiteral("Main"), QStringLiteral("Main Site"), 5);
+    QTreeWidgetItem* root =
+        tree.addNode(nullptr, QStringLiteral("English"), QStringLiteral("Miravel"), 5);
+    for (int n = 1; n <= 114; ++n)
+        tree.addNode(
+            root, QStringLiteral("c%1").arg(n),
+            QStringLiteral("%1- %2").arg(n, 3, 10, QLatin1Char('0')).arg(names.LoadSTvar(n)), 16);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int rounds = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 5;
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+
+    AppContext context;
+    context.readGuiStrings();
+    const QString translation = context.settings().values().TranslationLibraryFile;
+    SuraTree tree;
+    fillTree(tree, translation);
+    BrowserView mainView;
+    mainView.resize(900, 700);
+    QuranReader reader(context, &mainView, &tree);
+    const QStringList captions = captionsOf(tree);
+
+    // The engine alone: reading, splitting, comparing, keeping the verses.
+    QList<double> engineMs;
+    QList<double> engineCpuMs;
+    int matches = 0;
+    for (int round = 0; round < 4 * rounds; ++round) {
+        QElapsedTimer clock;
+        const double cpuStart = cpuMs();
+        clock.start();
+        ResReader library;
+        library.LoadLibrary(translation);
+        FoundVerses found;
+        bool cancel = false;
+        const auto outcome =
+            SearchEngine(library, true)
+                .run(kKeyword, SearchRange::wholeQuran(), captions, found, cancel, {});
+        engineMs.append(msSince(clock));
+        engineCpuMs.append(cpuMs() - cpuStart);
+        matches = outcome.matches;
+    }
+
+    std::printf("engine: %.1f ms (median)\n", BenchClock::median(engineMs));
+    std::fflush(stdout);
+
+    // The search window: the list grows entry by entry, with events run
+    // after every match.
+    frmFind find(context, reader);
+    find.messageBox = [](QMessageBox::Icon, const QString&, const QString&,
+                         QMessageBox::StandardButtons) { return QMessageBox::Yes; };
+    find.show();
+    find.cmbWhat->setEditText(kKeyword);
+    find.cmb_selected_Section->setCurrentIndex(1);
+    QList<double> windowMs;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer clock;
+        clock.start();
+        find.cmdFindNow_Click();
+        windowMs.append(msSince(clock));
+    }
+    const int entries = find.lstRes->count();
+    std::printf("search window: %d entries, %.1f ms (median)\n", entries,
+                BenchClock::median(windowMs));
+    std::fflush(stdout);
+
+    // The report, until the page is laid out.
+    QList<double> reportMs;
+    double markupMs = 0;
+    QString markup;
+    for (int round = 0; round <= rounds; ++round) { // the first is a warm-up
+        QElapsedTimer clock;
+        clock.start();
+        find.presentInfo = [&](frmInfo& window) {
+            window.resize(900, 700);
+            window.show();
+            window.WebBrowser1->runScript(kLayoutScript);
+            if (round > 0)
+                reportMs.append(msSince(clock));
+        };
+        find.cmdReport_Click();
+        std::printf("report round %d: %.1f ms\n", round, msSince(clock));
+        std::fflush(stdout);
+    }
+    {
+        QList<ResultMarkup::Result> results;
+        for (int row = 0; row < find.lstRes->count(); ++row) {
+            const QListWidgetItem* entry = find.lstRes->item(row);
+            const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
+            results.append({entry->text(), find.foundVerses().at(item->resourceId, item->verse)});
+        }
+        QElapsedTimer clock;
+        clock.start();
+        markup = ResultMarkup::report(kKeyword, results);
+        markupMs = msSince(clock);
+    }
+
+    // The same markup as one static page, in the same engine, its images
+    // from the same res scheme.
+    const QByteArray page = staticPage(QStringLiteral("SEARCH.HTML"), "iso-8859-1", markup);
+    BrowserProfile staticProfile([page](const QString& name) -> std::optional<QByteArray> {
+        if (name.compare(kStaticPage, Qt::CaseInsensitive) == 0)
+            return page;
+        return ResourceLibrary::own().html(name);
+    });
+    QList<double> staticMs;
+    for (int round = 0; round <= rounds; ++round) {
+        frmInfo window(context.strings());
+        auto* staticView = new BrowserView(window.Frame1, &staticProfile);
+        staticView->setGeometry(window.WebBrowser1->geometry());
+        window.resize(900, 700);
+        window.show();
+        QElapsedTimer clock;
+        clock.start();
+        staticView->Navigate(QuranReader::pageAddress(kStaticPage));
+        staticView->waitForLoad(60000);
+        staticView->runScript(kLayoutScript);
+        if (round > 0)
+            staticMs.append(msSince(clock));
+    }
+
+    const double engine = BenchClock::median(engineMs);
+    const double engineCpu = BenchClock::median(engineCpuMs);
+    const double window = BenchClock::median(windowMs);
+    const double report = BenchClock::median(reportMs);
+    const double statics = BenchClock::median(staticMs);
+    std::printf("Search of the translation for \"%s\", suras 1-114: %d matching verses, %d list "
+                "entries\n",
+                qPrintable(kKeyword), matches, entries);
+    std::printf("  engine alone (no list)     %8.1f ms  (median of %lld; target < 20 ms) %s\n",
+                engine, qint64(engineMs.size()), verdict(engine < 20));
+    std::printf("  engine alone, processor    %8.1f ms  (median; best wall %.1f ms)\n", engineCpu,
+                *std::min_element(engineMs.cbegin(), engineMs.cend()));
+    std::printf("  search window, list filled %8.1f ms  (median of %lld)\n", window,
+                qint64(windowMs.size()));
+    std::printf("Report of all %d entries (%lld characters of markup, built in %.1f ms)\n", entries,
+                qint64(markup.size()), markupMs);
+    std::printf("  report shown and laid out  %8.1f ms  (median of %lld)\n", report,
+                qint64(reportMs.size()));
+    std::printf("  same markup, static page   %8.1f ms  (median of %lld)\n", statics,
+                qint64(staticMs.size()));
+    std::printf("  report / static   %5.2f (target <= 1.50) %s\n", report / statics,
+                verdict(report / statics <= 1.5));
+    return 0;
+}

@@ -1,0 +1,101 @@
+#include "SearchEngine.h"
+
+#include "AppSettings.h"
+#include "LibraryLayout.h"
+#include "ResReader.h"
+#include "SuraVerses.h"
+
+QString SearchScope::libraryFile(int searchInItem, const AppSettings& settings) {
+    switch (searchInItem) {
+    case kTransliteration:
+        return settings.TransliterationLibraryFile;
+    case kTranslation:
+        return settings.TranslationLibraryFile;
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+bool isAscii(QStringView text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// The keyword in upper case, tested against verses the way the search
+// compares: the verse in upper case, then a plain substring test.
+class UpperCaseMatch {
+public:
+    explicit UpperCaseMatch(const QString& keyword)
+        : upper_(keyword.toUpper()), upperIsAscii_(isAscii(upper_)) {}
+
+    bool operator()(const QString& verse) const {
+        // The libraries hold 7-bit text.  For such a verse, upper-casing it
+        // and searching is the same as an ASCII search without regard to
+        // case (which needs no copy), and an upper-cased keyword with other
+        // characters cannot occur in it.
+        if (isAscii(verse))
+            return upperIsAscii_ && verse.contains(upper_, Qt::CaseInsensitive);
+        return verse.toUpper().contains(upper_);
+    }
+
+private:
+    QString upper_;
+    bool upperIsAscii_;
+};
+
+} // namespace
+
+SearchRange SearchRange::fromChapterItem(int selectedIndex, int itemData) {
+    if (selectedIndex < 1)
+        return wholeQuran();
+    const int resource = LibraryLayout::verseTextId(itemData);
+    return {resource, resource};
+}
+
+SearchEngine::SearchEngine(const ResReader& reader, bool isTranslation)
+    : reader_(reader), isTranslation_(isTranslation) {}
+
+QString SearchEngine::doneStatus(int entries) {
+    return QStringLiteral(" Done .... <") + QString::number(entries) + QStringLiteral("> Results");
+}
+
+SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange range,
+                                        const QStringList& chapterCaptions, FoundVerses& found,
+                                        bool& cancelSearch, const Hooks& hooks) const {
+    found.clear();
+    Outcome outcome;
+    const UpperCaseMatch matches(keyword);
+    for (int resource = range.first; resource <= range.last && !outcome.stoppedByUser; ++resource) {
+        const int sura = resource - LibraryLayout::kVerseTextBase;
+        // Past the translation's lead elements, and never the remainder
+        // after the last "//".
+        const SuraVerses verses = SuraVerses::read(reader_, sura, isTranslation_);
+        const int count = verses.storedVerseCount();
+        for (int verse = 1; verse <= count; ++verse) {
+            const QString text = verses.storedVerse(verse);
+            if (!matches(text))
+                continue;
+            found.set(resource, verse, text);
+            const ResultItem item{resource, verse};
+            ++outcome.matches;
+            if (hooks.found)
+                hooks.found({item, &chapterCaptions});
+            if (hooks.yield)
+                hooks.yield();
+            if (cancelSearch) {
+                if (hooks.confirmCancel && hooks.confirmCancel()) {
+                    outcome.stoppedByUser = true;
+                    break;
+                }
+                cancelSearch = false;
+            }
+        }
+    }
+    cancelSearch = false;
+    return outcome;
+}

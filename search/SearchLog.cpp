@@ -1,0 +1,3 @@
+#include "SearchLog.h"
+
+Q_LOGGING_CATEGORY(lcSearch, "miravel.search", QtWarningMsg)

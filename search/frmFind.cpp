@@ -1,0 +1,359 @@
+#include "frmFind.h"
+
+#include "AppContext.h"
+#include "BrowserView.h"
+#include "frmInfo.h"
+#include "GuiStrings.h"
+#include "QuranReader.h"
+#include "ResReader.h"
+#include "ResultItem.h"
+#include "ResultMarkup.h"
+#include "SearchEngine.h"
+#include "SuraTree.h"
+#include "ucGradContainer.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kFindTheme = 3;
+constexpr int kWholeQuranItem = 0;
+// The first two tree nodes are the site node and the node above the suras.
+constexpr int kFirstSuraNode = 3;
+
+void yieldToEvents() {
+    QCoreApplication::processEvents();
+}
+
+QLabel* captionLabel(QWidget* parent) {
+    return new QLabel(parent);
+}
+
+void setCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    label->setAccessibleName(caption);
+}
+
+void setCaption(QPushButton* button, const QString& caption) {
+    button->setText(caption);
+    button->setAccessibleName(caption);
+}
+
+} // namespace
+
+frmFind::frmFind(AppContext& context, QuranReader& reader, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), reader_(reader) {
+    messageBox = [this](QMessageBox::Icon icon, const QString& title, const QString& text,
+                        QMessageBox::StandardButtons buttons) {
+        QMessageBox box(icon, title, text, buttons, this);
+        return QMessageBox::StandardButton(box.exec());
+    };
+    presentInfo = [](frmInfo& window) { window.exec(); };
+    buildWindow();
+    Form_Load();
+}
+
+void frmFind::buildWindow() {
+    resize(600, 470);
+    ucGradContainer1 = new ucGradContainer(this);
+    ucGradContainer1->setHeaderVisible(false);
+    QWidget* panel = ucGradContainer1;
+
+    lblFindWhat = captionLabel(panel);
+    cmbWhat = new QComboBox(panel);
+    cmbWhat->setEditable(true);
+    cmbWhat->setInsertPolicy(QComboBox::NoInsert);
+    lblSearchType = captionLabel(panel);
+    cmb_selected_Section = new QComboBox(panel);
+    lblContainedIN = captionLabel(panel);
+    cmbChapters = new QComboBox(panel);
+    chkIncludeAllChapters = new QCheckBox(panel);
+    // Checked from the start, before its handler is connected, so the
+    // chapter box starts enabled.
+    chkIncludeAllChapters->setChecked(true);
+    Label1 = captionLabel(panel);
+    Label1->installEventFilter(this);
+    lblFound = captionLabel(panel);
+    lstRes = new QListWidget(panel);
+    lstRes->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Entries are one line each: the list need not measure every entry again
+    // as it grows by thousands while the search yields after each match.
+    lstRes->setUniformItemSizes(true);
+    lblStatus = captionLabel(panel);
+    cmdFindNow = new QPushButton(panel);
+    cmdReset = new QPushButton(panel);
+    cmdCancel = new QPushButton(panel);
+    cmdViewResults = new QPushButton(panel);
+    cmdGoto = new QPushButton(panel);
+    cmdReport = new QPushButton(panel);
+    cmdViewResults->setEnabled(false);
+    cmdGoto->setEnabled(false);
+    cmdReport->setEnabled(false);
+
+    lblFindWhat->setBuddy(cmbWhat);
+    lblContainedIN->setBuddy(cmbChapters);
+    lblSearchType->setBuddy(cmb_selected_Section);
+
+    connect(cmdFindNow, &QPushButton::clicked, this, &frmFind::cmdFindNow_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmFind::cmdReset_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFind::cmdCancel_Click);
+    connect(cmdViewResults, &QPushButton::clicked, this, &frmFind::cmdViewResults_Click);
+    connect(cmdGoto, &QPushButton::clicked, this, &frmFind::cmdGoto_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmFind::cmdReport_Click);
+    connect(chkIncludeAllChapters, &QCheckBox::toggled, this,
+            &frmFind::chkIncludeAllChapters_Click);
+    connect(lstRes, &QListWidget::itemSelectionChanged, this, &frmFind::lstRes_Click);
+    connect(lstRes, &QListWidget::itemDoubleClicked, this, &frmFind::cmdViewResults_Click);
+}
+
+void frmFind::Form_Load() {
+    const qint32 angle = context_.settings().values().GradientAngle;
+    ucGradContainer1->setBackAngle(float(angle));
+    ucGradContainer1->setHeaderAngle(float(angle));
+    ucGradContainer1->setTheme(kFindTheme);
+    placeControls();
+    yieldToEvents();
+
+    const GuiStrings& g = context_.strings();
+    setWindowTitle(g.text(204));
+    setCaption(cmdFindNow, g.text(242));
+    setCaption(cmdReset, g.text(243));
+    setCaption(cmdCancel, g.text(244));
+    setCaption(cmdViewResults, g.text(206));
+    setCaption(cmdGoto, g.text(216));
+    setCaption(cmdReport, g.text(245));
+    setCaption(lblFindWhat, g.text(238));
+    setCaption(lblContainedIN, g.text(239));
+    setCaption(Label1, g.text(240));
+    setCaption(lblFound, g.text(241));
+    // The check box shows its text through Label1.
+    chkIncludeAllChapters->setAccessibleName(Label1->text());
+    cmbWhat->setAccessibleName(lblFindWhat->text());
+    cmbChapters->setAccessibleName(lblContainedIN->text());
+    lstRes->setAccessibleName(lblFound->text());
+
+    yieldToEvents();
+    FillChapters();
+    cmbChapters->setCurrentIndex(kWholeQuranItem);
+    ucGradContainer1->setCaption(windowTitle());
+}
+
+void frmFind::FillChapters() {
+    cmbChapters->clear();
+    cmbChapters->addItem(QStringLiteral("Miravel "));
+    ChapterCaptions = QStringList(1);
+    if (const SuraTree* tree = reader_.tree()) {
+        for (int index = kFirstSuraNode; index <= tree->count(); ++index) {
+            const QTreeWidgetItem* node = tree->node(index);
+            const QString caption = node->text(0);
+            cmbChapters->addItem(caption, SuraTree::keyOf(node).mid(1).toInt());
+            ChapterCaptions.append(caption); // lands at index - 2
+        }
+    }
+
+    context_.captions().resetSharedCaptions();
+    cmb_selected_Section->clear();
+    cmb_selected_Section->addItem(context_.captions().captionOf(3));
+    cmb_selected_Section->addItem(context_.captions().captionOf(2));
+    cmb_selected_Section->setCurrentIndex(SearchScope::kTransliteration);
+    setCaption(lblSearchType, QStringLiteral("Search in"));
+    cmb_selected_Section->setAccessibleName(lblSearchType->text());
+}
+
+void frmFind::placeControls() {
+    ucGradContainer1->setGeometry(0, 0, width(), height());
+    constexpr int left = 12, labelWidth = 120, boxLeft = left + labelWidth, rowHeight = 30;
+    const int buttonWidth = 110;
+    const int buttonLeft = width() - 12 - buttonWidth;
+    const int boxWidth = qMax(80, buttonLeft - 12 - boxLeft);
+    lblFindWhat->setGeometry(left, 14, labelWidth, 22);
+    cmbWhat->setGeometry(boxLeft, 12, boxWidth, 24);
+    lblSearchType->setGeometry(left, 14 + rowHeight, labelWidth, 22);
+    cmb_selected_Section->setGeometry(boxLeft, 12 + rowHeight, boxWidth, 24);
+    lblContainedIN->setGeometry(left, 14 + 2 * rowHeight, labelWidth, 22);
+    cmbChapters->setGeometry(boxLeft, 12 + 2 * rowHeight, boxWidth, 24);
+    chkIncludeAllChapters->setGeometry(boxLeft, 14 + 3 * rowHeight, 20, 22);
+    Label1->setGeometry(boxLeft + 22, 14 + 3 * rowHeight, boxWidth - 22, 22);
+    lblFound->setGeometry(left, 14 + 4 * rowHeight, labelWidth + boxWidth, 22);
+    const int listTop = 14 + 5 * rowHeight - 6;
+    const int statusTop = height() - 30;
+    lstRes->setGeometry(left, listTop, buttonLeft - 12 - left, qMax(40, statusTop - 6 - listTop));
+    lblStatus->setGeometry(left, statusTop, width() - 2 * left, 22);
+    int top = 12;
+    for (QPushButton* button :
+         {cmdFindNow, cmdReset, cmdCancel, cmdViewResults, cmdGoto, cmdReport}) {
+        button->setGeometry(buttonLeft, top, buttonWidth, 26);
+        top += 34;
+    }
+}
+
+void frmFind::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+QMessageBox::StandardButton frmFind::message(QMessageBox::Icon icon, const QString& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             const QString& title) {
+    return messageBox(icon, title.isEmpty() ? context_.settings().application() : title, text,
+                      buttons);
+}
+
+void frmFind::cmdFindNow_Click() {
+    if (cmbWhat->currentText().isEmpty()) {
+        message(QMessageBox::Information, SearchEngine::emptyKeywordText(), QMessageBox::Ok);
+        return;
+    }
+    lblStatus->setText(SearchEngine::searchingStatus());
+    yieldToEvents();
+    lstRes->clear();
+    cmdFindNow->setEnabled(false);
+    searching_ = true;
+
+    const QString keyword = cmbWhat->currentText();
+    ResReader reader;
+    const QString file = SearchScope::libraryFile(cmb_selected_Section->currentIndex(),
+                                                  context_.settings().values());
+    reader.LoadLibrary(file);
+    const bool isTranslation = !file.isEmpty() && context_.isTranslationLibrary(file);
+    const SearchRange range = SearchRange::fromChapterItem(cmbChapters->currentIndex(),
+                                                           cmbChapters->currentData().toInt());
+
+    SearchEngine::Hooks hooks;
+    hooks.found = [this](const SearchHit& hit) {
+        auto* entry = new QListWidgetItem(hit.entryText());
+        entry->setData(Qt::UserRole, hit.item.itemData());
+        lstRes->addItem(entry);
+    };
+    hooks.yield = yieldToEvents;
+    hooks.confirmCancel = [this] {
+        // A window closed while searching stops without asking.
+        return closeRequested_ || message(QMessageBox::Question, SearchEngine::askCancelText(),
+                                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
+    const auto outcome =
+        SearchEngine(reader, isTranslation)
+            .run(keyword, range, ChapterCaptions, foundVerses_, CancelSearch, hooks);
+    searching_ = false;
+    if (closeRequested_) {
+        deleteLater();
+        return;
+    }
+
+    if (!outcome.stoppedByUser && lstRes->count() == 0)
+        message(QMessageBox::Warning, SearchEngine::zeroResultsText(), QMessageBox::Ok);
+    cmdFindNow->setEnabled(true);
+    lstRes_Click();
+    lblStatus->setText(SearchEngine::doneStatus(lstRes->count()));
+    CancelSearch = false;
+}
+
+QListWidgetItem* frmFind::selectedEntry() const {
+    const QList<QListWidgetItem*> selected = lstRes->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void frmFind::showResultPage(const QString& markup) {
+    frmInfo window(context_.strings(), this);
+    window.showPage(QStringLiteral("SEARCH.HTML"), markup);
+    presentInfo(window);
+}
+
+void frmFind::cmdViewResults_Click() {
+    const QListWidgetItem* entry = selectedEntry();
+    if (!entry)
+        return;
+    const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
+    const QString verse = item ? foundVerses_.at(item->resourceId, item->verse) : QString();
+    showResultPage(ResultMarkup::resultPage(cmbWhat->currentText(), {entry->text(), verse}));
+    yieldToEvents();
+}
+
+void frmFind::cmdReport_Click() {
+    if (ResultMarkup::reportAsksFirst(lstRes->count()) &&
+        message(QMessageBox::Information, GuiStrings::longReportQuestion(),
+                QMessageBox::Yes | QMessageBox::No, QStringLiteral("Confirm")) != QMessageBox::Yes)
+        return;
+    setCursor(Qt::WaitCursor);
+    QList<ResultMarkup::Result> results;
+    results.reserve(lstRes->count());
+    for (int row = 0; row < lstRes->count(); ++row) {
+        const QListWidgetItem* entry = lstRes->item(row);
+        const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
+        results.append(
+            {entry->text(), item ? foundVerses_.at(item->resourceId, item->verse) : QString()});
+    }
+    showResultPage(ResultMarkup::report(cmbWhat->currentText(), results));
+    yieldToEvents();
+    unsetCursor();
+    yieldToEvents();
+}
+
+void frmFind::lstRes_Click() {
+    const bool selected = selectedEntry() != nullptr;
+    cmdViewResults->setEnabled(selected);
+    cmdGoto->setEnabled(selected);
+    cmdReport->setEnabled(lstRes->count() > 0);
+}
+
+void frmFind::cmdReset_Click() {
+    lstRes->clear();
+    cmbWhat->clear();
+    cmbWhat->setEditText(QString());
+    lstRes_Click();
+}
+
+void frmFind::cmdCancel_Click() {
+    CancelSearch = true;
+}
+
+void frmFind::chkIncludeAllChapters_Click() {
+    const bool all = chkIncludeAllChapters->isChecked();
+    cmbChapters->setEnabled(!all);
+    if (all)
+        cmbChapters->setCurrentIndex(kWholeQuranItem);
+}
+
+void frmFind::Label1_MouseDown() {
+    chkIncludeAllChapters->setChecked(!chkIncludeAllChapters->isChecked());
+}
+
+bool frmFind::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1 && event->type() == QEvent::MouseButtonPress) {
+        Label1_MouseDown(); // any mouse button
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmFind::cmdGoto_Click() {
+    const QListWidgetItem* entry = selectedEntry();
+    if (!entry)
+        return;
+    const qint32 itemData = entry->data(Qt::UserRole).toInt();
+    showMinimized();
+    cmdGoto->setEnabled(false);
+    const auto item = ResultItem::fromItemData(itemData);
+    if (item && !reader_.goToVerse(item->sura(), item->verse))
+        message(QMessageBox::NoIcon, QStringLiteral(" found"), QMessageBox::Ok);
+    cmdGoto->setEnabled(true);
+}
+
+void frmFind::closeEvent(QCloseEvent* event) {
+    if (searching_) {
+        // The search runs in a handler of this window: it stops at its next
+        // match and the window goes then.
+        closeRequested_ = true;
+        CancelSearch = true;
+        hide();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "FoundVerses.h"
+
+#include <QMessageBox>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class AppContext;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QuranReader;
+class frmInfo;
+class ucGradContainer;
+
+// The search window: a keyword, the library and the suras to search, the
+// growing list of matching verses, and the ways on from a result (its page,
+// the report of all results, the verse in the main window).  Modeless.
+class frmFind : public QWidget {
+    Q_OBJECT
+public:
+    frmFind(AppContext& context, QuranReader& reader, QWidget* parent = nullptr);
+
+    ucGradContainer* ucGradContainer1 = nullptr;
+    QLabel* lblFindWhat = nullptr;
+    QComboBox* cmbWhat = nullptr;
+    QLabel* lblSearchType = nullptr;
+    QComboBox* cmb_selected_Section = nullptr;
+    QLabel* lblContainedIN = nullptr;
+    QComboBox* cmbChapters = nullptr;
+    QCheckBox* chkIncludeAllChapters = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblFound = nullptr;
+    QListWidget* lstRes = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* cmdFindNow = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdViewResults = nullptr;
+    QPushButton* cmdGoto = nullptr;
+    QPushButton* cmdReport = nullptr;
+
+    // Set by Cancel; the running search reads and clears it.
+    bool CancelSearch = false;
+    // The sura captions of the tree by sura number (element 0 unused).
+    QStringList ChapterCaptions;
+    const FoundVerses& foundVerses() const { return foundVerses_; }
+
+    void cmdFindNow_Click();
+    void cmdViewResults_Click();
+    void cmdReport_Click();
+    void cmdReset_Click();
+    void cmdCancel_Click();
+    void cmdGoto_Click();
+    void lstRes_Click();
+    void chkIncludeAllChapters_Click();
+    void Label1_MouseDown();
+
+    // How the window shows its message boxes; the answer is the button
+    // pressed.  Tests answer in its place.
+    using MessageBoxFn = std::function<QMessageBox::StandardButton(
+        QMessageBox::Icon icon, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons)>;
+    MessageBoxFn messageBox;
+    // How a result page is shown once loaded: modally by default.
+    std::function<void(frmInfo& window)> presentInfo;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildWindow();
+    void Form_Load();
+    void FillChapters();
+    void placeControls();
+    QListWidgetItem* selectedEntry() const;
+    void showResultPage(const QString& markup);
+    QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        const QString& title = QString());
+
+    AppContext& context_;
+    QuranReader& reader_;
+    FoundVerses foundVerses_;
+    bool searching_ = false;
+    bool closeRequested_ = false; // closed while a search ran
+};

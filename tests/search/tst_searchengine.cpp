@@ -1,0 +1,223 @@
+#include "FixtureLibrary.h"
+#include "FoundVerses.h"
+#include "ResReader.h"
+#include "ResultItem.h"
+#include "SearchEngine.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kLibrary = QStringLiteral("search-fixture.dll");
+
+// Sura 1: mixed case, markup, character references, runs of spaces, and a
+// word only after the last separator.
+const QStringList kSura1{
+    QStringLiteral("The Light of Allah; light upon LIGHT, a Light."),
+    QStringLiteral("Praise be to Him, our refuge."),
+    QStringLiteral("He said: <i>Peace</i> &#1587; be  upon you"),
+    QStringLiteral("Nothing here"),
+};
+const QStringList kSura47{
+    QStringLiteral("In the name of Allah, the Beneficent, the Merciful."),
+    QStringLiteral("Those who disbelieve and turn from the way."),
+    QStringLiteral("And those who believe and do good works."),
+};
+const QStringList kSura58{
+    QStringLiteral("Surah 58, The Pleading Woman, revealed at Al-Madinah."),
+    QStringLiteral("In the name of Allah, the Beneficent, the Merciful."),
+    QStringLiteral("Allah hath heard the saying of her that disputeth with thee."),
+    QStringLiteral("Such of you as put away your wives."),
+};
+
+QStringList sura2() {
+    QStringList verses;
+    for (int v = 1; v <= 260; ++v)
+        verses << (v == 255 ? QStringLiteral("His Throne includeth the heavens.")
+                            : QStringLiteral("Verse %1 of the cow.").arg(v));
+    return verses;
+}
+
+QStringList captions() {
+    QStringList list(1);
+    for (int sura = 1; sura <= 114; ++sura)
+        list << QStringLiteral("%1- Sura %2").arg(sura, 3, 10, QLatin1Char('0')).arg(sura);
+    return list;
+}
+
+using ItemList = QList<qint32>;
+
+struct Run {
+    QList<SearchHit> hits;
+    FoundVerses found;
+    SearchEngine::Outcome outcome;
+    int questions = 0;
+    bool cancelAfter = false;
+};
+
+// Runs a search; `cancelAtMatch` presses Cancel while the events of that
+// match run (0: never), `answerYes` answers the question.
+Run search(const QString& keyword, SearchRange range, bool isTranslation, int cancelAtMatch = 0,
+           bool answerYes = false, bool cancelBefore = false) {
+    ResReader reader;
+    reader.LoadLibrary(kLibrary);
+    Run run;
+    bool cancelSearch = cancelBefore;
+    SearchEngine::Hooks hooks;
+    hooks.found = [&](const SearchHit& hit) { run.hits << hit; };
+    hooks.yield = [&] {
+        if (run.hits.size() == cancelAtMatch)
+            cancelSearch = true;
+    };
+    hooks.confirmCancel = [&] {
+        ++run.questions;
+        return answerYes;
+    };
+    run.outcome = SearchEngine(reader, isTranslation)
+                      .run(keyword, range, captions(), run.found, cancelSearch, hooks);
+    run.cancelAfter = cancelSearch;
+    return run;
+}
+
+ItemList itemsOf(const Run& run) {
+    ItemList items;
+    for (const SearchHit& hit : run.hits)
+        items << hit.item.itemData();
+    return items;
+}
+
+SearchRange sura(int n) {
+    return SearchRange::fromChapterItem(n, n);
+}
+
+} // namespace
+
+class TestSearchEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        LibraryBuilder builder;
+        builder.addCustom(101, FixtureLibrary::verses(kSura1, "zebra after the last separator"));
+        builder.addCustom(102, FixtureLibrary::verses(sura2()));
+        builder.addCustom(147, FixtureLibrary::verses(kSura47));
+        builder.addCustom(158, FixtureLibrary::verses(kSura58));
+        builder.addCustom(214, FixtureLibrary::verses({QStringLiteral("Say: I seek refuge.")}));
+        QVERIFY(FixtureLibrary::write(builder, kLibrary));
+    }
+
+    void findsMatchingVerses_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("chapterItem"); // 0: the whole Qur'an
+        QTest::addColumn<bool>("isTranslation");
+        QTest::addColumn<ItemList>("expected");
+
+        QTest::newRow("lower case finds mixed case, once per verse")
+            << "light" << 1 << false << ItemList{1011};
+        QTest::newRow("upper case") << "LIGHT" << 1 << false << ItemList{1011};
+        QTest::newRow("one space") << " " << 1 << false << ItemList{1011, 1012, 1013, 1014};
+        QTest::newRow("two spaces") << "  " << 1 << false << ItemList{1013};
+        QTest::newRow("character reference") << "&#" << 1 << false << ItemList{1013};
+        QTest::newRow("markup") << "<" << 1 << false << ItemList{1013};
+        QTest::newRow("after the last separator") << "zebra" << 0 << false << ItemList{};
+        QTest::newRow("item 0 is every sura") << "refuge" << 0 << false << ItemList{1012, 2141};
+        QTest::newRow("item 1 is sura 1 only") << "refuge" << 1 << false << ItemList{1012};
+        QTest::newRow("translation 47 past its lead")
+            << "good works" << 47 << true << ItemList{1472};
+        QTest::newRow("transliteration 47 counts every element")
+            << "good works" << 47 << false << ItemList{1473};
+        QTest::newRow("translation 58 past two leads") << "wives" << 58 << true << ItemList{1582};
+        QTest::newRow("transliteration 58") << "wives" << 58 << false << ItemList{1584};
+        QTest::newRow("a lead element is no verse") << "Beneficent" << 0 << true << ItemList{};
+    }
+
+    void findsMatchingVerses() {
+        QFETCH(QString, keyword);
+        QFETCH(int, chapterItem);
+        QFETCH(bool, isTranslation);
+        QFETCH(ItemList, expected);
+        const Run run = search(keyword, sura(chapterItem), isTranslation);
+        QCOMPARE(itemsOf(run), expected);
+        QCOMPARE(run.outcome.matches, int(expected.size()));
+        QCOMPARE(run.found.size(), expected.size());
+    }
+
+    void keepsTheStoredVerse() {
+        const Run run = search(QStringLiteral("light"), sura(1), false);
+        // The stored text, its case and the spaces around it as they are.
+        QCOMPARE(run.found.at(101, 1),
+                 QStringLiteral("The Light of Allah; light upon LIGHT, a Light. "));
+        QCOMPARE(run.found.at(101, 2), QString());
+
+        const Run translation = search(QStringLiteral("wives"), sura(58), true);
+        QCOMPARE(translation.found.at(158, 2),
+                 QStringLiteral(" Such of you as put away your wives. "));
+    }
+
+    void namesTheVerseInItsEntry() {
+        const Run run = search(QStringLiteral("throne"), sura(2), false);
+        QCOMPARE(run.hits.size(), 1);
+        const SearchHit& hit = run.hits.first();
+        QCOMPARE(hit.item.itemData(), 102255);
+        QCOMPARE(hit.entryText(),
+                 QStringLiteral("Chapter /Sura 002 - 002- Sura 2.Ayat/Verse :255"));
+
+        const auto decoded = ResultItem::fromItemData(102255);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->resourceId, 102);
+        QCOMPARE(decoded->sura(), 2);
+        QCOMPARE(decoded->verse, 255);
+        QVERIFY(!ResultItem::fromItemData(102)); // no verse digits
+        QVERIFY(!ResultItem::fromItemData(-5));
+    }
+
+    void cancelAsksAtTheNextMatch_data() {
+        QTest::addColumn<int>("cancelAtMatch");
+        QTest::addColumn<bool>("cancelBefore");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<int>("expectedHits");
+        QTest::addColumn<bool>("stopped");
+
+        QTest::newRow("No goes on") << 3 << false << false << 259 << false;
+        QTest::newRow("Yes keeps what was found") << 3 << false << true << 3 << true;
+        QTest::newRow("Cancel pressed before the search, Yes") << 0 << true << true << 1 << true;
+        QTest::newRow("Cancel pressed before the search, No") << 0 << true << false << 259 << false;
+    }
+
+    void cancelAsksAtTheNextMatch() {
+        QFETCH(int, cancelAtMatch);
+        QFETCH(bool, cancelBefore);
+        QFETCH(bool, answerYes);
+        QFETCH(int, expectedHits);
+        QFETCH(bool, stopped);
+        const Run run =
+            search(QStringLiteral("of"), sura(2), false, cancelAtMatch, answerYes, cancelBefore);
+        QCOMPARE(run.questions, 1);
+        QCOMPARE(run.hits.size(), expectedHits);
+        QCOMPARE(run.found.size(), expectedHits);
+        QCOMPARE(run.outcome.stoppedByUser, stopped);
+        QVERIFY(!run.cancelAfter);
+    }
+
+    void chapterRange_data() {
+        QTest::addColumn<int>("selectedIndex");
+        QTest::addColumn<int>("itemData");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::newRow("nothing selected") << -1 << 0 << 101 << 214;
+        QTest::newRow("whole Qur'an") << 0 << 0 << 101 << 214;
+        QTest::newRow("sura 1") << 1 << 1 << 101 << 101;
+        QTest::newRow("sura 114") << 114 << 114 << 214 << 214;
+    }
+
+    void chapterRange() {
+        QFETCH(int, selectedIndex);
+        QFETCH(int, itemData);
+        const SearchRange range = SearchRange::fromChapterItem(selectedIndex, itemData);
+        QTEST(range.first, "first");
+        QTEST(range.last, "last");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSearchEngine)
+#include "tst_searchengine.moc"

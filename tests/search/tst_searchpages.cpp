@@ -1,0 +1,427 @@
+#include "AppContext.h"
+#include "BrowserView.h"
+#include "CommandBars.h"
+#include "CommandIds.h"
+#include "frmFind.h"
+#include "frmInfo.h"
+#include "GuiStrings.h"
+#include "InstallSearch.h"
+#include "QuranReader.h"
+#include "ResReader.h"
+#include "ResScheme.h"
+#include "ResultItem.h"
+#include "ShowInfo.h"
+#include "SubsystemHost.h"
+#include "SuraTree.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+struct Message {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+
+// Runs `read` on the information window once it is shown modally, then
+// closes it.
+void whenInfoShown(std::function<void(frmInfo&)> read) {
+    QTimer::singleShot(20, [read] {
+        auto* window = qobject_cast<frmInfo*>(QApplication::activeModalWidget());
+        if (!window) {
+            whenInfoShown(read);
+            return;
+        }
+        read(*window);
+        window->close();
+    });
+}
+
+int occurrences(const QString& text, const QString& part) {
+    return int(text.count(part));
+}
+
+} // namespace
+
+// The search window, its result pages and the information window with the
+// real libraries and the real engine.
+class TestSearchPages : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<SuraTree> tree_;
+    std::unique_ptr<BrowserView> view_;
+    std::unique_ptr<QuranReader> reader_;
+    QList<Message> messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+
+    std::unique_ptr<frmFind> newWindow() {
+        auto find = std::make_unique<frmFind>(*context_, *reader_);
+        messages_.clear();
+        find->messageBox = [this](QMessageBox::Icon icon, const QString& title, const QString& text,
+                                  QMessageBox::StandardButtons) {
+            messages_.append({icon, title, text});
+            return answer_;
+        };
+        return find;
+    }
+
+    // Searches the translation for `keyword` in sura `sura` (0: all).
+    static void searchTranslation(frmFind& find, const QString& keyword, int sura) {
+        find.cmbWhat->setEditText(keyword);
+        find.cmb_selected_Section->setCurrentIndex(1);
+        find.chkIncludeAllChapters->setChecked(sura == 0);
+        find.cmbChapters->setCurrentIndex(sura);
+        find.cmdFindNow_Click();
+    }
+
+    static QListWidgetItem* entryOf(frmFind& find, qint32 itemData) {
+        for (int row = 0; row < find.lstRes->count(); ++row) {
+            if (find.lstRes->item(row)->data(Qt::UserRole).toInt() == itemData)
+                return find.lstRes->item(row);
+        }
+        return nullptr;
+    }
+
+    static void addEntries(frmFind& find, int count) {
+        for (int n = 1; n <= count; ++n) {
+            auto* entry = new QListWidgetItem(QStringLiteral("entry %1").arg(n));
+            entry->setData(Qt::UserRole, ResultItem{102, n}.itemData());
+            find.lstRes->addItem(entry);
+        }
+    }
+
+    // The selected text and the class of the paragraph it stands in.
+    QString selection() {
+        return view_
+            ->runScript(QStringLiteral("(function(){var s = window.getSelection();"
+                                       "return s.rangeCount ? s.getRangeAt(0).toString() + '|' +"
+                                       " s.anchorNode.parentNode.className : '';})()"))
+            .value_or(QVariant())
+            .toString();
+    }
+
+private slots:
+    void initTestCase() {
+        context_ = std::make_unique<AppContext>();
+        context_->readGuiStrings();
+        tree_ = std::make_unique<SuraTree>();
+        ResReader names;
+        names.LoadLibrary(context_->settings().values().TranslationLibraryFile);
+        tree_->addNode(nullptr, QStringLiteral("Main"), QStringLiteral("Main Site"), 5);
+        QTreeWidgetItem* root =
+            tree_->addNode(nullptr, QStringLiteral("English"), QStringLiteral("Miravel"), 5);
+        for (int n = 1; n <= 114; ++n)
+            tree_->addNode(
+                root, QStringLiteral("c%1").arg(n),
+                QStringLiteral("%1- %2").arg(n, 3, 10, QLatin1Char('0')).arg(names.LoadSTvar(n)),
+                16);
+        view_ = std::make_unique<BrowserView>();
+        view_->resize(800, 600);
+        view_->show();
+        reader_ = std::make_unique<QuranReader>(*context_, view_.get(), tree_.get());
+    }
+
+    void setUpFillsTheLists() {
+        const auto find = newWindow();
+        QCOMPARE(find->cmbChapters->count(), 115);
+        QCOMPARE(find->cmbChapters->itemText(0), QStringLiteral("Miravel "));
+        QCOMPARE(find->cmbChapters->itemText(2), QStringLiteral("002- Al-Baqara (The Cow)"));
+        QCOMPARE(find->cmbChapters->itemData(114).toInt(), 114);
+        QCOMPARE(find->ChapterCaptions.value(2), QStringLiteral("002- Al-Baqara (The Cow)"));
+        QCOMPARE(find->cmb_selected_Section->itemText(0), QStringLiteral("Transliteration"));
+        QCOMPARE(find->cmb_selected_Section->itemText(1), context_->strings().text(224));
+        QCOMPARE(find->lblSearchType->text(), QStringLiteral("Search in"));
+        // The shared captions of the Arabic and transliteration libraries.
+        QCOMPARE(context_->strings().text(223), QStringLiteral("Arabic"));
+        QCOMPARE(context_->strings().text(225), QStringLiteral("Transliteration"));
+        // Checked at first, while the chapter box is still enabled.
+        QVERIFY(find->chkIncludeAllChapters->isChecked());
+        QVERIFY(find->cmbChapters->isEnabled());
+        QVERIFY(!find->cmdViewResults->isEnabled());
+        QVERIFY(!find->cmdGoto->isEnabled());
+        QVERIFY(!find->cmdReport->isEnabled());
+    }
+
+    void labelTogglesTheCheckBox_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
+
+    void labelTogglesTheCheckBox() {
+        QFETCH(Qt::MouseButton, button);
+        const auto find = newWindow();
+        find->show();
+        QTest::mousePress(find->Label1, button);
+        QVERIFY(!find->chkIncludeAllChapters->isChecked());
+        QVERIFY(find->cmbChapters->isEnabled());
+        find->cmbChapters->setCurrentIndex(5);
+        QTest::mousePress(find->Label1, button);
+        QVERIFY(find->chkIncludeAllChapters->isChecked());
+        QVERIFY(!find->cmbChapters->isEnabled());
+        QCOMPARE(find->cmbChapters->currentIndex(), 0);
+    }
+
+    void emptyKeywordAsksForOne() {
+        const auto find = newWindow();
+        addEntries(*find, 2);
+        find->cmdFindNow_Click();
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_.first().text, QStringLiteral("Please enter search keyword "));
+        QCOMPARE(messages_.first().icon, QMessageBox::Information);
+        QCOMPARE(find->lstRes->count(), 2);
+        QCOMPARE(find->lblStatus->text(), QString());
+    }
+
+    void searchEndsWithCountAndButtons() {
+        const auto find = newWindow();
+        searchTranslation(*find, QStringLiteral("throne"), 0);
+        QVERIFY(find->lstRes->count() > 10);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(find->lblStatus->text(),
+                 QStringLiteral(" Done .... <%1> Results").arg(find->lstRes->count()));
+        QVERIFY(find->cmdFindNow->isEnabled());
+        QVERIFY(find->cmdReport->isEnabled());
+        QVERIFY(!find->cmdGoto->isEnabled());
+        QVERIFY(entryOf(*find, 102255));
+        QCOMPARE(entryOf(*find, 102255)->text(),
+                 QStringLiteral("Chapter /Sura 002 - 002- Al-Baqara (The Cow).Ayat/Verse :255"));
+
+        searchTranslation(*find, QStringLiteral("no such word anywhere"), 0);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_.first().text, QStringLiteral("Your Search   has zero  results !!!!"));
+        QCOMPARE(messages_.first().icon, QMessageBox::Warning);
+        QCOMPARE(find->lblStatus->text(), QStringLiteral(" Done .... <0> Results"));
+        QVERIFY(!find->cmdReport->isEnabled());
+    }
+
+    void translationHitsNumberedAsThePageShows() {
+        const auto find = newWindow();
+        // Sura 58 of the translation holds two elements before verse 1.
+        searchTranslation(*find, QStringLiteral("disputeth with thee"), 58);
+        QCOMPARE(find->lstRes->count(), 1);
+        QCOMPARE(find->lstRes->item(0)->data(Qt::UserRole).toInt(), 1581);
+        QVERIFY(find->foundVerses().at(158, 1).contains(QStringLiteral("disputeth")));
+    }
+
+    void cancelThenYesKeepsWhatWasFound() {
+        const auto find = newWindow();
+        answer_ = QMessageBox::Yes;
+        find->cmdCancel_Click(); // pressed before the search: asked at its first match
+        searchTranslation(*find, QStringLiteral("throne"), 0);
+        answer_ = QMessageBox::Ok;
+        QCOMPARE(find->lstRes->count(), 1);
+        QCOMPARE(messages_.size(), 1); // the question only, no zero-results message
+        QCOMPARE(messages_.first().text, QStringLiteral("Do you want to cancel your search ??"));
+        QCOMPARE(find->lblStatus->text(), QStringLiteral(" Done .... <1> Results"));
+        QVERIFY(!find->CancelSearch);
+    }
+
+    void resultPageShowsHeadingAndHighlight_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("as found") << "throne";
+        QTest::newRow("upper case") << "THRONE";
+    }
+
+    void resultPageShowsHeadingAndHighlight() {
+        QFETCH(QString, keyword);
+        const auto find = newWindow();
+        searchTranslation(*find, keyword, 2);
+        QListWidgetItem* entry = entryOf(*find, 102255);
+        QVERIFY(entry);
+        find->lstRes->setCurrentItem(entry);
+        QVERIFY(find->cmdViewResults->isEnabled());
+        QString body;
+        find->presentInfo = [&body](frmInfo& window) {
+            body = window.WebBrowser1->bodyInnerHtml();
+        };
+        find->cmdViewResults_Click();
+        QVERIFY2(body.startsWith(QStringLiteral("<p class=\"top\"><strong> Search Text : ") +
+                                 keyword + QStringLiteral("<br>") + entry->text() +
+                                 QStringLiteral("</strong><br></p>")),
+                 qPrintable(body.left(300)));
+        QVERIFY(body.contains(QStringLiteral("English Translation (Miravel)<br><img "
+                                             "src=\"splitter.gif\"><br></p>")));
+        // The keyword as typed, in every place the verse has it.
+        QCOMPARE(occurrences(body, QStringLiteral("<span class=\"Hilight\">") + keyword +
+                                       QStringLiteral("</span>")),
+                 1);
+    }
+
+    void reportListsEveryEntry() {
+        const auto find = newWindow();
+        searchTranslation(*find, QStringLiteral("throne"), 0);
+        const int entries = find->lstRes->count();
+        QString body;
+        find->presentInfo = [&body](frmInfo& window) {
+            body = window.WebBrowser1->bodyInnerHtml();
+        };
+        find->cmdReport_Click();
+        QVERIFY(body.contains(QStringLiteral("Total Found %1</strong>").arg(entries)));
+        QCOMPARE(occurrences(body, QStringLiteral("<p class=\"Trans\">")), entries);
+        QCOMPARE(occurrences(body, QStringLiteral("splitter.gif")), entries);
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void longReportAsksFirst_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("1000") << 1000 << false;
+        QTest::newRow("1001") << 1001 << true;
+    }
+
+    void longReportAsksFirst() {
+        QFETCH(int, entries);
+        QFETCH(bool, asks);
+        const auto find = newWindow();
+        addEntries(*find, entries);
+        answer_ = QMessageBox::No;
+        int shown = 0;
+        find->presentInfo = [&shown](frmInfo&) { ++shown; };
+        find->cmdReport_Click();
+        answer_ = QMessageBox::Ok;
+        QCOMPARE(messages_.size(), asks ? 1 : 0);
+        QCOMPARE(shown, asks ? 0 : 1);
+        if (asks) {
+            QCOMPARE(messages_.first().title, QStringLiteral("Confirm"));
+            QCOMPARE(messages_.first().text, GuiStrings::longReportQuestion());
+            QCOMPARE(find->lstRes->count(), entries);
+        }
+    }
+
+    void goToSelectsTheVerseLabel_data() {
+        QTest::addColumn<qint32>("itemData");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("2:25 is not 2:250") << 10225 << "2 : 25";
+        QTest::newRow("2:250") << 102250 << "2 : 250";
+    }
+
+    void goToSelectsTheVerseLabel() {
+        QFETCH(qint32, itemData);
+        QFETCH(QString, label);
+        const auto find = newWindow();
+        find->show();
+        auto* entry = new QListWidgetItem(QStringLiteral("entry"));
+        entry->setData(Qt::UserRole, itemData);
+        find->lstRes->addItem(entry);
+        find->lstRes->setCurrentItem(entry);
+        find->cmdGoto_Click();
+        QCOMPARE(selection(), label + QStringLiteral("|A1"));
+        QVERIFY(find->isMinimized());
+        QVERIFY(find->cmdGoto->isEnabled());
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void goToMissingVerseSaysSo() {
+        const auto find = newWindow();
+        auto* entry = new QListWidgetItem(QStringLiteral("entry"));
+        entry->setData(Qt::UserRole, 10199);
+        find->lstRes->addItem(entry);
+        find->lstRes->setCurrentItem(entry);
+        find->cmdGoto_Click();
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_.first().text, QStringLiteral(" found"));
+        QCOMPARE(messages_.first().icon, QMessageBox::NoIcon);
+        QVERIFY(find->cmdGoto->isEnabled());
+    }
+
+    void generalIntroductionShowsCredits() {
+        QString body;
+        QString caption;
+        whenInfoShown([&](frmInfo& window) {
+            body = window.WebBrowser1->bodyInnerHtml();
+            caption = window.windowTitle();
+        });
+        QVERIFY(ShowInfo(*context_, QStringLiteral("nglish"), nullptr));
+        QCOMPARE(caption, QStringLiteral("Results"));
+        const auto at = [&body](const QString& part) { return body.indexOf(part); };
+        const qsizetype translationHeading = at(QStringLiteral("<br>Miravel<br>"));
+        const qsizetype translationCredit = at(QStringLiteral("English translation: "));
+        const qsizetype makerHeading = at(QStringLiteral("<br>About Talvesk<br>"));
+        const qsizetype makerCredit = at(QStringLiteral("made by Talvesk"));
+        const qsizetype introduction = at(QStringLiteral("<br>Introduction<br>"));
+        QVERIFY2(translationHeading >= 0 && translationHeading < translationCredit &&
+                     translationCredit < makerHeading && makerHeading < makerCredit &&
+                     makerCredit < introduction,
+                 qPrintable(body.left(1500)));
+        QVERIFY(!body.contains(QStringLiteral("Chapter Information By")));
+        QVERIFY(!body.contains(QStringLiteral("written by the Miravel Team")));
+    }
+
+    void suraInformationHasItsHeadings() {
+        QString body;
+        whenInfoShown([&](frmInfo& window) { body = window.WebBrowser1->bodyInnerHtml(); });
+        QVERIFY(ShowInfo(*context_, QStringLiteral("1"), nullptr));
+        QVERIFY(body.contains(QStringLiteral("<p class=\"style6\"> <br>Name<br><img "
+                                             "src=\"break.gif\"></p>")));
+        QVERIFY(!body.contains(QStringLiteral("#Name#")));
+    }
+
+    void commandsOpenTheirWindows() {
+        QMainWindow main;
+        CommandBars bars(&main);
+        SubsystemHost host{*context_, *reader_, &main};
+        installSearch(host);
+        installChapterInformation(host);
+        CommandBarControls* menu = bars.ActiveMenuBar()->Controls();
+        CommandBarControl* search = menu->Add(ControlKind::Button, CommandId::Search, "Search");
+        CommandBarControl* information =
+            menu->Add(ControlKind::Button, CommandId::Information, "Information");
+
+        // One search window at a time.
+        context_->commands().dispatch(search);
+        context_->commands().dispatch(search);
+        QCOMPARE(main.findChildren<frmFind*>().size(), 1);
+        frmFind* find = main.findChildren<frmFind*>().first();
+        QVERIFY(find->isVisible());
+        find->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(main.findChildren<frmFind*>().size(), 0);
+        context_->commands().dispatch(search);
+        QCOMPARE(main.findChildren<frmFind*>().size(), 1);
+
+        // The site node names no chapter: nothing is shown.
+        tree_->selectNode(tree_->node(1));
+        context_->commands().dispatch(information);
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // A sura node shows that sura's information.
+        QString body;
+        whenInfoShown([&](frmInfo& window) { body = window.WebBrowser1->bodyInnerHtml(); });
+        tree_->selectNode(tree_->nodeByKey(QStringLiteral("c2")));
+        context_->commands().dispatch(information);
+        QVERIFY2(body.contains(QStringLiteral("Al-Baqara")), qPrintable(body.left(600)));
+    }
+
+    void siteNodeShowsNothing() {
+        QVERIFY(!ShowInfo(*context_, QStringLiteral("ain"), nullptr));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    TestSearchPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_searchpages.moc"
