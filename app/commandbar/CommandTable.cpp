@@ -29,6 +29,44 @@ QList<const CommandRow*> sortedBy(const QList<CommandRow>& rows,
 
 } // namespace
 
+CommandRow CommandRow::popup(int id, CommandCaption caption, int order) {
+    CommandRow row;
+    row.id = id;
+    row.kind = ControlKind::Popup;
+    row.caption = std::move(caption);
+    row.menuParent = 0;
+    row.menuOrder = order;
+    return row;
+}
+
+CommandRow CommandRow::item(int parent, int order, int id, CommandCaption caption, bool group,
+                            QKeySequence shortcut) {
+    CommandRow row;
+    row.id = id;
+    row.caption = std::move(caption);
+    row.menuParent = parent;
+    row.menuOrder = order;
+    row.menuGroup = group;
+    row.shortcut = std::move(shortcut);
+    return row;
+}
+
+CommandRow CommandRow::button(int order, int id, const QString& caption, bool group) {
+    CommandRow row;
+    row.id = id;
+    row.caption = CommandCaption::text(caption);
+    row.onToolbar(order, {}, group);
+    return row;
+}
+
+CommandRow& CommandRow::onToolbar(int order, CommandCaption caption, bool group, int style) {
+    toolbarOrder = order;
+    toolbarCaption = std::move(caption);
+    toolbarGroup = group;
+    toolbarStyle = style;
+    return *this;
+}
+
 void CommandTable::addRow(const CommandRow& row) {
     for (CommandRow& existing : rows_) {
         if (samePlace(existing, row)) {

@@ -43,6 +43,16 @@ struct CommandRow {
     CommandCaption toolbarCaption;
     bool toolbarGroup = false;
     int toolbarStyle = 0;
+
+    // A popup heading on the menu bar, at place `order`.
+    static CommandRow popup(int id, CommandCaption caption, int order);
+    // An item of popup `parent`, at place `order`.
+    static CommandRow item(int parent, int order, int id, CommandCaption caption,
+                           bool group = false, QKeySequence shortcut = {});
+    // A button on the toolbar only, at place `order`.
+    static CommandRow button(int order, int id, const QString& caption, bool group = false);
+    // Puts this row on the toolbar too.
+    CommandRow& onToolbar(int order, CommandCaption caption, bool group = false, int style = 0);
 };
 
 // The main window's commands: the rows the menus and the toolbar are built

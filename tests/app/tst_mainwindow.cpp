@@ -88,6 +88,25 @@ class TestMainWindow : public QObject {
 
     void clickNode(int index) { w_->lst_NodeClick(w_->tree()->node(index)); }
 
+    // Opens sura 2 and, once its loading page has come (the composition is
+    // under way), clicks tree entry `index` from the next turn of the event
+    // loop.  True when that click happened inside the composition.
+    bool clickWhileSura2IsComposed(int index) {
+        bool loadingShown = false;
+        bool clicked = false;
+        const auto connection = connect(w_->browser(), &QWebEngineView::loadFinished, this, [&] {
+            if (std::exchange(loadingShown, true))
+                return;
+            QTimer::singleShot(0, this, [&] {
+                clicked = true;
+                clickNode(index);
+            });
+        });
+        clickNode(4);
+        disconnect(connection);
+        return clicked;
+    }
+
     // Answers the next message box with `button` once it is shown.
     static void answerMessageBox(QMessageBox::StandardButton answer) {
         QTimer::singleShot(0, [answer] {
@@ -231,21 +250,7 @@ private slots:
 
     void rootNodeStopsAComposition() {
         setOrder(QStringLiteral("1/2/3"));
-        bool loadingShown = false;
-        bool clicked = false;
-        // Once the loading page has come, sura 2 is being composed: the root
-        // is clicked from the next turn of the event loop.
-        const auto connection = connect(w_->browser(), &QWebEngineView::loadFinished, this, [&] {
-            if (std::exchange(loadingShown, true))
-                return;
-            QTimer::singleShot(0, this, [&] {
-                clicked = true;
-                clickNode(2);
-            });
-        });
-        clickNode(4);
-        disconnect(connection);
-        QVERIFY(clicked);
+        QVERIFY(clickWhileSura2IsComposed(2)); // the root
         QVERIFY(w_->reader().CancelDisplay());
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
         QVERIFY(labels(body()).isEmpty());
@@ -396,20 +401,7 @@ private slots:
 
     void aStoppedCompositionLeavesTheStatusText() {
         setOrder(QStringLiteral("1/2/3"));
-        bool loadingShown = false;
-        bool clicked = false;
-        // Sura 1 is chosen while sura 2 is being composed.
-        const auto connection = connect(w_->browser(), &QWebEngineView::loadFinished, this, [&] {
-            if (std::exchange(loadingShown, true))
-                return;
-            QTimer::singleShot(0, this, [&] {
-                clicked = true;
-                clickNode(3);
-            });
-        });
-        clickNode(4);
-        disconnect(connection);
-        QVERIFY(clicked);
+        QVERIFY(clickWhileSura2IsComposed(3)); // sura 1
         QCOMPARE(labels(body()), expectedLabels(1, 7));
         QCOMPARE(w_->tree()->selectedIndex(), 3);
         QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(3)->text(0));

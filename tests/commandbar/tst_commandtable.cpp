@@ -7,26 +7,6 @@
 
 namespace {
 
-CommandRow popup(int id, const QString& caption, int order) {
-    CommandRow row;
-    row.id = id;
-    row.kind = ControlKind::Popup;
-    row.caption = CommandCaption::text(caption);
-    row.menuParent = 0;
-    row.menuOrder = order;
-    return row;
-}
-
-CommandRow item(int parent, int order, int id, CommandCaption caption, bool group = false) {
-    CommandRow row;
-    row.id = id;
-    row.caption = std::move(caption);
-    row.menuParent = parent;
-    row.menuOrder = order;
-    row.menuGroup = group;
-    return row;
-}
-
 QStringList captions(CommandBarControls* controls) {
     QStringList out;
     for (int i = 1; i <= controls->Count(); ++i) {
@@ -61,12 +41,13 @@ private slots:
 
     void menusFollowTheRowOrder() {
         // Added out of order, and one popup sharing its identifier with an item.
-        table_.addRow(popup(212, QStringLiteral("&Go"), 2));
-        table_.addRow(popup(201, QStringLiteral("&File"), 1));
-        table_.addRow(item(212, 2, 212, CommandCaption::gui(217)));
-        table_.addRow(item(212, 1, 221, CommandCaption::gui(213)));
-        table_.addRow(item(201, 2, 203, CommandCaption::gui(203), true));
-        table_.addRow(item(201, 1, 202, CommandCaption::text(QStringLiteral("&Print"))));
+        table_.addRow(CommandRow::popup(212, CommandCaption::text(QStringLiteral("&Go")), 2));
+        table_.addRow(CommandRow::popup(201, CommandCaption::text(QStringLiteral("&File")), 1));
+        table_.addRow(CommandRow::item(212, 2, 212, CommandCaption::gui(217)));
+        table_.addRow(CommandRow::item(212, 1, 221, CommandCaption::gui(213)));
+        table_.addRow(CommandRow::item(201, 2, 203, CommandCaption::gui(203), true));
+        table_.addRow(
+            CommandRow::item(201, 1, 202, CommandCaption::text(QStringLiteral("&Print"))));
         int extended = 0;
         table_.addMenuExtender(
             [&](CommandBars* bars) { extended = bars->ActiveMenuBar()->Controls()->Count(); });
@@ -82,9 +63,9 @@ private slots:
     }
 
     void aRowOfTheSamePlaceIsReplaced() {
-        table_.addRow(popup(201, QStringLiteral("&File"), 1));
-        table_.addRow(item(201, 1, 249, CommandCaption::text(QStringLiteral("old"))));
-        table_.addRow(item(201, 1, 249, CommandCaption::text(QStringLiteral("new"))));
+        table_.addRow(CommandRow::popup(201, CommandCaption::text(QStringLiteral("&File")), 1));
+        table_.addRow(CommandRow::item(201, 1, 249, CommandCaption::text(QStringLiteral("old"))));
+        table_.addRow(CommandRow::item(201, 1, 249, CommandCaption::text(QStringLiteral("new"))));
         table_.buildMenus(bars_, &guiText);
         CommandBarControls* file =
             bars_->ActiveMenuBar()->Controls()->Item(1)->CommandBar()->Controls();
@@ -92,12 +73,12 @@ private slots:
     }
 
     void toolbarTakesItsOwnCaptionsAndPlaces() {
-        CommandRow home = item(212, 1, 221, CommandCaption::gui(213));
+        CommandRow home = CommandRow::item(212, 1, 221, CommandCaption::gui(213));
         home.toolbarOrder = 2;
         home.toolbarCaption = CommandCaption::text(QStringLiteral("&Home"));
         home.toolbarGroup = true;
         home.toolbarStyle = 3;
-        CommandRow about = item(218, 1, 220, CommandCaption::gui(220));
+        CommandRow about = CommandRow::item(218, 1, 220, CommandCaption::gui(220));
         about.toolbarOrder = 1;
         CommandRow toggle;
         toggle.id = 501;
@@ -112,8 +93,8 @@ private slots:
     }
 
     void shortcutsGoToTheMenuItems() {
-        table_.addRow(popup(201, QStringLiteral("&File"), 1));
-        CommandRow print = item(201, 1, 202, CommandCaption::gui(202));
+        table_.addRow(CommandRow::popup(201, CommandCaption::text(QStringLiteral("&File")), 1));
+        CommandRow print = CommandRow::item(201, 1, 202, CommandCaption::gui(202));
         print.shortcut = QKeySequence::Print;
         table_.addRow(print);
         table_.buildMenus(bars_, &guiText);

@@ -1,4 +1,5 @@
 #include "AsciiHtml.h"
+#include "ChapterInfoPage.h"
 #include "ChapterTexts.h"
 #include "ChapterWriter.h"
 #include "SuraTable.h"
@@ -32,28 +33,7 @@ QString readAsLibrary(const QByteArray& bytes) {
 
 // The headings the information page turns into heading paragraphs; any other
 // "#...#" would reach the reader with its '#' signs.
-const QStringList KnownHeadings = {
-    QStringLiteral("#Name#"),
-    QStringLiteral("#Theme#"),
-    QStringLiteral("#Sequence#"),
-    QStringLiteral("#Period of Revelation#"),
-    QStringLiteral("#Historical Background#"),
-    QStringLiteral("#Subject Matter and Topics#"),
-    QStringLiteral("#Subject : Consolidation of the Islamic Community#"),
-    QStringLiteral("#Subject#"),
-    QStringLiteral("#Occasion of Revelation#"),
-    QStringLiteral("#The Background of Makki surahs#"),
-    QStringLiteral("#Subject : Islamic Creed#"),
-    QStringLiteral("#Topics of Discussion - Subject : Invitation to the Divine Message#"),
-    QStringLiteral("#Time of Revelation#"),
-    QStringLiteral("#When and Why Revealed?#"),
-    QStringLiteral("#Though the main topics of the surah are:#"),
-    QStringLiteral("#Topics of Discussion#"),
-    QStringLiteral("#Miravel#"),
-    QStringLiteral("#Chapter Information By : Miravel Team# "),
-    QStringLiteral("#About Talvesk#"),
-    QStringLiteral("#Introduction#"),
-};
+const QStringList& KnownHeadings = ChapterInfoPage::knownHeadings();
 
 // "#...#" pairs of a joined text. Numeric character references ("&#1575;")
 // carry '#' signs too but are no markup.
