@@ -5,8 +5,10 @@
 #include "BrowserComposerView.h"
 #include "BrowserView.h"
 #include "LibraryLayout.h"
+#include "PagePlace.h"
 #include "ResReader.h"
 #include "SuraTree.h"
+#include "SuraVerses.h"
 
 #include <QCoreApplication>
 #include <QTreeWidgetItem>
@@ -20,6 +22,9 @@ void yieldToEvents() {
 QString suraKey(int sura) {
     return QStringLiteral("c%1").arg(sura);
 }
+
+// The label under every verse of a sura page, as the composer writes it.
+const QString kVerseLabels = QStringLiteral("p.A1");
 
 } // namespace
 
@@ -130,6 +135,30 @@ bool QuranReader::goToVerse(int sura, int verse) {
     }
     range.Select();
     return true;
+}
+
+bool QuranReader::showPlace(const VersePlace& place) {
+    cancelDisplay_ = false;
+    if (!showSura(place.sura) || !view_)
+        return false;
+    if (!PagePlace::scrollBlockToTop(*view_, kVerseLabels, place.label())) {
+        qCInfo(lcApp) << "verse label not on the page:" << place.sura << place.verse;
+        return false;
+    }
+    return true;
+}
+
+std::optional<VersePlace> QuranReader::placeOnScreen() const {
+    if (!view_)
+        return std::nullopt;
+    const auto label = PagePlace::firstMarkerFromTop(*view_, kVerseLabels);
+    return label ? VersePlace::fromLabel(*label) : std::nullopt;
+}
+
+int QuranReader::verseCount(int sura) const {
+    ResReader reader;
+    reader.LoadLibrary(context_.settings().values().ArabicLibraryFile);
+    return SuraVerses::read(reader, sura, false).storedVerseCount();
 }
 
 void QuranReader::onLinkClicked(const QUrl& url) {

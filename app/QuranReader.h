@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReadingPlace.h"
 #include "SuraPageComposer.h"
 
 #include <QObject>
@@ -47,6 +48,16 @@ public:
     // the top and matched whole, so that verse 25 never lands on 250.  True
     // when the label was found and selected.
     bool goToVerse(int sura, int verse);
+
+    // Composes the sura and scrolls its page so that the verse starts at the
+    // top of the view.  True when the page was placed whole and the verse
+    // found on it.
+    bool showPlace(const VersePlace& place);
+    // The verse at the top of the sura page on screen: the first whose label
+    // is not scrolled past.  Nothing on a page without verses.
+    std::optional<VersePlace> placeOnScreen() const;
+    // The number of verses of sura `sura` in text library 1, which fixes them.
+    int verseCount(int sura) const;
 
     // The flag that stops a running composition (`CancelDisplay`).
     bool& CancelDisplay() { return cancelDisplay_; }

@@ -10,11 +10,14 @@
 #include "InstallBookmarks.h"
 #include "InstallSearch.h"
 #include "MainCommands.h"
+#include "PageZoom.h"
 #include "QuranReader.h"
+#include "ReadingPlace.h"
 #include "ResReader.h"
 #include "SettingsDialog.h"
 #include "SettingsModel.h"
 #include "ShowInfo.h"
+#include "StoredZoom.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
@@ -38,6 +41,7 @@
 namespace {
 
 constexpr int kStatusPanelTwips = 2540;
+constexpr int kZoomMessageMs = 2000;
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
@@ -117,6 +121,10 @@ void frmMain::buildWindow() {
     Frame1->setFrameShape(QFrame::NoFrame);
     WebBrowser1 = new BrowserView(Frame1);
     WebBrowser1->setOffline(true); // no request leaves the machine, from the first page on
+    zoom_ = StoredZoom::attach(WebBrowser1, context_.settings());
+    connect(zoom_, &PageZoom::zoomed, this, [this](int percent) {
+        StatusBar1->showMessage(QStringLiteral("Zoom %1%").arg(percent), kZoomMessageMs);
+    });
 
     StatusBar1 = statusBar();
     for (int i = 0; i < 3; ++i) {
@@ -180,19 +188,28 @@ void frmMain::Form_Load() {
         root->setExpanded(true);
         lst->selectNode(root);
     }
-    QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
-    WebBrowser1->Navigate2(start);
-    yieldToEvents();
+    // Where the reader left off, when the reader keeps it; else the start page.
+    const auto place = ReadingPlace::toOpen(context_.settings(),
+                                            [this](int sura) { return reader_->verseCount(sura); });
+    if (!place) {
+        QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
+        WebBrowser1->Navigate2(start);
+        yieldToEvents();
+    }
     context_.readSuraNames();
     WebBrowser1->setSilent(true);
     WebBrowser1->setOffline(true);
     Form_Resize();
+    if (place)
+        reader_->showPlace(*place);
 }
 
 void frmMain::Form_Unload() {
+    if (ReadingPlace::isKept(context_.settings()))
+        ReadingPlace::keep(context_.settings(), reader_->placeOnScreen());
     // Ends the program at once, whatever other window is open.
     reader_->cancel();
-    QCoreApplication::exit(0);
+    endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

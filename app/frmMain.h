@@ -2,16 +2,20 @@
 
 #include "MainLayout.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QMap>
 #include <QString>
+
+#include <functional>
 
 class AppContext;
 class BrowserView;
 class CommandBar;
 class CommandBarControl;
 class CommandBars;
+class PageZoom;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -47,6 +51,7 @@ public:
     QuranReader& reader() const { return *reader_; }
     AppContext& context() const { return context_; }
     BrowserView* browser() const { return WebBrowser1; }
+    PageZoom* pageZoom() const { return zoom_; }
     SuraTree* tree() const { return lst; }
     xpFrame* treePane() const { return xplst; }
     CommandBars* commandBars() const { return CBar; }
@@ -55,6 +60,10 @@ public:
     int statusPanelCount() const { return int(statusPanels.size()); }
     const QString& topOffset() const { return TopOffset; }
     const MainLayoutState& layoutState() const { return layout_; }
+
+    // What closing the window (or Exit) does last: it ends the program.
+    // Tests, which run no event loop of the program, put their own here.
+    std::function<void()> endProgram = [] { QCoreApplication::exit(0); };
 
 signals:
     // A sura page (or the start page) has been fully placed.
@@ -82,6 +91,7 @@ private:
     SuraTree* lst = nullptr;
     QFrame* Frame1 = nullptr;
     BrowserView* WebBrowser1 = nullptr;
+    PageZoom* zoom_ = nullptr;
     QLabel* Image1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QList<QLabel*> statusPanels; // text, date, time

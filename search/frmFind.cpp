@@ -260,7 +260,7 @@ QListWidgetItem* frmFind::selectedEntry() const {
 }
 
 void frmFind::showResultPage(const QString& markup) {
-    frmInfo window(context_.strings(), this);
+    frmInfo window(context_, this);
     window.showPage(QStringLiteral("SEARCH.HTML"), markup);
     presentInfo(window);
 }

@@ -41,5 +41,10 @@ inline constexpr SettingKey BookMarkName{"BookMarks\\%1", "Name", ""};
 
 // The reading view's own values.
 inline constexpr SettingKey Zoom{"Settings", "Zoom", "100"};
+// "Continue where I left off" (1: on), and the sura and the verse at the top
+// of the page when the program was closed (0: the start page).
+inline constexpr SettingKey ContinueReading{"Settings", "ContinueReading", "0"};
+inline constexpr SettingKey LastSura{"Settings", "LastSura", "0"};
+inline constexpr SettingKey LastVerse{"Settings", "LastVerse", "0"};
 
 } // namespace Setting

@@ -132,6 +132,7 @@ void LoadSetting(SettingsModel& model, Settings& settings) {
     readLibraryFiles(settings, culture);
     settings.values().OrderString = displayOrderSetting(settings);
     UniCode::SelectByItemData(model.GUILang, culture);
+    model.ContinueReading = settings.leadingNumber(Setting::ContinueReading, 0) != 0;
 }
 
 void SaveSettings(const SettingsModel& model, Settings& settings) {
@@ -147,6 +148,8 @@ void SaveSettings(const SettingsModel& model, Settings& settings) {
                   order.isEmpty() ? QString::fromLatin1(Setting::OrderString.defaultText) : order);
     if (model.GUILang.currentIndex() >= 0)
         settings.save(Setting::Culture, QString::number(model.GUILang.currentData()));
+    settings.save(Setting::ContinueReading,
+                  model.ContinueReading ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void ReadAppSettings(Settings& settings, const std::function<void(int)>& setCommandBarStyle) {

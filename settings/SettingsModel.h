@@ -23,6 +23,9 @@ public:
     ItemList OnLine;  // text libraries displayed, in display order
     ItemList GUILang; // cultures by name (item value: culture number)
 
+    // Open at the verse left off instead of the start page.
+    bool ContinueReading = false;
+
     // Fills both library lists from an order string: the available list gets
     // 1, 2, 3, and each part "1", "2" or "3" moves its library to the end of
     // the displayed list; other parts are skipped. Also resets the shared

@@ -19,7 +19,7 @@ bool ShowInfo(AppContext& context, const QString& argument, QWidget* parent) {
     const auto body = ChapterInfoPage::bodyFor(reader, argument);
     if (!body)
         return false;
-    frmInfo info(context.strings(), parent);
+    frmInfo info(context, parent);
     info.showPage(QStringLiteral("INFO.HTML"), *body);
     info.ucGradContainer1->setCaption(GuiStrings::information());
     info.exec();

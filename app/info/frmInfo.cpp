@@ -1,8 +1,10 @@
 #include "frmInfo.h"
 
+#include "AppContext.h"
 #include "BrowserView.h"
 #include "GuiStrings.h"
 #include "QuranReader.h"
+#include "StoredZoom.h"
 #include "SuraTree.h"
 #include "ucGradContainer.h"
 
@@ -29,18 +31,19 @@ QPushButton* captionedButton(const QString& caption, QWidget* parent) {
 
 } // namespace
 
-frmInfo::frmInfo(const GuiStrings& strings, QWidget* parent) : QDialog(parent) {
+frmInfo::frmInfo(AppContext& context, QWidget* parent) : QDialog(parent) {
     resize(720, 560);
     ucGradContainer1 = new ucGradContainer(this);
     Frame1 = new QFrame(ucGradContainer1);
     Frame1->setFrameShape(QFrame::NoFrame);
     WebBrowser1 = new BrowserView(Frame1);
     WebBrowser1->setAccessibleName(QStringLiteral("Information"));
+    zoom = StoredZoom::attach(WebBrowser1, context.settings());
     cmdClose = captionedButton(QString(), ucGradContainer1);
     cmdPrint = captionedButton(QString(), ucGradContainer1);
     connect(cmdClose, &QPushButton::clicked, this, &frmInfo::cmdClose_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmInfo::cmdPrint_Click);
-    Form_Load(strings);
+    Form_Load(context.strings());
 }
 
 void frmInfo::Form_Load(const GuiStrings& strings) {

@@ -173,7 +173,7 @@ int main(int argc, char* argv[]) {
     });
     QList<double> staticMs;
     for (int round = 0; round <= rounds; ++round) {
-        frmInfo window(context.strings());
+        frmInfo window(context);
         auto* staticView = new BrowserView(window.Frame1, &staticProfile);
         staticView->setGeometry(window.WebBrowser1->geometry());
         window.resize(900, 700);

@@ -7,6 +7,7 @@
 #include "SettingsLog.h"
 #include "ucGradContainer.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -92,6 +93,8 @@ void frmLangSettings::buildWindow() {
     }
     lblGUILang = new QLabel(picLangs);
     cmbGUILang = new QComboBox(picLangs);
+    chkContinue = new QCheckBox(QStringLiteral("Continue where I left off"), picLangs);
+    chkContinue->setAccessibleName(chkContinue->text());
 
     picColors = new ucGradContainer(picLangs);
     picColors->setCaption(QString());
@@ -131,6 +134,7 @@ void frmLangSettings::buildWindow() {
     auto* language = new QGridLayout;
     language->addWidget(lblGUILang, 0, 0);
     language->addWidget(cmbGUILang, 0, 1);
+    language->addWidget(chkContinue, 1, 0, 1, 2);
     language->setColumnStretch(1, 1);
 
     auto* colours = new QGridLayout(picColors);
@@ -167,6 +171,8 @@ void frmLangSettings::connectControls() {
         model_.Skins.setCurrentIndex(index);
         cmbSkin_Click();
     });
+    connect(chkContinue, &QCheckBox::toggled, this,
+            [this](bool on) { model_.ContinueReading = on; });
     connect(cmdAdd, &QPushButton::clicked, this, &frmLangSettings::cmdAdd_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmLangSettings::cmdRemove_Click);
     connect(BK1, &ColourSwatch::clicked, this, &frmLangSettings::BK1_Click);
@@ -228,6 +234,7 @@ void frmLangSettings::showModel() {
     BK1->setColour(model_.BK1);
     BK2->setColour(model_.BK2);
     BKColorAngle->setValue(model_.Angle);
+    chkContinue->setChecked(model_.ContinueReading);
     // The preview shows the stored colours and angle from the start.
     ucGradContainer2->setBackColor1(OleColor(model_.BK1));
     ucGradContainer2->setBackColor2(OleColor(model_.BK2));

@@ -8,6 +8,7 @@
 #include <optional>
 
 class AppContext;
+class QCheckBox;
 class ColourSwatch;
 class QColorDialog;
 class QComboBox;
@@ -36,6 +37,7 @@ public:
     QPushButton* cmdRemove = nullptr;
     QLabel* lblGUILang = nullptr;
     QComboBox* cmbGUILang = nullptr;
+    QCheckBox* chkContinue = nullptr;
     ucGradContainer* picColors = nullptr;
     QLabel* lblSkin = nullptr;
     QComboBox* cmbSkin = nullptr;

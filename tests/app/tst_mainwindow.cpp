@@ -2,6 +2,7 @@
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
+#include "FreshSettings.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -33,19 +34,6 @@
 
 #include <memory>
 #include <utility>
-
-// Settings folders of one test's own, fresh for every test.
-class FreshSettings {
-public:
-    FreshSettings() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
-                           dir_.path() + QStringLiteral("/system"));
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 // The real main window with the real engine, as a reader meets it.  Every
 // test starts from a fresh store, a default context and a new window.

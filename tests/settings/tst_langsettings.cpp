@@ -7,6 +7,7 @@
 #include "ucGradContainer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
@@ -89,6 +90,7 @@ private slots:
     void angleSlider_data();
     void angleSlider();
     void captionsAndNames();
+    void continueOption();
 };
 
 void TestLangSettings::listsShowTheStoredOrder_data() {
@@ -280,6 +282,23 @@ void TestLangSettings::captionsAndNames() {
     window->cmbGUILang->setCurrentIndex(1);
     QTest::mouseClick(window->cmdOK, Qt::LeftButton);
     QCOMPARE(stored("Culture"), QString("2"));
+}
+
+void TestLangSettings::continueOption() {
+    auto window = openWindow();
+    QVERIFY(!window->chkContinue->isChecked()); // off unless the reader asks for it
+    QCOMPARE(window->chkContinue->text(), QString("Continue where I left off"));
+    QCOMPARE(window->chkContinue->accessibleName(), window->chkContinue->text());
+    window->chkContinue->click();
+    QTest::mouseClick(window->cmdOK, Qt::LeftButton);
+    QCOMPARE(stored("ContinueReading"), QString("1"));
+    QVERIFY(window->chkContinue->isChecked()); // kept, hidden, as stored
+
+    auto again = openWindow();
+    QVERIFY(again->chkContinue->isChecked());
+    again->chkContinue->click();
+    QTest::mouseClick(again->cmdOK, Qt::LeftButton);
+    QCOMPARE(stored("ContinueReading"), QString("0"));
 }
 
 // Widgets need a GUI application; without a display it runs offscreen.

@@ -1,0 +1,27 @@
+#include "StoredZoom.h"
+
+#include "AppLog.h"
+#include "PageZoom.h"
+#include "Settings.h"
+#include "ZoomSteps.h"
+
+namespace StoredZoom {
+
+int read(const Settings& settings) {
+    const QString stored = settings.text(Setting::Zoom);
+    if (const auto percent = ZoomSteps::fromText(stored))
+        return *percent;
+    qCInfo(lcApp) << "stored zoom is no zoom level, read as 100:" << stored;
+    return ZoomSteps::kNormal;
+}
+
+PageZoom* attach(QWebEngineView* view, Settings& settings) {
+    auto* zoom = new PageZoom(view);
+    zoom->setPercent(read(settings));
+    QObject::connect(zoom, &PageZoom::zoomed, view, [&settings](int percent) {
+        settings.save(Setting::Zoom, QString::number(percent));
+    });
+    return zoom;
+}
+
+} // namespace StoredZoom
