@@ -18,7 +18,7 @@ int read(const Settings& settings) {
 PageZoom* attach(QWebEngineView* view, Settings& settings) {
     auto* zoom = new PageZoom(view);
     zoom->setPercent(read(settings));
-    QObject::connect(zoom, &PageZoom::zoomed, view, [&settings](int percent) {
+    QObject::connect(zoom, &PageZoom::zoomed, zoom, [&settings](int percent) {
         settings.save(Setting::Zoom, QString::number(percent));
     });
     return zoom;

@@ -4,7 +4,6 @@
 
 #include <QChildEvent>
 #include <QShortcut>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
@@ -27,9 +26,6 @@ PageZoom::PageZoom(QWebEngineView* view)
     view->installEventFilter(this);
     for (QObject* child : view->children())
         child->installEventFilter(this);
-    // The engine keeps a zoom per site; our pages get the reader's zoom
-    // whatever address they come from.
-    connect(view, &QWebEngineView::loadFinished, this, [this] { setPercent(percent_); });
 }
 
 void PageZoom::addShortcut(const QKeySequence& keys, void (PageZoom::*action)()) {
