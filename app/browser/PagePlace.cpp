@@ -13,7 +13,8 @@ const char kFirstFromTop[] = R"JS(
         if (box.height > 0 && box.top >= 0)
             return markers[i].textContent;
     }
-    return null;
+    // Scrolled past the last marker: its block is the nearest.
+    return markers.length ? markers[markers.length - 1].textContent : null;
 })(%1)
 )JS";
 

@@ -12,8 +12,9 @@ class BrowserView;
 namespace PagePlace {
 
 // The text of the first element matching `selector` whose top is at or
-// below the top of the view: the marker of the block the reader sees first.
-// Nothing when the page has no such element.
+// below the top of the view: the marker of the block the reader sees first
+// (the last marker when all are scrolled past).  Nothing when the page has
+// no such element.
 std::optional<QString> firstMarkerFromTop(BrowserView& view, const QString& selector);
 
 // Scrolls the page so that the block ending with the marker whose text is

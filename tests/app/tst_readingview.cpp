@@ -6,6 +6,7 @@
 #include "PageZoom.h"
 #include "QuranReader.h"
 #include "ResScheme.h"
+#include "StartUp.h"
 #include "SuraTree.h"
 
 #include <QApplication>
@@ -307,6 +308,20 @@ private slots:
         QCOMPARE(labelAtTop(), label);
         QCOMPARE(w_->reader().selectedSura(), sura.toInt());
         QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(2 + sura.toInt())->text(0));
+    }
+
+    void startUpBehindTheSplashContinues() {
+        store(Setting::ContinueReading, QStringLiteral("1"));
+        store(Setting::LastSura, QStringLiteral("18"));
+        store(Setting::LastVerse, QStringLiteral("60"));
+        w_.reset();
+        StartUp startUp;
+        QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
+        startUp.begin();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 20000);
+        // The page may still be composed when the splash gives way.
+        QuranReader& reader = startUp.mainWindow()->reader();
+        QTRY_COMPARE(reader.placeOnScreen().value_or(VersePlace{}), (VersePlace{18, 60}));
     }
 
     void closingNotesThePlace_data() {
