@@ -18,6 +18,7 @@
 #include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
+#include "VerseContextMenu.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -117,6 +118,7 @@ void frmMain::buildWindow() {
     Frame1->setFrameShape(QFrame::NoFrame);
     WebBrowser1 = new BrowserView(Frame1);
     WebBrowser1->setOffline(true); // no request leaves the machine, from the first page on
+    new VerseContextMenu(WebBrowser1);
 
     StatusBar1 = statusBar();
     for (int i = 0; i < 3; ++i) {
