@@ -31,7 +31,11 @@ void putOnClipboard(const QString& text) {
 
 VerseContextMenu::VerseContextMenu(BrowserView* view) : QObject(view), view_(view) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view_, &QWidget::customContextMenuRequested, this, &VerseContextMenu::popUp);
+    // The engine asks for the menu while it handles the click, and answers
+    // no script until the request has returned: the verse is looked up
+    // right after.
+    connect(view_, &QWidget::customContextMenuRequested, this, &VerseContextMenu::popUp,
+            Qt::QueuedConnection);
 }
 
 QMenu* VerseContextMenu::menuAt(const QPoint& position, QWidget* parent) {
@@ -55,7 +59,7 @@ bool VerseContextMenu::copyVerseAt(const QPoint& position) {
 
 void VerseContextMenu::popUp(const QPoint& position) {
     if (shown_)
-        return; // one request is reported by both the engine and the window system
+        return; // the menu of an earlier click is still open
     shown_ = menuAt(position, view_);
     shown_->setAttribute(Qt::WA_DeleteOnClose);
     shown_->popup(view_->mapToGlobal(position));
