@@ -58,7 +58,7 @@ bool VerseContextMenu::copyVerseAt(const QPoint& position) {
 }
 
 void VerseContextMenu::popUp(const QPoint& position) {
-    if (shown_)
+    if (shown_ && shown_->isVisible())
         return; // the menu of an earlier click is still open
     shown_ = menuAt(position, view_);
     shown_->setAttribute(Qt::WA_DeleteOnClose);

@@ -507,23 +507,29 @@ private slots:
         QTest::addColumn<int>("sura");
         QTest::addColumn<int>("verse");
         QTest::addColumn<QString>("part");
-        QTest::newRow("2:255 order 1/2, on the label") << "1/2" << 2 << 255 << "label";
-        QTest::newRow("2:255 order 2/1, on the label") << "2/1" << 2 << 255 << "label";
-        QTest::newRow("2:255 order 1/2, on the Arabic") << "1/2" << 2 << 255 << "arabic";
-        QTest::newRow("2:255 order 2/1, on the translation") << "2/1" << 2 << 255 << "translation";
-        QTest::newRow("2:255 order 1/2, in the room above") << "1/2" << 2 << 255 << "above";
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("2:255 order 1/2, on the label") << "1/2" << 2 << 255 << "label" << 1.0;
+        QTest::newRow("2:255 order 2/1, on the label") << "2/1" << 2 << 255 << "label" << 1.0;
+        QTest::newRow("2:255 order 1/2, on the Arabic") << "1/2" << 2 << 255 << "arabic" << 1.0;
+        QTest::newRow("2:255 order 2/1, on the translation")
+            << "2/1" << 2 << 255 << "translation" << 1.0;
+        QTest::newRow("2:255 order 1/2, in the room above") << "1/2" << 2 << 255 << "above" << 1.0;
+        QTest::newRow("2:255 order 1/2, zoomed in") << "1/2" << 2 << 255 << "arabic" << 1.5;
         // The translation holds a basmala before verse 1 of sura 47, two
         // lead elements before that of sura 58.
-        QTest::newRow("47:1 order 1/2, on the Arabic") << "1/2" << 47 << 1 << "arabic";
-        QTest::newRow("47:1 order 2/1, on the translation") << "2/1" << 47 << 1 << "translation";
-        QTest::newRow("58:2 order 2, on the label") << "2" << 58 << 2 << "label";
+        QTest::newRow("47:1 order 1/2, on the Arabic") << "1/2" << 47 << 1 << "arabic" << 1.0;
+        QTest::newRow("47:1 order 2/1, on the translation")
+            << "2/1" << 47 << 1 << "translation" << 1.0;
+        QTest::newRow("58:2 order 2, on the label") << "2" << 58 << 2 << "label" << 1.0;
     }
     void copyVerseGivesItsTextsInThePagesOrder() {
         QFETCH(QString, order);
         QFETCH(int, sura);
         QFETCH(int, verse);
         QFETCH(QString, part);
+        QFETCH(double, zoom);
         setOrder(order);
+        w_->browser()->setZoomFactor(zoom);
         QVERIFY(w_->reader().goToVerse(sura, verse));
         const QString label = QStringLiteral("%1 : %2").arg(sura).arg(verse);
         const auto point = pointOn(label, part);
