@@ -514,7 +514,7 @@ private slots:
         QTest::newRow("2:255 order 2/1, on the translation")
             << "2/1" << 2 << 255 << "translation" << 1.0;
         QTest::newRow("2:255 order 1/2, in the room above") << "1/2" << 2 << 255 << "above" << 1.0;
-        QTest::newRow("2:255 order 1/2, zoomed in") << "1/2" << 2 << 255 << "arabic" << 1.5;
+        QTest::newRow("2:255 order 1/2, zoomed in") << "1/2" << 2 << 255 << "label" << 1.5;
         // The translation holds a basmala before verse 1 of sura 47, two
         // lead elements before that of sura 58.
         QTest::newRow("47:1 order 1/2, on the Arabic") << "1/2" << 47 << 1 << "arabic" << 1.0;
