@@ -21,6 +21,7 @@
 #include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
+#include "VerseContextMenu.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -125,6 +126,7 @@ void frmMain::buildWindow() {
     connect(zoom_, &PageZoom::zoomed, this, [this](int percent) {
         StatusBar1->showMessage(QStringLiteral("Zoom %1%").arg(percent), kZoomMessageMs);
     });
+    new VerseContextMenu(WebBrowser1);
 
     StatusBar1 = statusBar();
     for (int i = 0; i < 3; ++i) {

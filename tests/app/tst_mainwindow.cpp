@@ -6,12 +6,15 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "LibraryFormat.h"
+#include "PageScript.h"
 #include "QuranReader.h"
 #include "RegSetting.h"
 #include "ResScheme.h"
 #include "SettingsModel.h"
 #include "StartUp.h"
 #include "SuraTree.h"
+#include "VerseContextMenu.h"
 #include "xpFrame.h"
 
 #include "LinkLabel.h"
@@ -19,8 +22,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +38,7 @@
 #include <QToolBar>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 // The real main window with the real engine, as a reader meets it.  Every
@@ -64,6 +70,54 @@ class TestMainWindow : public QObject {
             list.append(QStringLiteral("%1 : %2").arg(sura).arg(v));
         return list;
     }
+
+    // The source text of library `code` (1 Arabic, 2 translation) for a verse.
+    static QString sourceVerse(int code, int sura, int verse) {
+        static const auto arabic =
+            LibraryFormat::readVerseFile(QStringLiteral(MIRAVEL_DATA_DIR "/quran-arabic.tsv"));
+        static const auto translation = LibraryFormat::readVerseFile(
+            QStringLiteral(MIRAVEL_DATA_DIR "/translation-en-pickthall.tsv"));
+        const auto& verses = code == 1 ? arabic : translation;
+        return verses ? verses->value(sura).value(verse - 1) : QString();
+    }
+
+    // Scrolls a part of the page into view and gives a point on it in the
+    // view's coordinates: "label", "arabic" or "translation" of the verse
+    // labelled `label`, "above" it (in the room after the verse before), or
+    // the "title".  Nothing when the page has no such part.
+    std::optional<QPoint> pointOn(const QString& label, const QString& part) {
+        const auto point = w_->browser()->runScript(
+            QStringLiteral(R"((function(label, part) {
+  var target = null, y = null;
+  if (part === 'title') {
+    target = document.querySelector('table');
+  } else {
+    document.querySelectorAll('p.A1').forEach(function(p) {
+      if (p.textContent === label) target = p;
+    });
+    var text = function(p, cls) {
+      while (p && !(p.classList.contains(cls) && p.textContent.trim() !== ''))
+        p = p.previousElementSibling;
+      return p;
+    };
+    if (target && part === 'arabic') target = text(target, 'main');
+    if (target && part === 'translation') target = text(target, 'Trans');
+    if (target && part === 'above') { target = text(target, 'main'); y = -10; }
+  }
+  if (!target) return null;
+  target.scrollIntoView({block: 'center'});
+  var box = target.getBoundingClientRect();
+  return [box.left + box.width / 2, y === null ? box.top + box.height / 2 : box.top + y];
+})(%1, %2))")
+                .arg(PageScript::literal(label), PageScript::literal(part)));
+        if (!point || point->toList().size() != 2)
+            return std::nullopt;
+        const double zoom = w_->browser()->zoomFactor();
+        return QPoint(qRound(point->toList()[0].toDouble() * zoom),
+                      qRound(point->toList()[1].toDouble() * zoom));
+    }
+
+    VerseContextMenu* verseMenu() { return w_->browser()->findChild<VerseContextMenu*>(); }
 
     QString body() { return w_->browser()->bodyInnerHtml(); }
 
@@ -434,6 +488,98 @@ private slots:
         QVERIFY(selected);
         QCOMPARE(selected->toString(), QStringLiteral("2 : 25|A1"));
         QVERIFY(!w_->reader().goToVerse(1, 8));
+    }
+
+    void copyVerseGivesItsTextsInThePagesOrder_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<int>("verse");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("2:255 order 1/2, on the label") << "1/2" << 2 << 255 << "label" << 1.0;
+        QTest::newRow("2:255 order 2/1, on the label") << "2/1" << 2 << 255 << "label" << 1.0;
+        QTest::newRow("2:255 order 1/2, on the Arabic") << "1/2" << 2 << 255 << "arabic" << 1.0;
+        QTest::newRow("2:255 order 2/1, on the translation")
+            << "2/1" << 2 << 255 << "translation" << 1.0;
+        QTest::newRow("2:255 order 1/2, in the room above") << "1/2" << 2 << 255 << "above" << 1.0;
+        QTest::newRow("2:255 order 1/2, zoomed in") << "1/2" << 2 << 255 << "label" << 1.5;
+        // The translation holds a basmala before verse 1 of sura 47, two
+        // lead elements before that of sura 58.
+        QTest::newRow("47:1 order 1/2, on the Arabic") << "1/2" << 47 << 1 << "arabic" << 1.0;
+        QTest::newRow("47:1 order 2/1, on the translation")
+            << "2/1" << 47 << 1 << "translation" << 1.0;
+        QTest::newRow("58:2 order 2, on the label") << "2" << 58 << 2 << "label" << 1.0;
+    }
+    void copyVerseGivesItsTextsInThePagesOrder() {
+        QFETCH(QString, order);
+        QFETCH(int, sura);
+        QFETCH(int, verse);
+        QFETCH(QString, part);
+        QFETCH(double, zoom);
+        setOrder(order);
+        w_->browser()->setZoomFactor(zoom);
+        QVERIFY(w_->reader().goToVerse(sura, verse));
+        const QString label = QStringLiteral("%1 : %2").arg(sura).arg(verse);
+        const auto point = pointOn(label, part);
+        QVERIFY(point);
+        QStringList expected;
+        for (const QString& code : order.split(QLatin1Char('/')))
+            expected << sourceVerse(code.toInt(), sura, verse);
+        expected << QStringLiteral("(%1)").arg(label);
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(verseMenu()->copyVerseAt(*point));
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected.join(QLatin1Char('\n')));
+    }
+
+    void copyVerseWhereNoVerseIs_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<QString>("part");
+        QTest::newRow("start page") << 0 << "";
+        QTest::newRow("title of sura 2") << 2 << "title";
+        QTest::newRow("below the last verse of sura 108") << 108 << "";
+    }
+    void copyVerseWhereNoVerseIs() {
+        QFETCH(int, sura);
+        QFETCH(QString, part);
+        setOrder(QStringLiteral("1"));
+        QPoint point(w_->browser()->width() / 2, w_->browser()->height() - 10);
+        if (sura) {
+            QVERIFY(w_->reader().showSura(sura));
+            if (!part.isEmpty()) {
+                const auto on = pointOn(QString(), part);
+                QVERIFY(on);
+                point = *on;
+            }
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        QVERIFY(!verseMenu()->copyVerseAt(point));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        std::unique_ptr<QMenu> menu(verseMenu()->menuAt(point));
+        QCOMPARE(menu->actions().size(), 1);
+        QVERIFY(!menu->actions().first()->isEnabled());
+    }
+
+    void rightClickOnAVerseOffersOnlyCopyVerse() {
+        setOrder(QStringLiteral("1/2"));
+        QVERIFY(w_->reader().goToVerse(2, 255));
+        const auto point = pointOn(QStringLiteral("2 : 255"), QStringLiteral("arabic"));
+        QVERIFY(point);
+        QWidget* page = w_->browser()->focusProxy();
+        QVERIFY(page);
+        QTest::mouseClick(page, Qt::RightButton, {}, *point);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QCOMPARE(menu->actions().size(), 1);
+        QAction* copy = menu->actions().first();
+        QCOMPARE(copy->text(), QStringLiteral("Copy verse"));
+        QVERIFY(copy->isEnabled());
+        QGuiApplication::clipboard()->clear();
+        copy->trigger();
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), sourceVerse(1, 2, 255) + QLatin1Char('\n') +
+                                                           sourceVerse(2, 2, 255) +
+                                                           QStringLiteral("\n(2 : 255)"));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     void linksInOurPagesLeaveOrStay() {

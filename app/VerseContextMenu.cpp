@@ -1,0 +1,66 @@
+#include "VerseContextMenu.h"
+
+#include "BrowserView.h"
+#include "VerseClipboard.h"
+#include "VerseUnderPointer.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include <optional>
+
+const QString VerseContextMenu::kCopyVerse = QStringLiteral("Copy verse");
+
+namespace {
+
+std::optional<QString> clipboardTextAt(BrowserView& view, const QPoint& position) {
+    const auto verse = VerseUnderPointer::at(view, position);
+    if (!verse)
+        return std::nullopt;
+    return VerseClipboard::text(verse->texts, verse->label);
+}
+
+void putOnClipboard(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(text);
+}
+
+} // namespace
+
+VerseContextMenu::VerseContextMenu(BrowserView* view) : QObject(view), view_(view) {
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The engine asks for the menu while it handles the click, and answers
+    // no script until the request has returned: the verse is looked up
+    // right after.
+    connect(view_, &QWidget::customContextMenuRequested, this, &VerseContextMenu::popUp,
+            Qt::QueuedConnection);
+}
+
+QMenu* VerseContextMenu::menuAt(const QPoint& position, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    QAction* copy = menu->addAction(kCopyVerse);
+    // The verse is the one under the pointer when the menu opened, whatever
+    // the page does while the menu is open.
+    const auto text = clipboardTextAt(*view_, position);
+    copy->setEnabled(text.has_value());
+    if (text)
+        connect(copy, &QAction::triggered, menu, [copied = *text] { putOnClipboard(copied); });
+    return menu;
+}
+
+bool VerseContextMenu::copyVerseAt(const QPoint& position) {
+    const auto text = clipboardTextAt(*view_, position);
+    if (text)
+        putOnClipboard(*text);
+    return text.has_value();
+}
+
+void VerseContextMenu::popUp(const QPoint& position) {
+    if (shown_ && shown_->isVisible())
+        return; // the menu of an earlier click is still open
+    shown_ = menuAt(position, view_);
+    shown_->setAttribute(Qt::WA_DeleteOnClose);
+    shown_->popup(view_->mapToGlobal(position));
+}
