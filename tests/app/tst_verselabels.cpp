@@ -4,6 +4,7 @@
 #include "QuranReader.h"
 #include "ResScheme.h"
 #include "SuraTree.h"
+#include "TextRange.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineFindTextResult>
 #include <QWebEnginePage>
 #include <QXmlStreamReader>
 
@@ -94,6 +96,32 @@ QList<PrintedLine> printedLines(const QString& pdfPath, QString* error) {
     return lines;
 }
 
+// Where the page's selection lies: its text, the class of the paragraph that
+// holds it, and whether its box is inside the window, as "text|class|shown".
+const char* const kSelectionPlace = R"(
+(function() {
+  var s = window.getSelection();
+  if (!s.rangeCount) return '';
+  var range = s.getRangeAt(0);
+  var box = range.getBoundingClientRect();
+  var holder = range.startContainer.parentNode;
+  var shown = box.height > 0 && box.top >= 0 && box.bottom <= window.innerHeight;
+  return range.toString() + '|' + holder.className + '|' + shown;
+})()
+)";
+
+// The label of the verse whose text holds the selection: the first label
+// after it.
+const char* const kLabelAfterSelection = R"(
+(function() {
+  var s = window.getSelection();
+  if (!s.rangeCount) return '';
+  var e = s.getRangeAt(0).startContainer.parentNode;
+  while (e && !(e.tagName === 'P' && e.className === 'A1')) e = e.nextElementSibling;
+  return e ? e.textContent : '';
+})()
+)";
+
 } // namespace
 
 // The verse labels of the real page in the real engine: each label must read
@@ -114,6 +142,37 @@ class TestVerseLabels : public QObject {
                             "Array.from(document.images).every(function(i){return i.complete})"))
                         .value_or(false)
                         .toBool());
+    }
+
+    // Waits until the engine has shown two more frames, so that what was
+    // scrolled to is laid out, painted and settled.
+    void waitForFrames() {
+        BrowserView* view = w_->browser();
+        QVERIFY(view->runScript(QStringLiteral(
+            "window.testFrames = 0; requestAnimationFrame(function() {"
+            "  requestAnimationFrame(function() { window.testFrames = 2; }); }); true")));
+        QTRY_VERIFY(
+            view->runScript(QStringLiteral("window.testFrames === 2")).value_or(false).toBool());
+    }
+
+    QString selectionPlace() {
+        return w_->browser()
+            ->runScript(QString::fromLatin1(kSelectionPlace))
+            .value_or(QVariant())
+            .toString();
+    }
+
+    // Prints the page to a PDF in `dir` and returns its file name.
+    QString printToPdf(const QTemporaryDir& dir) {
+        const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
+        w_->browser()->printTo(&printer);
+        if (!done.wait(60000) || !done.first().at(1).toBool())
+            return {};
+        return pdf;
     }
 
 private slots:
@@ -168,14 +227,8 @@ private slots:
         show(1, QStringLiteral("1/2"));
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString pdf = dir.filePath(QStringLiteral("sura1.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
-        w_->browser()->printTo(&printer);
-        QVERIFY(done.wait(30000));
-        QVERIFY(done.first().at(1).toBool());
+        const QString pdf = printToPdf(dir);
+        QVERIFY(!pdf.isEmpty());
 
         QString error;
         const QList<PrintedLine> lines = printedLines(pdf, &error);
@@ -212,6 +265,89 @@ private slots:
         }
         QCOMPARE(labels, 7);
         QVERIFY2(compared >= 5, "too few labels with both neighbours on their page");
+    }
+
+    // Verses far below the window are not laid out until they come near it;
+    // going to one must still select its label and leave it on screen.
+    void goToSelectsAndShowsALabelFarDown_data() {
+        QTest::addColumn<int>("verse");
+        QTest::addColumn<QString>("order");
+        for (const int verse : {255, 286, 150})
+            for (const char* order : {"1/2/3", "2/1"})
+                QTest::addRow("2 : %d, %s", verse, order) << verse << QString::fromLatin1(order);
+    }
+
+    void goToSelectsAndShowsALabelFarDown() {
+        QFETCH(int, verse);
+        QFETCH(QString, order);
+        context_->settings().values().OrderString = order;
+        QVERIFY(w_->reader().goToVerse(2, verse));
+        const QString label = QStringLiteral("2 : %1").arg(verse);
+        QCOMPARE(selectionPlace(), label + QStringLiteral("|A1|true"));
+        // Still on screen once the verses around it have been laid out.
+        waitForFrames();
+        QCOMPARE(selectionPlace(), label + QStringLiteral("|A1|true"));
+    }
+
+    void findInPageReachesAVerseFarDown() {
+        show(2, QStringLiteral("1/2/3"));
+        TextRange range = w_->browser()->createTextRange();
+        QVERIFY(range.findText(QStringLiteral("Condemn us not")));
+        range.Select();
+        waitForFrames();
+        QCOMPARE(selectionPlace(), QStringLiteral("Condemn us not|Trans|true"));
+        QCOMPARE(w_->browser()
+                     ->runScript(QString::fromLatin1(kLabelAfterSelection))
+                     .value_or(QVariant())
+                     .toString(),
+                 QStringLiteral("2 : 286"));
+        // The engine's own search finds it as well.
+        QSignalSpy found(w_->browser()->page(), &QWebEnginePage::findTextFinished);
+        w_->browser()->page()->findText(QStringLiteral("Condemn us not"));
+        QVERIFY(found.wait(10000));
+        QCOMPARE(found.first().at(0).value<QWebEngineFindTextResult>().numberOfMatches(), 1);
+        w_->browser()->page()->findText(QString());
+    }
+
+    // Printing lays out every verse, also those never shown on screen.
+    void printedPageHoldsEveryVerse_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("verses");
+        QTest::addColumn<QString>("lastWords"); // of the last verse's translation
+        QTest::newRow("sura 114, 1/2")
+            << 114 << QStringLiteral("1/2") << 6 << QStringLiteral("Of the jinn and of mankind.");
+        QTest::newRow("sura 2, 1/2/3")
+            << 2 << QStringLiteral("1/2/3") << 286
+            << QStringLiteral("give us victory over the disbelieving folk.");
+    }
+
+    void printedPageHoldsEveryVerse() {
+        QFETCH(int, sura);
+        QFETCH(QString, order);
+        QFETCH(int, verses);
+        QFETCH(QString, lastWords);
+        show(sura, order);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = printToPdf(dir);
+        QVERIFY(!pdf.isEmpty());
+        QString error;
+        const QList<PrintedLine> lines = printedLines(pdf, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        static const QRegularExpression labelText(QStringLiteral("^([0-9]+) : ([0-9]+)$"));
+        QStringList labels;
+        QString text;
+        for (const PrintedLine& line : lines) {
+            if (labelText.match(line.text).hasMatch())
+                labels.append(line.text);
+            text += line.text + QLatin1Char(' ');
+        }
+        QStringList expected;
+        for (int v = 1; v <= verses; ++v)
+            expected.append(QStringLiteral("%1 : %2").arg(sura).arg(v));
+        QCOMPARE(labels, expected);
+        QVERIFY2(text.contains(lastWords), qPrintable(text.right(400)));
     }
 };
 
