@@ -10,44 +10,56 @@ constexpr char16_t kHaa = 0x0647;
 constexpr char16_t kKaf = 0x0643;
 constexpr char32_t kLeftOut = 0;
 
+// White space by Unicode; tested without a table look-up, as nearly every
+// character of the text is an Arabic letter or mark.
 bool isWhiteSpace(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || (c > 0x7F && QChar::isSpace(c));
+    if (c < 0x80)
+        return c == U' ' || (c >= U'\t' && c <= U'\r');
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-// The marks a reader need not type.
-bool isLeftOut(char32_t c) {
-    return (c >= 0x0610 && c <= 0x061A)     // small high signs
-           || c == 0x061C                   // Arabic letter mark
-           || (c >= 0x064B && c <= 0x065F)  // harakat, tanween, shadda, sukun, hamza marks
-           || c == 0x0640                   // tatweel
-           || c == 0x0670                   // superscript alef
-           || (c >= 0x06D6 && c <= 0x06ED)  // small high and low Qur'anic marks
-           || (c >= 0x08D3 && c <= 0x08FF)  // further Qur'anic marks
-           || (c >= 0x200B && c <= 0x200F); // zero-width space, joiners, direction marks
-}
+// How the Arabic block (U+0600..U+06FF) compares: the letter each character
+// reads as, or kLeftOut for the marks a reader need not type.
+struct ArabicBlock {
+    static constexpr char32_t kFirst = 0x0600;
+    static constexpr char32_t kLast = 0x06FF;
+    char16_t comparedAs[kLast - kFirst + 1] = {};
+
+    constexpr ArabicBlock() {
+        for (char32_t c = kFirst; c <= kLast; ++c)
+            comparedAs[c - kFirst] = char16_t(c);
+        const auto leaveOut = [this](char32_t first, char32_t last) {
+            for (char32_t c = first; c <= last; ++c)
+                comparedAs[c - kFirst] = char16_t(kLeftOut);
+        };
+        leaveOut(0x0610, 0x061A); // small high signs
+        leaveOut(0x061C, 0x061C); // Arabic letter mark
+        leaveOut(0x0640, 0x0640); // tatweel
+        leaveOut(0x064B, 0x065F); // harakat, tanween, shadda, sukun, hamza marks
+        leaveOut(0x0670, 0x0670); // superscript alef
+        leaveOut(0x06D6, 0x06ED); // small high and low Qur'anic marks
+        // Alef with madda, with hamza above and below, alef wasla, alef with
+        // wavy hamza above and below.
+        for (const char32_t alef : {0x0622, 0x0623, 0x0625, 0x0671, 0x0672, 0x0673})
+            comparedAs[alef - kFirst] = kAlef;
+        comparedAs[0x0649 - kFirst] = kYaa; // alef maksura
+        comparedAs[0x06CC - kFirst] = kYaa; // Persian yeh, typed for both
+        comparedAs[0x0629 - kFirst] = kHaa; // taa marbuta
+        comparedAs[0x06A9 - kFirst] = kKaf; // Persian keheh
+    }
+};
+
+constexpr ArabicBlock kArabicBlock;
 
 // The letter `c` is compared as, or kLeftOut.
 char32_t comparedAs(char32_t c) {
-    if (isLeftOut(c))
-        return kLeftOut;
-    switch (c) {
-    case 0x0622: // alef with madda
-    case 0x0623: // alef with hamza above
-    case 0x0625: // alef with hamza below
-    case 0x0671: // alef wasla
-    case 0x0672: // alef with wavy hamza above
-    case 0x0673: // alef with wavy hamza below
-        return kAlef;
-    case 0x0649: // alef maksura
-    case 0x06CC: // Persian yeh, typed for both
-        return kYaa;
-    case 0x0629: // taa marbuta
-        return kHaa;
-    case 0x06A9: // Persian keheh
-        return kKaf;
-    default:
-        return c;
-    }
+    if (c >= ArabicBlock::kFirst && c <= ArabicBlock::kLast)
+        return kArabicBlock.comparedAs[c - ArabicBlock::kFirst];
+    const bool leftOut = (c >= 0x08D3 && c <= 0x08FF) // further Qur'anic marks
+                         ||
+                         (c >= 0x200B && c <= 0x200F); // zero-width space, joiners, direction marks
+    return leftOut ? kLeftOut : c;
 }
 
 // Walks `text` and tells `sink` what the folded text is made of:
@@ -81,9 +93,11 @@ template <typename Sink> void foldInto(QStringView text, Sink& sink) {
     }
 }
 
+// Writes the folded units into a buffer as long as the text: no text folds
+// to more code units than it has.
 struct TextOnly {
-    QString& folded;
-    void keep(char16_t unit, const StoredCharacters::Character&) { folded.append(QChar(unit)); }
+    char16_t* out;
+    void keep(char16_t unit, const StoredCharacters::Character&) { *out++ = unit; }
     void leftOut(const StoredCharacters::Character&) {}
 };
 
@@ -106,14 +120,15 @@ struct WithPlaces {
 } // namespace
 
 void ArabicFolding::fold(QStringView text, QString& folded) {
-    folded.resize(0); // keeps the capacity
-    TextOnly sink{folded};
+    folded.resize(text.size()); // keeps the capacity
+    char16_t* const start = reinterpret_cast<char16_t*>(folded.data());
+    TextOnly sink{start};
     foldInto(text, sink);
+    folded.truncate(sink.out - start);
 }
 
 QString ArabicFolding::fold(QStringView text) {
     QString folded;
-    folded.reserve(text.size());
     fold(text, folded);
     return folded;
 }

@@ -19,10 +19,23 @@ public:
 
     explicit StoredCharacters(QStringView stored) : stored_(stored) {}
 
-    // The next character; false at the end of the text.
-    bool next(Character& character);
+    // The next character; false at the end of the text.  Inline: a search
+    // walks every character of the Arabic text.
+    bool next(Character& character) {
+        if (position_ >= stored_.size())
+            return false;
+        const char16_t unit = stored_[position_].unicode();
+        if (unit != u'&' && !QChar::isSurrogate(unit)) {
+            character = {unit, position_, position_ + 1};
+            ++position_;
+            return true;
+        }
+        return nextSpecial(character);
+    }
 
 private:
+    // A reference, a surrogate pair, or a lone '&' or surrogate.
+    bool nextSpecial(Character& character);
     // The reference starting at `at` (an '&'), or nothing.
     bool readReference(qsizetype at, Character& character) const;
 

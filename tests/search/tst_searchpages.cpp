@@ -283,8 +283,13 @@ private slots:
             body = window.WebBrowser1->bodyInnerHtml();
         };
         find->cmdViewResults_Click();
-        QVERIFY2(body.contains(QStringLiteral("<span class=\"Hilight\">الرَّحْمَـٰنِ</span> "
-                                              "الرَّحِيمِ </p>")),
+        // 1:3 as stored: shadda before fatha, tatweel before the superscript alef.
+        const QString word = QStringLiteral(
+            "\u0627\u0644\u0631\u0651\u064E\u062D\u0652\u0645\u064E\u0640\u0670\u0646\u0650");
+        const QString next =
+            QStringLiteral("\u0627\u0644\u0631\u0651\u064E\u062D\u0650\u064A\u0645\u0650");
+        QVERIFY2(body.contains(QStringLiteral("<span class=\"Hilight\">") + word +
+                               QStringLiteral("</span> ") + next + QStringLiteral(" </p>")),
                  qPrintable(body));
 
         find->cmdReport_Click();
