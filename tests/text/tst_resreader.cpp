@@ -252,6 +252,23 @@ private slots:
         QCOMPARE(second.LoadSTvar(5), QStringLiteral("padded"));
     }
 
+    void splitsAtEveryPairOfSlashes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("empty") << "";
+        QTest::addRow("no separator") << "a/b";
+        QTest::addRow("verses") << "one // two // ";
+        QTest::addRow("three slashes") << "a///b";
+        QTest::addRow("four slashes") << "////";
+        QTest::addRow("slash at the end") << "a//b/";
+        QTest::addRow("separator first and last") << "//a//";
+    }
+
+    // The same pieces as QString::split, empty ones included.
+    void splitsAtEveryPairOfSlashes() {
+        QFETCH(QString, text);
+        QCOMPARE(splitVerses(text), text.split(QStringLiteral("//")));
+    }
+
     // The characters of stored text and where each starts; what is no
     // reference the libraries write stays as it stands.
     void storedCharacters_data() {
