@@ -56,10 +56,9 @@ constexpr ArabicBlock kArabicBlock;
 char32_t comparedAs(char32_t c) {
     if (c >= ArabicBlock::kFirst && c <= ArabicBlock::kLast)
         return kArabicBlock.comparedAs[c - ArabicBlock::kFirst];
-    const bool leftOut = (c >= 0x08D3 && c <= 0x08FF) // further Qur'anic marks
-                         ||
-                         (c >= 0x200B && c <= 0x200F); // zero-width space, joiners, direction marks
-    return leftOut ? kLeftOut : c;
+    const bool furtherMarks = c >= 0x08D3 && c <= 0x08FF;
+    const bool invisible = c >= 0x200B && c <= 0x200F; // zero-width space, joiners, direction
+    return furtherMarks || invisible ? kLeftOut : c;
 }
 
 // Walks `text` and tells `sink` what the folded text is made of:

@@ -20,7 +20,6 @@ public:
     struct Span {
         qsizetype start = 0;
         qsizetype end = 0;
-        bool operator==(const Span&) const = default;
     };
 
     // The folded text alone, written into `folded` (its capacity reused).
