@@ -39,7 +39,9 @@ struct SearchRange {
 // One matching verse; its entry text is made when the list asks for it.
 struct SearchHit {
     ResultItem item;
-    const QStringList* chapterCaptions = nullptr; // by sura number
+    // By sura number: the list given to run(), so a hit kept past the
+    // search must not outlive that list.
+    const QStringList* chapterCaptions = nullptr;
 
     QString entryText() const {
         return item.text(chapterCaptions ? chapterCaptions->value(item.sura()) : QString());

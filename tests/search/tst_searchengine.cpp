@@ -75,6 +75,8 @@ struct Run {
 Run search(const QString& keyword, SearchRange range, bool isTranslation, int cancelAtMatch = 0,
            bool answerYes = false, bool cancelBefore = false,
            Comparison comparison = Comparison::StoredText, const QString& library = kLibrary) {
+    // A hit names its caption list, which must outlive the hits kept here.
+    static const QStringList kCaptions = captions();
     ResReader reader;
     reader.LoadLibrary(library);
     Run run;
@@ -90,7 +92,7 @@ Run search(const QString& keyword, SearchRange range, bool isTranslation, int ca
         return answerYes;
     };
     run.outcome = SearchEngine(reader, isTranslation, comparison)
-                      .run(keyword, range, captions(), run.found, cancelSearch, hooks);
+                      .run(keyword, range, kCaptions, run.found, cancelSearch, hooks);
     run.cancelAfter = cancelSearch;
     return run;
 }
