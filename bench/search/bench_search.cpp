@@ -33,7 +33,7 @@
 namespace {
 
 const QString kKeyword = QStringLiteral("the");
-// "The Beneficent" (few verses) and "Allah" (about a third of them).
+// "The Beneficent" (a few dozen verses) and "Allah" (more than a quarter).
 const QStringList kArabicKeywords{QStringLiteral("الرحمن"), QStringLiteral("الله")};
 const QString kStaticPage = QStringLiteral("BENCHSTATIC.HTML");
 // One script round trip that also makes the engine lay the page out.
