@@ -1,17 +1,49 @@
 #include "ResultMarkup.h"
 
+#include "ArabicFolding.h"
+
 namespace ResultMarkup {
+
+namespace {
+
+const QString& highlightStart() {
+    static const QString start = QStringLiteral("<span class='Hilight'>");
+    return start;
+}
+
+const QString& highlightEnd() {
+    static const QString end = QStringLiteral("</span>");
+    return end;
+}
+
+QString highlightArabicWords(const QString& verse, const QString& keyword) {
+    const ArabicFolding folding(verse);
+    QString result;
+    qsizetype from = 0;
+    for (const ArabicFolding::Span& words : folding.wordsMatching(ArabicFolding::fold(keyword))) {
+        result.append(QStringView(verse).mid(from, words.start - from));
+        result.append(highlightStart());
+        result.append(QStringView(verse).mid(words.start, words.end - words.start));
+        result.append(highlightEnd());
+        from = words.end;
+    }
+    result.append(QStringView(verse).mid(from));
+    return result;
+}
+
+} // namespace
 
 QString heading(const QString& keyword) {
     return QStringLiteral("<p class='top'><strong> ") + QStringLiteral("Search Text") +
            QStringLiteral(" : ") + keyword + QStringLiteral("<br />");
 }
 
-QString highlight(const QString& verse, const QString& keyword) {
+QString highlight(const QString& verse, const QString& keyword, Comparison comparison) {
     if (keyword.isEmpty())
         return verse;
-    const QString marked =
-        QStringLiteral("<span class='Hilight'>") + keyword + QStringLiteral("</span>");
+    if (comparison == Comparison::ArabicLetters)
+        return highlightArabicWords(verse, keyword);
+    const QString marked = highlightStart() + keyword + highlightEnd();
     QString result;
     qsizetype from = 0;
     for (qsizetype at = verse.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
@@ -24,21 +56,22 @@ QString highlight(const QString& verse, const QString& keyword) {
     return result;
 }
 
-QString verseBlock(const QString& verse, const QString& keyword) {
-    return QStringLiteral("<p class='Trans'>") + highlight(verse, keyword) + QStringLiteral("</p>");
+QString verseBlock(const QString& verse, const QString& keyword, Comparison comparison) {
+    return QStringLiteral("<p class='Trans'>") + highlight(verse, keyword, comparison) +
+           QStringLiteral("</p>");
 }
 
 QString splitter() {
     return QStringLiteral("<img src='splitter.gif'/><br /></p>");
 }
 
-QString resultPage(const QString& keyword, const Result& result) {
+QString resultPage(const QString& keyword, const Result& result, Comparison comparison) {
     return heading(keyword) + result.entryText + QStringLiteral("</strong><br />") +
            QStringLiteral("<p class='style6'>") + QStringLiteral("English Translation (Miravel)") +
-           QStringLiteral("<br />") + splitter() + verseBlock(result.verse, keyword);
+           QStringLiteral("<br />") + splitter() + verseBlock(result.verse, keyword, comparison);
 }
 
-QString report(const QString& keyword, const QList<Result>& results) {
+QString report(const QString& keyword, const QList<Result>& results, Comparison comparison) {
     QString body = heading(keyword) + QStringLiteral("Total Found ") +
                    QString::number(results.size()) + QStringLiteral("</strong><br />");
     const QString entryStart = QStringLiteral("<p class='style6'>");
@@ -52,7 +85,7 @@ QString report(const QString& keyword, const QList<Result>& results) {
         body += entryStart;
         body += result.entryText;
         body += entryEnd;
-        body += verseBlock(result.verse, keyword);
+        body += verseBlock(result.verse, keyword, comparison);
     }
     return body;
 }

@@ -1,9 +1,12 @@
 #include "SearchEngine.h"
 
 #include "AppSettings.h"
+#include "ArabicFolding.h"
 #include "LibraryLayout.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
+
+#include <optional>
 
 QString SearchScope::libraryFile(int searchInItem, const AppSettings& settings) {
     switch (searchInItem) {
@@ -11,9 +14,15 @@ QString SearchScope::libraryFile(int searchInItem, const AppSettings& settings) 
         return settings.TransliterationLibraryFile;
     case kTranslation:
         return settings.TranslationLibraryFile;
+    case kArabic:
+        return settings.ArabicLibraryFile;
     default:
         return {};
     }
+}
+
+Comparison SearchScope::comparisonOf(int searchInItem) {
+    return searchInItem == kArabic ? Comparison::ArabicLetters : Comparison::StoredText;
 }
 
 namespace {
@@ -48,6 +57,25 @@ private:
     bool upperIsAscii_;
 };
 
+// Whether a stored verse holds the keyword, compared the given way.
+class VerseMatch {
+public:
+    VerseMatch(const QString& keyword, Comparison comparison) {
+        if (comparison == Comparison::ArabicLetters)
+            arabic_.emplace(keyword);
+        else
+            upper_.emplace(keyword);
+    }
+
+    bool operator()(const QString& verse) const {
+        return arabic_ ? arabic_->foundIn(verse) : (*upper_)(verse);
+    }
+
+private:
+    std::optional<ArabicKeyword> arabic_;
+    std::optional<UpperCaseMatch> upper_;
+};
+
 } // namespace
 
 SearchRange SearchRange::fromChapterItem(int selectedIndex, int itemData) {
@@ -57,8 +85,8 @@ SearchRange SearchRange::fromChapterItem(int selectedIndex, int itemData) {
     return {resource, resource};
 }
 
-SearchEngine::SearchEngine(const ResReader& reader, bool isTranslation)
-    : reader_(reader), isTranslation_(isTranslation) {}
+SearchEngine::SearchEngine(const ResReader& reader, bool isTranslation, Comparison comparison)
+    : reader_(reader), isTranslation_(isTranslation), comparison_(comparison) {}
 
 QString SearchEngine::doneStatus(int entries) {
     return QStringLiteral(" Done .... <") + QString::number(entries) + QStringLiteral("> Results");
@@ -69,7 +97,7 @@ SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange rang
                                         bool& cancelSearch, const Hooks& hooks) const {
     found.clear();
     Outcome outcome;
-    const UpperCaseMatch matches(keyword);
+    const VerseMatch matches(keyword, comparison_);
     for (int resource = range.first; resource <= range.last && !outcome.stoppedByUser; ++resource) {
         const int sura = resource - LibraryLayout::kVerseTextBase;
         // Past the translation's lead elements, and never the remainder

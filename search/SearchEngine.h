@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Comparison.h"
 #include "FoundVerses.h"
 #include "ResultItem.h"
 
@@ -12,13 +13,16 @@ class ResReader;
 struct AppSettings;
 
 // Which text library a search reads, by the item of the "Search in" box:
-// 0 the transliteration, 1 the translation; with no item selected no
-// library is loaded and the program's own (Arabic) text is searched.
+// 0 the transliteration, 1 the translation, 2 the Arabic text compared
+// letter by letter; with no item selected no library is loaded and the
+// program's own (Arabic) text is searched as stored.
 namespace SearchScope {
 inline constexpr int kTransliteration = 0;
 inline constexpr int kTranslation = 1;
+inline constexpr int kArabic = 2;
 // The library file for the item; empty for none.
 QString libraryFile(int searchInItem, const AppSettings& settings);
+Comparison comparisonOf(int searchInItem);
 } // namespace SearchScope
 
 // The resource numbers of the suras one search covers, both ends included.
@@ -35,7 +39,9 @@ struct SearchRange {
 // One matching verse; its entry text is made when the list asks for it.
 struct SearchHit {
     ResultItem item;
-    const QStringList* chapterCaptions = nullptr; // by sura number
+    // By sura number: the list given to run(), so a hit kept past the
+    // search must not outlive that list.
+    const QStringList* chapterCaptions = nullptr;
 
     QString entryText() const {
         return item.text(chapterCaptions ? chapterCaptions->value(item.sura()) : QString());
@@ -44,7 +50,8 @@ struct SearchHit {
 
 // Scans the verses of one text library for a keyword, sura by sura: each
 // verse is the stored text as it is (markup and character references
-// included), compared in upper case as a plain substring.  A verse matches
+// included), compared in upper case as a plain substring, or for the Arabic
+// text, compared by its letters (ArabicFolding).  A verse matches
 // once however often the keyword occurs in it.  The search lets the caller
 // run pending events after every match, which is also when it looks at the
 // cancel flag.
@@ -66,7 +73,8 @@ public:
 
     // `reader` is bound to the library to search; verses of the translation
     // are numbered past its lead elements, as its pages show them.
-    SearchEngine(const ResReader& reader, bool isTranslation);
+    SearchEngine(const ResReader& reader, bool isTranslation,
+                 Comparison comparison = Comparison::StoredText);
 
     // Searches `range`; `chapterCaptions` holds the sura captions by sura
     // number (element 0 unused).  Every match is kept in `found` (cleared
@@ -88,4 +96,5 @@ public:
 private:
     const ResReader& reader_;
     bool isTranslation_;
+    Comparison comparison_;
 };

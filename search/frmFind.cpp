@@ -161,6 +161,7 @@ void frmFind::FillChapters() {
     cmb_selected_Section->clear();
     cmb_selected_Section->addItem(context_.captions().captionOf(3));
     cmb_selected_Section->addItem(context_.captions().captionOf(2));
+    cmb_selected_Section->addItem(context_.captions().captionOf(1));
     cmb_selected_Section->setCurrentIndex(SearchScope::kTransliteration);
     setCaption(lblSearchType, QStringLiteral("Search in"));
     cmb_selected_Section->setAccessibleName(lblSearchType->text());
@@ -218,8 +219,8 @@ void frmFind::cmdFindNow_Click() {
 
     const QString keyword = cmbWhat->currentText();
     ResReader reader;
-    const QString file = SearchScope::libraryFile(cmb_selected_Section->currentIndex(),
-                                                  context_.settings().values());
+    const int searchIn = cmb_selected_Section->currentIndex();
+    const QString file = SearchScope::libraryFile(searchIn, context_.settings().values());
     reader.LoadLibrary(file);
     const bool isTranslation = !file.isEmpty() && context_.isTranslationLibrary(file);
     const SearchRange range = SearchRange::fromChapterItem(cmbChapters->currentIndex(),
@@ -237,8 +238,9 @@ void frmFind::cmdFindNow_Click() {
         return closeRequested_ || message(QMessageBox::Question, SearchEngine::askCancelText(),
                                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
+    foundBy_ = SearchScope::comparisonOf(searchIn);
     const auto outcome =
-        SearchEngine(reader, isTranslation)
+        SearchEngine(reader, isTranslation, foundBy_)
             .run(keyword, range, ChapterCaptions, foundVerses_, CancelSearch, hooks);
     searching_ = false;
     if (closeRequested_) {
@@ -271,7 +273,8 @@ void frmFind::cmdViewResults_Click() {
         return;
     const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
     const QString verse = item ? foundVerses_.at(item->resourceId, item->verse) : QString();
-    showResultPage(ResultMarkup::resultPage(cmbWhat->currentText(), {entry->text(), verse}));
+    showResultPage(
+        ResultMarkup::resultPage(cmbWhat->currentText(), {entry->text(), verse}, foundBy_));
     yieldToEvents();
 }
 
@@ -289,7 +292,7 @@ void frmFind::cmdReport_Click() {
         results.append(
             {entry->text(), item ? foundVerses_.at(item->resourceId, item->verse) : QString()});
     }
-    showResultPage(ResultMarkup::report(cmbWhat->currentText(), results));
+    showResultPage(ResultMarkup::report(cmbWhat->currentText(), results, foundBy_));
     yieldToEvents();
     unsetCursor();
     yieldToEvents();

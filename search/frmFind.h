@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Comparison.h"
 #include "FoundVerses.h"
 
 #include <QMessageBox>
@@ -90,6 +91,8 @@ private:
     AppContext& context_;
     QuranReader& reader_;
     FoundVerses foundVerses_;
+    // How the last search compared: its verses are highlighted the same way.
+    Comparison foundBy_ = Comparison::StoredText;
     bool searching_ = false;
     bool closeRequested_ = false; // closed while a search ran
 };

@@ -1,9 +1,15 @@
+#include "AppSettings.h"
+#include "ArabicFolding.h"
 #include "FixtureLibrary.h"
 #include "FoundVerses.h"
+#include "LibraryFormat.h"
 #include "ResReader.h"
 #include "ResultItem.h"
+#include "ResultMarkup.h"
 #include "SearchEngine.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -29,6 +35,15 @@ const QStringList kSura58{
     QStringLiteral("Allah hath heard the saying of her that disputeth with thee."),
     QStringLiteral("Such of you as put away your wives."),
 };
+
+// Arabic verses as the libraries store them.
+QString stored(const QString& plain) {
+    return QString::fromLatin1(LibraryFormat::toAsciiMarkup(plain));
+}
+
+const QString kBasmala = QStringLiteral("بِسْمِ اللَّهِ الرَّحْمَـٰنِ الرَّحِيمِ");
+const QString kNoDoubt = QStringLiteral("ذَٰلِكَ الْكِتَابُ لَا رَيْبَ ۛ فِيهِ ۛ هُدًى لِّلْمُتَّقِينَ");
+const QString kArabicLibrary = QStringLiteral("search-arabic-fixture.dll");
 
 QStringList sura2() {
     QStringList verses;
@@ -58,9 +73,12 @@ struct Run {
 // Runs a search; `cancelAtMatch` presses Cancel while the events of that
 // match run (0: never), `answerYes` answers the question.
 Run search(const QString& keyword, SearchRange range, bool isTranslation, int cancelAtMatch = 0,
-           bool answerYes = false, bool cancelBefore = false) {
+           bool answerYes = false, bool cancelBefore = false,
+           Comparison comparison = Comparison::StoredText, const QString& library = kLibrary) {
+    // A hit names its caption list, which must outlive the hits kept here.
+    static const QStringList kCaptions = captions();
     ResReader reader;
-    reader.LoadLibrary(kLibrary);
+    reader.LoadLibrary(library);
     Run run;
     bool cancelSearch = cancelBefore;
     SearchEngine::Hooks hooks;
@@ -73,8 +91,8 @@ Run search(const QString& keyword, SearchRange range, bool isTranslation, int ca
         ++run.questions;
         return answerYes;
     };
-    run.outcome = SearchEngine(reader, isTranslation)
-                      .run(keyword, range, captions(), run.found, cancelSearch, hooks);
+    run.outcome = SearchEngine(reader, isTranslation, comparison)
+                      .run(keyword, range, kCaptions, run.found, cancelSearch, hooks);
     run.cancelAfter = cancelSearch;
     return run;
 }
@@ -88,6 +106,52 @@ ItemList itemsOf(const Run& run) {
 
 SearchRange sura(int n) {
     return SearchRange::fromChapterItem(n, n);
+}
+
+Run searchArabic(const QString& keyword, SearchRange range, const QString& library) {
+    return search(keyword, range, false, 0, false, false, Comparison::ArabicLetters, library);
+}
+
+// A pattern that finds the keyword's letters in vowelled text: each letter,
+// or one of its variants, followed by any marks.
+QRegularExpression lettersWithMarks(const QString& keyword) {
+    const QString marks =
+        QStringLiteral("[\\x{0640}\\x{064B}-\\x{065F}\\x{0670}\\x{06D6}-\\x{06ED}]*");
+    QString pattern;
+    for (const QChar letter : keyword) {
+        switch (letter.unicode()) {
+        case 0x0627:
+            pattern += QStringLiteral("[\\x{0627}\\x{0622}\\x{0623}\\x{0625}\\x{0671}]");
+            break;
+        case 0x064A:
+            pattern += QStringLiteral("[\\x{064A}\\x{0649}]");
+            break;
+        case 0x0647:
+            pattern += QStringLiteral("[\\x{0647}\\x{0629}]");
+            break;
+        default:
+            pattern += QRegularExpression::escape(letter);
+        }
+        pattern += marks;
+    }
+    return QRegularExpression(pattern);
+}
+
+// The verses of the source file whose text the pattern finds, as item values.
+ItemList versesOfSource(const QRegularExpression& pattern) {
+    QFile file(QStringLiteral(MIRAVEL_ARABIC_SOURCE));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    ItemList items;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        if (line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() == 3 && pattern.match(fields[2]).hasMatch())
+            items << ResultItem{100 + fields[0].toInt(), fields[1].toInt()}.itemData();
+    }
+    return items;
 }
 
 } // namespace
@@ -104,6 +168,10 @@ private slots:
         builder.addCustom(158, FixtureLibrary::verses(kSura58));
         builder.addCustom(214, FixtureLibrary::verses({QStringLiteral("Say: I seek refuge.")}));
         QVERIFY(FixtureLibrary::write(builder, kLibrary));
+
+        LibraryBuilder arabic;
+        arabic.addCustom(101, LibraryFormat::verseResource({kBasmala, kNoDoubt}));
+        QVERIFY(FixtureLibrary::write(arabic, kArabicLibrary));
     }
 
     void findsMatchingVerses_data() {
@@ -197,6 +265,120 @@ private slots:
         QCOMPARE(run.found.size(), expectedHits);
         QCOMPARE(run.outcome.stoppedByUser, stopped);
         QVERIFY(!run.cancelAfter);
+    }
+
+    void arabicKeywordIgnoresMarks_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<bool>("found");
+
+        QTest::newRow("bare keyword, vowelled verse") << "الرحمن" << kBasmala << true;
+        QTest::newRow("part of a word") << "رحمن" << kBasmala << true;
+        QTest::newRow("alef wasla and other marks") << "الرحمن"
+                                                    << "بِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ" << true;
+        QTest::newRow("keyword typed with marks") << "الرَّحْمَـٰنِ"
+                                                  << "بسم الله الرحمن الرحيم" << true;
+        QTest::newRow("marks on both sides differ") << "الرَّحْمِن" << kBasmala << true;
+        QTest::newRow("alef with hamza above") << "اكبر"
+                                               << "اللَّهُ أَكْبَرُ" << true;
+        QTest::newRow("alef with hamza below") << "ابراهيم"
+                                               << "وَإِذِ ابْتَلَىٰ إِبْرَاهِيمَ" << true;
+        QTest::newRow("alef with madda") << "امنوا"
+                                         << "الَّذِينَ آمَنُوا" << true;
+        QTest::newRow("typed with hamza, stored bare") << "إبراهيم"
+                                                       << "ابراهيم" << true;
+        QTest::newRow("alef maksura typed as yaa") << "موسي"
+                                                   << "آتَيْنَا مُوسَىٰ" << true;
+        QTest::newRow("taa marbuta typed as haa") << "الصلاه"
+                                                  << "وَيُقِيمُونَ الصَّلَاةَ" << true;
+        QTest::newRow("words spanning a pause mark") << "لا ريب فيه" << kNoDoubt << true;
+        QTest::newRow("space typed twice") << "الله  الرحمن" << kBasmala << true;
+        QTest::newRow("another word") << "الرحيمن" << kBasmala << false;
+        QTest::newRow("a space is no mark") << "اللهالرحمن" << kBasmala << false;
+        QTest::newRow("marks alone find nothing") << "َُّ" << kBasmala << false;
+    }
+
+    void arabicKeywordIgnoresMarks() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, verse);
+        QFETCH(bool, found);
+        const ArabicKeyword arabic(keyword);
+        QCOMPARE(arabic.foundIn(stored(verse)), found);
+        QCOMPARE(arabic.foundIn(verse), found); // the same in plain Unicode
+    }
+
+    void arabicHighlightMarksTheVowelledWords_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("verse");
+        // The verse with the highlighted part between [ and ].
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("the word with its last vowel")
+            << "الرحمن" << kBasmala << "بِسْمِ اللَّهِ [الرَّحْمَـٰنِ] الرَّحِيمِ";
+        QTest::newRow("part of two words marks both")
+            << "رح" << kBasmala << "بِسْمِ اللَّهِ [الرَّحْمَـٰنِ] [الرَّحِيمِ]";
+        QTest::newRow("twice in one word, one span") << "ل"
+                                                     << "اللَّهِ"
+                                                     << "[اللَّهِ]";
+        QTest::newRow("across a pause mark")
+            << "لا ريب فيه" << kNoDoubt << "ذَٰلِكَ الْكِتَابُ [لَا رَيْبَ ۛ فِيهِ] ۛ هُدًى لِّلْمُتَّقِينَ";
+        QTest::newRow("typed with marks") << "الرَّحِيمِ" << kBasmala << "بِسْمِ اللَّهِ الرَّحْمَـٰنِ [الرَّحِيمِ]";
+        QTest::newRow("not found") << "موسى" << kBasmala << kBasmala;
+    }
+
+    void arabicHighlightMarksTheVowelledWords() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, verse);
+        QFETCH(QString, expected);
+        // The highlight goes into the stored text, between its references.
+        QString markup;
+        for (const QString& part : expected.split(u'[')) {
+            const QStringList inner = part.split(u']');
+            if (inner.size() == 2)
+                markup += QStringLiteral("<span class='Hilight'>") + stored(inner[0]) +
+                          QStringLiteral("</span>") + stored(inner[1]);
+            else
+                markup += stored(part);
+        }
+        QCOMPARE(ResultMarkup::highlight(stored(verse), keyword, Comparison::ArabicLetters),
+                 markup);
+    }
+
+    void arabicSearchKeepsTheStoredVerse() {
+        const Run run = searchArabic(QStringLiteral("فيه"), sura(1), kArabicLibrary);
+        QCOMPARE(itemsOf(run), ItemList{1012});
+        QCOMPARE(run.found.at(101, 2), QLatin1Char(' ') + stored(kNoDoubt) + QLatin1Char(' '));
+        QVERIFY(searchArabic(QStringLiteral("َ"), sura(1), kArabicLibrary).hits.isEmpty());
+    }
+
+    // The program's own Arabic text against the source it was built from,
+    // read here with a pattern of letters and marks.
+    void arabicCountsMatchTheSource_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("the Beneficent") << "الرحمن";
+        QTest::newRow("Abraham, alef with hamza below") << "ابراهيم";
+        QTest::newRow("Moses, alef maksura typed as yaa") << "موسي";
+        QTest::newRow("prayer, taa marbuta typed as haa") << "الصلاه";
+        QTest::newRow("those who believe, alef with madda") << "امنوا";
+    }
+
+    void arabicCountsMatchTheSource() {
+        QFETCH(QString, keyword);
+        const ItemList expected = versesOfSource(lettersWithMarks(keyword));
+        QVERIFY(expected.size() > 10);
+        const Run run = searchArabic(keyword, SearchRange::wholeQuran(), QString());
+        QCOMPARE(run.outcome.matches, int(expected.size()));
+        QCOMPARE(itemsOf(run), expected);
+    }
+
+    void arabicIsTheThirdScope() {
+        AppSettings settings;
+        settings.ArabicLibraryFile = QStringLiteral("miravel.exe");
+        QCOMPARE(SearchScope::libraryFile(SearchScope::kArabic, settings),
+                 QStringLiteral("miravel.exe"));
+        QCOMPARE(SearchScope::comparisonOf(SearchScope::kArabic), Comparison::ArabicLetters);
+        QCOMPARE(SearchScope::comparisonOf(SearchScope::kTranslation), Comparison::StoredText);
+        QCOMPARE(SearchScope::comparisonOf(-1), Comparison::StoredText);
     }
 
     void chapterRange_data() {

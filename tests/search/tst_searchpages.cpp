@@ -144,6 +144,8 @@ private slots:
         QCOMPARE(find->ChapterCaptions.value(2), QStringLiteral("002- Al-Baqara (The Cow)"));
         QCOMPARE(find->cmb_selected_Section->itemText(0), QStringLiteral("Transliteration"));
         QCOMPARE(find->cmb_selected_Section->itemText(1), context_->strings().text(224));
+        QCOMPARE(find->cmb_selected_Section->itemText(2), QStringLiteral("Arabic"));
+        QCOMPARE(find->cmb_selected_Section->count(), 3);
         QCOMPARE(find->lblSearchType->text(), QStringLiteral("Search in"));
         // The shared captions of the Arabic and transliteration libraries.
         QCOMPARE(context_->strings().text(223), QStringLiteral("Arabic"));
@@ -260,6 +262,38 @@ private slots:
         QCOMPARE(occurrences(body, QStringLiteral("<span class=\"Hilight\">") + keyword +
                                        QStringLiteral("</span>")),
                  1);
+    }
+
+    // The Arabic text is searched by its letters, and the page shows the
+    // verse's own vowelled word highlighted.
+    void arabicSearchHighlightsTheVowelledWord() {
+        const auto find = newWindow();
+        find->cmbWhat->setEditText(QStringLiteral("الرحمن"));
+        find->cmb_selected_Section->setCurrentIndex(2);
+        find->chkIncludeAllChapters->setChecked(false);
+        find->cmbChapters->setCurrentIndex(1);
+        find->cmdFindNow_Click();
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(find->lstRes->count(), 2);
+        QListWidgetItem* entry = entryOf(*find, 1013);
+        QVERIFY(entry);
+        find->lstRes->setCurrentItem(entry);
+        QString body;
+        find->presentInfo = [&body](frmInfo& window) {
+            body = window.WebBrowser1->bodyInnerHtml();
+        };
+        find->cmdViewResults_Click();
+        // 1:3 as stored: shadda before fatha, tatweel before the superscript alef.
+        const QString word = QStringLiteral(
+            "\u0627\u0644\u0631\u0651\u064E\u062D\u0652\u0645\u064E\u0640\u0670\u0646\u0650");
+        const QString next =
+            QStringLiteral("\u0627\u0644\u0631\u0651\u064E\u062D\u0650\u064A\u0645\u0650");
+        QVERIFY2(body.contains(QStringLiteral("<span class=\"Hilight\">") + word +
+                               QStringLiteral("</span> ") + next + QStringLiteral(" </p>")),
+                 qPrintable(body));
+
+        find->cmdReport_Click();
+        QCOMPARE(occurrences(body, QStringLiteral("<span class=\"Hilight\">")), 2);
     }
 
     void reportListsEveryEntry() {

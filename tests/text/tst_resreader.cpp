@@ -1,6 +1,7 @@
 #include "GuiStrings.h"
 #include "RccValidator.h"
 #include "ResReader.h"
+#include "StoredCharacters.h"
 
 #include <QDir>
 #include <QFile>
@@ -249,6 +250,72 @@ private slots:
         second.LoadLibrary(QStringLiteral("fixture.dll"));
         first.reset();
         QCOMPARE(second.LoadSTvar(5), QStringLiteral("padded"));
+    }
+
+    void splitsAtEveryPairOfSlashes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("empty") << "";
+        QTest::addRow("no separator") << "a/b";
+        QTest::addRow("verses") << "one // two // ";
+        QTest::addRow("three slashes") << "a///b";
+        QTest::addRow("four slashes") << "////";
+        QTest::addRow("slash at the end") << "a//b/";
+        QTest::addRow("separator first and last") << "//a//";
+    }
+
+    // The same pieces as QString::split, empty ones included.
+    void splitsAtEveryPairOfSlashes() {
+        QFETCH(QString, text);
+        QCOMPARE(splitVerses(text), text.split(QStringLiteral("//")));
+    }
+
+    // The characters of stored text and where each starts; what is no
+    // reference the libraries write stays as it stands.
+    void storedCharacters_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QList<qsizetype>>("starts");
+
+        QTest::newRow("references and plain letters")
+            << "a&#1576;&amp;&lt;&gt;b" << QStringLiteral("a\u0628&<>b")
+            << QList<qsizetype>{0, 1, 8, 13, 17, 21};
+        QTest::newRow("beyond the basic plane")
+            << "&#127769;" << QString::fromUcs4(U"\U0001F319", 1) << QList<qsizetype>{0};
+        QTest::newRow("plain surrogate pair")
+            << QString::fromUcs4(U"x\U0001F319", 2) << QString::fromUcs4(U"x\U0001F319", 2)
+            << QList<qsizetype>{0, 1};
+        QTest::newRow("a lone ampersand") << "& b"
+                                          << "& b" << QList<qsizetype>{0, 1, 2};
+        QTest::newRow("no semicolon") << "&#1576"
+                                      << "&#1576" << QList<qsizetype>{0, 1, 2, 3, 4, 5};
+        QTest::newRow("no digits") << "&#;"
+                                   << "&#;" << QList<qsizetype>{0, 1, 2};
+        QTest::newRow("unknown name") << "&x;"
+                                      << "&x;" << QList<qsizetype>{0, 1, 2};
+        QTest::newRow("past the last code point")
+            << "&#1114112;"
+            << "&#1114112;" << QList<qsizetype>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("surrogate code point")
+            << "&#55357;"
+            << "&#55357;" << QList<qsizetype>{0, 1, 2, 3, 4, 5, 6, 7};
+    }
+
+    void storedCharacters() {
+        QFETCH(QString, stored);
+        QString characters;
+        QList<qsizetype> starts;
+        StoredCharacters walk(stored);
+        StoredCharacters::Character character;
+        qsizetype end = 0;
+        while (walk.next(character)) {
+            QCOMPARE(character.start, end); // no gaps
+            characters += QString::fromUcs4(&character.codePoint, 1);
+            starts << character.start;
+            end = character.end;
+        }
+        QCOMPARE(end, stored.size());
+        QTEST(characters, "characters");
+        QTEST(starts, "starts");
     }
 };
 
