@@ -1,6 +1,7 @@
 #include "PagePlace.h"
 
 #include "BrowserView.h"
+#include "OffscreenLayout.h"
 #include "PageScript.h"
 
 namespace {
@@ -24,6 +25,7 @@ const char kBlockToTop[] = R"JS(
     for (var i = 0; i < markers.length; ++i) {
         if (markers[i].textContent.trim() !== text)
             continue;
+        try { layOutAround(markers[i]); } catch (e) {}
         if (i === 0) {
             window.scrollTo(window.scrollX, 0);
         } else {
@@ -51,7 +53,7 @@ std::optional<QString> firstMarkerFromTop(BrowserView& view, const QString& sele
 
 bool scrollBlockToTop(BrowserView& view, const QString& selector, const QString& markerText) {
     const auto answer = view.runScript(
-        QString::fromLatin1(kBlockToTop)
+        (QLatin1String(OffscreenLayout::kLayOutAround) + QLatin1String(kBlockToTop))
             .arg(PageScript::literal(selector), PageScript::literal(markerText.trimmed())));
     return answer && answer->toBool();
 }

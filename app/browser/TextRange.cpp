@@ -1,6 +1,7 @@
 #include "TextRange.h"
 
 #include "BrowserView.h"
+#include "OffscreenLayout.h"
 #include "PageScript.h"
 
 namespace {
@@ -53,36 +54,6 @@ function place(offset, atEnd) {
     }
     return null;
 }
-// A page may leave blocks far from the window unrendered (content-visibility)
-// with a guessed height until they come near it, and the blocks that come
-// into the window with the scroll would then move the hit.  So the blocks
-// around the hit, a window's height either way, are laid out for real
-// first, through one rule of the page's style sheet (the markup stays as it
-// is); the rule of the previous hit goes.
-function layOutAround(node) {
-    var sheet = document.styleSheets[0];
-    if (!sheet) return;
-    var rules = sheet.cssRules;
-    for (var r = rules.length - 1; r >= 0; --r)
-        if (rules[r].selectorText && rules[r].selectorText.indexOf(marker) === 0) sheet.deleteRule(r);
-    var block = node;
-    while (block.parentNode && block.parentNode !== body) block = block.parentNode;
-    if (block.nodeType !== 1) block = block.previousElementSibling || block.nextElementSibling;
-    var blocks = body.children, at = Array.prototype.indexOf.call(blocks, block);
-    if (at < 0) return;
-    var height = window.innerHeight, lastIndex = blocks.length - 1;
-    for (var reach = 32; ; reach *= 2) {
-        var first = Math.max(0, at - reach), last = Math.min(lastIndex, at + reach);
-        var rule = sheet.insertRule(marker + '(n+' + (first + 1) + '):nth-child(-n+' + (last + 1) +
-                                    ') { content-visibility: visible; }', rules.length);
-        var box = block.getBoundingClientRect();
-        var above = box.top - blocks[first].getBoundingClientRect().top;
-        var below = blocks[last].getBoundingClientRect().bottom - box.bottom;
-        if ((first === 0 || above >= height) && (last === lastIndex || below >= height)) return;
-        sheet.deleteRule(rule);
-    }
-}
-var marker = 'body > :nth-child';
 var a = place(from, false), b = place(to, true);
 if (!a || !b) return false;
 var range = document.createRange();
@@ -99,8 +70,9 @@ return true;
 )JS";
 
 QString wrap(const QString& declarations, const char* body) {
-    return QStringLiteral("(function () {\n%1\n%2\n%3\n})()")
-        .arg(declarations, QLatin1String(kTextWalk), QLatin1String(body));
+    return QStringLiteral("(function () {\n%1\n%2\n%3\n%4\n})()")
+        .arg(declarations, QLatin1String(kTextWalk), QLatin1String(OffscreenLayout::kLayOutAround),
+             QLatin1String(body));
 }
 
 } // namespace
