@@ -57,8 +57,12 @@ QString highlight(const QString& verse, const QString& keyword, Comparison compa
 }
 
 QString verseBlock(const QString& verse, const QString& keyword, Comparison comparison) {
-    return QStringLiteral("<p class='Trans'>") + highlight(verse, keyword, comparison) +
-           QStringLiteral("</p>");
+    // Arabic verses are marked as such, so the page sets them right to left
+    // in the Arabic face, as the sura page does.
+    const QString start = comparison == Comparison::ArabicLetters
+                              ? QStringLiteral("<p class='Trans' lang='ar' dir='rtl'>")
+                              : QStringLiteral("<p class='Trans'>");
+    return start + highlight(verse, keyword, comparison) + QStringLiteral("</p>");
 }
 
 QString splitter() {

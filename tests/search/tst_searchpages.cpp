@@ -291,6 +291,9 @@ private slots:
         QVERIFY2(body.contains(QStringLiteral("<span class=\"Hilight\">") + word +
                                QStringLiteral("</span> ") + next + QStringLiteral(" </p>")),
                  qPrintable(body));
+        // Set right to left in the Arabic face, as on the sura page.
+        QVERIFY2(body.contains(QStringLiteral("<p class=\"Trans\" lang=\"ar\" dir=\"rtl\">")),
+                 qPrintable(body));
 
         find->cmdReport_Click();
         QCOMPARE(occurrences(body, QStringLiteral("<span class=\"Hilight\">")), 2);
