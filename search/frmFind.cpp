@@ -17,8 +17,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -110,6 +112,12 @@ void frmFind::buildWindow() {
             &frmFind::chkIncludeAllChapters_Click);
     connect(lstRes, &QListWidget::itemSelectionChanged, this, &frmFind::lstRes_Click);
     connect(lstRes, &QListWidget::itemDoubleClicked, this, &frmFind::cmdViewResults_Click);
+
+    // The window is no dialog, so it is given the dialog keys: Enter in the
+    // keyword box searches, Escape closes the window.
+    connect(cmbWhat->lineEdit(), &QLineEdit::returnPressed, cmdFindNow, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void frmFind::Form_Load() {

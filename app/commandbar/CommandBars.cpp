@@ -33,6 +33,19 @@ Qt::ToolBarArea areaOf(int position) {
     }
 }
 
+// A caption as read out: without the marker of its access key ("&&" is a
+// plain "&").
+QString spokenCaption(const QString& caption) {
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && ++i >= caption.size())
+            break;
+        spoken.append(caption.at(i));
+    }
+    return spoken;
+}
+
 } // namespace
 
 // ---- CommandBarControl ----
@@ -59,6 +72,7 @@ CommandBarControl::CommandBarControl(::CommandBar* bar, int kind, int id, const 
             button->setPopupMode(QToolButton::InstantPopup);
     }
     showIcon();
+    showName();
 }
 
 CommandBarControl::~CommandBarControl() {
@@ -75,6 +89,7 @@ void CommandBarControl::setCaption(const QString& caption) {
     action_->setText(caption);
     if (menu_)
         menu_->setTitle(caption);
+    showName();
 }
 
 void CommandBarControl::setChecked(bool checked) {
@@ -95,6 +110,15 @@ void CommandBarControl::setBeginGroup(bool beginGroup) {
 void CommandBarControl::setStyle(int style) {
     style_ = style;
     showStyle();
+}
+
+void CommandBarControl::setShortcut(const QKeySequence& shortcut) {
+    action_->setShortcut(shortcut);
+    // An action works its shortcut only while a widget it stands in is
+    // shown; the window keeps it working when the toolbar row is hidden.
+    if (bar_ && bar_->owner()->window_)
+        bar_->owner()->window_->addAction(action_);
+    showName();
 }
 
 void CommandBarControl::Delete() {
@@ -130,6 +154,22 @@ void CommandBarControl::showStyle() {
     if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action_)))
         button->setToolButtonStyle(style_ == kStyleIconAndCaption ? Qt::ToolButtonTextBesideIcon
                                                                   : toolBar->toolButtonStyle());
+}
+
+// A toolbar button is named by its caption whatever it shows (a picture
+// alone, or a caption of letters a screen reader's voice may not have), and
+// its tooltip names its shortcut.
+void CommandBarControl::showName() {
+    auto* toolBar = bar_ ? qobject_cast<QToolBar*>(bar_->widget()) : nullptr;
+    QWidget* button = toolBar ? toolBar->widgetForAction(action_) : nullptr;
+    if (!button)
+        return;
+    const QString name = spokenCaption(caption_);
+    button->setAccessibleName(name);
+    const QKeySequence shortcut = action_->shortcut();
+    action_->setToolTip(shortcut.isEmpty() ? name
+                                           : QStringLiteral("%1 (%2)").arg(
+                                                 name, shortcut.toString(QKeySequence::NativeText)));
 }
 
 void CommandBarControl::placeSeparator() {

@@ -13,6 +13,7 @@ class CommandBar;
 class CommandBarControl;
 class CommandBars;
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
@@ -45,6 +46,9 @@ public:
     // 3 on a toolbar button shows its picture and its caption.
     int Style() const { return style_; }
     void setStyle(int style);
+    // A key that runs the control's command, also while its bar is hidden;
+    // a toolbar button shows it in its tooltip.
+    void setShortcut(const QKeySequence& shortcut);
 
     // A popup's sub-bar; nothing for a button.
     ::CommandBar* CommandBar() const { return subBar_; }
@@ -63,6 +67,7 @@ private:
     void showState();
     void showIcon();
     void showStyle();
+    void showName();
     void placeSeparator();
     void onTriggered();
     ~CommandBarControl() override;

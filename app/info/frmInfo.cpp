@@ -40,6 +40,9 @@ frmInfo::frmInfo(const GuiStrings& strings, QWidget* parent) : QDialog(parent) {
     cmdPrint = captionedButton(QString(), ucGradContainer1);
     connect(cmdClose, &QPushButton::clicked, this, &frmInfo::cmdClose_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmInfo::cmdPrint_Click);
+    // Tab walks the buttons as they stand, Print left of Close.
+    setTabOrder(WebBrowser1, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
     Form_Load(strings);
 }
 

@@ -1,5 +1,6 @@
 #include "CommandBars.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -48,6 +49,8 @@ private slots:
     void picturesByIdentifier();
     void homeButtonShowsCaptionBesideIcon();
     void barsLayoutChangedWhenTheRowIsHiddenOrShown();
+    void everyButtonIsNamedByItsCaption_data();
+    void everyButtonIsNamedByItsCaption();
 
 private:
     QMainWindow* window_ = nullptr;
@@ -283,6 +286,38 @@ void tst_CommandBar::barsLayoutChangedWhenTheRowIsHiddenOrShown() {
     window_->showNormal();
     QTest::qWait(50);
     QCOMPARE(changed.count(), 3);
+}
+
+
+void tst_CommandBar::everyButtonIsNamedByItsCaption_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("caption beside its picture") << 221 << "Home";
+    QTest::newRow("picture only") << 202 << "Print";
+    QTest::newRow("toggle, checked") << 501 << "-A-";
+    QTest::newRow("toggle, unchecked") << 502 << "-T-";
+    QTest::newRow("toggle, non-ASCII caption") << 503 << QString::fromUtf8("-\u00fb-");
+}
+
+// What a screen reader reads for each toolbar button, whatever it shows.
+void tst_CommandBar::everyButtonIsNamedByItsCaption() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    bars_->setIcons({{221, picture(Qt::red)}, {202, picture(Qt::blue)}});
+    standard_->FindControl(501)->setChecked(true);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    CommandBarControl* control = standard_->FindControl(id);
+    QWidget* button = toolBar->widgetForAction(control->action());
+    QVERIFY(button);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+
+    // A caption changed later renames the button.
+    control->setCaption(QStringLiteral("&New ") + name);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("New ") + name);
 }
 
 QTEST_MAIN(tst_CommandBar)
