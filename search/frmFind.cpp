@@ -39,12 +39,12 @@ QLabel* captionLabel(QWidget* parent) {
 
 void setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
-    label->setAccessibleName(caption);
+    label->setAccessibleName(GuiStrings::spoken(caption));
 }
 
 void setCaption(QPushButton* button, const QString& caption) {
     button->setText(caption);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(GuiStrings::spoken(caption));
 }
 
 } // namespace
@@ -141,10 +141,10 @@ void frmFind::Form_Load() {
     setCaption(Label1, g.text(240));
     setCaption(lblFound, g.text(241));
     // The check box shows its text through Label1.
-    chkIncludeAllChapters->setAccessibleName(Label1->text());
-    cmbWhat->setAccessibleName(lblFindWhat->text());
-    cmbChapters->setAccessibleName(lblContainedIN->text());
-    lstRes->setAccessibleName(lblFound->text());
+    chkIncludeAllChapters->setAccessibleName(Label1->accessibleName());
+    cmbWhat->setAccessibleName(lblFindWhat->accessibleName());
+    cmbChapters->setAccessibleName(lblContainedIN->accessibleName());
+    lstRes->setAccessibleName(lblFound->accessibleName());
 
     yieldToEvents();
     FillChapters();
@@ -171,7 +171,7 @@ void frmFind::FillChapters() {
     cmb_selected_Section->addItem(context_.captions().captionOf(2));
     cmb_selected_Section->setCurrentIndex(SearchScope::kTransliteration);
     setCaption(lblSearchType, QStringLiteral("Search in"));
-    cmb_selected_Section->setAccessibleName(lblSearchType->text());
+    cmb_selected_Section->setAccessibleName(lblSearchType->accessibleName());
 }
 
 void frmFind::placeControls() {

@@ -679,12 +679,16 @@ void xpFrame::keyPressEvent(QKeyEvent* event) {
         qint16 ascii = qint16(event->text().at(0).unicode());
         emit KeyPress(ascii);
     }
+    // The panel has no keys of its own: the window still gets them, so that
+    // Escape and Enter work in a dialog whatever control has the focus.
+    event->ignore();
 }
 
 void xpFrame::keyReleaseEvent(QKeyEvent* event) {
     qint16 code = qint16(event->key() & 0xFFFF);
     qint16 shift = shiftState(event->modifiers());
     emit KeyUp(code, shift);
+    event->ignore();
 }
 
 void xpFrame::onFocusChanged(QWidget* old, QWidget* now) {

@@ -1,5 +1,6 @@
 #include "PageAccessibility.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace {

@@ -33,19 +33,6 @@ Qt::ToolBarArea areaOf(int position) {
     }
 }
 
-// A caption as read out: without the marker of its access key ("&&" is a
-// plain "&").
-QString spokenCaption(const QString& caption) {
-    QString spoken;
-    spoken.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == QLatin1Char('&') && ++i >= caption.size())
-            break;
-        spoken.append(caption.at(i));
-    }
-    return spoken;
-}
-
 } // namespace
 
 // ---- CommandBarControl ----
@@ -72,7 +59,7 @@ CommandBarControl::CommandBarControl(::CommandBar* bar, int kind, int id, const 
             button->setPopupMode(QToolButton::InstantPopup);
     }
     showIcon();
-    showName();
+    showToolTip();
 }
 
 CommandBarControl::~CommandBarControl() {
@@ -89,11 +76,16 @@ void CommandBarControl::setCaption(const QString& caption) {
     action_->setText(caption);
     if (menu_)
         menu_->setTitle(caption);
-    showName();
+    showToolTip();
 }
 
 void CommandBarControl::setChecked(bool checked) {
     checked_ = checked;
+    showState();
+}
+
+void CommandBarControl::setToggle(bool toggle) {
+    toggle_ = toggle;
     showState();
 }
 
@@ -118,7 +110,7 @@ void CommandBarControl::setShortcut(const QKeySequence& shortcut) {
     // shown; the window keeps it working when the toolbar row is hidden.
     if (bar_ && bar_->owner()->window_)
         bar_->owner()->window_->addAction(action_);
-    showName();
+    showToolTip();
 }
 
 void CommandBarControl::Delete() {
@@ -133,11 +125,11 @@ void CommandBarControl::Delete() {
     deleteLater();
 }
 
-// Only a checked control is checkable, so an unchecked menu item shows no
-// empty box and the toolkit never has a state of its own to flip.
+// Only a checked control or a toggle is checkable, so an unchecked menu item
+// shows no empty box; the toolkit's own flip is undone when it is chosen.
 void CommandBarControl::showState() {
     const QSignalBlocker blocker(action_);
-    action_->setCheckable(checked_);
+    action_->setCheckable(checked_ || toggle_);
     action_->setChecked(checked_);
     action_->setEnabled(enabled_);
 }
@@ -156,20 +148,15 @@ void CommandBarControl::showStyle() {
                                                                   : toolBar->toolButtonStyle());
 }
 
-// A toolbar button is named by its caption whatever it shows (a picture
-// alone, or a caption of letters a screen reader's voice may not have), and
-// its tooltip names its shortcut.
-void CommandBarControl::showName() {
-    auto* toolBar = bar_ ? qobject_cast<QToolBar*>(bar_->widget()) : nullptr;
-    QWidget* button = toolBar ? toolBar->widgetForAction(action_) : nullptr;
-    if (!button)
-        return;
-    const QString name = spokenCaption(caption_);
-    button->setAccessibleName(name);
+// A button's tooltip, which screen readers read as its description, names
+// its shortcut; the button itself is named by its caption.
+void CommandBarControl::showToolTip() {
     const QKeySequence shortcut = action_->shortcut();
-    action_->setToolTip(shortcut.isEmpty() ? name
-                                           : QStringLiteral("%1 (%2)").arg(
-                                                 name, shortcut.toString(QKeySequence::NativeText)));
+    if (shortcut.isEmpty())
+        action_->setToolTip(QString()); // the caption
+    else
+        action_->setToolTip(QStringLiteral("%1 (%2)").arg(
+            action_->iconText(), shortcut.toString(QKeySequence::NativeText)));
 }
 
 void CommandBarControl::placeSeparator() {
@@ -267,6 +254,12 @@ CommandBar* CommandBars::AddToolBar(const QString& name, int position) {
     // bars' context menu.
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
+    // The button that shows what a narrow window leaves off the row has no
+    // caption of its own; a screen reader would meet it nameless.
+    for (auto* button : toolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->accessibleName().isEmpty() && !button->defaultAction())
+            button->setAccessibleName(QStringLiteral("More buttons"));
+    }
     window_->addToolBar(areaOf(position), toolBar);
     auto* bar = new CommandBar(this, toolBar, name, this);
     toolBars_.push_back(bar);

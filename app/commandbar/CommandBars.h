@@ -38,6 +38,10 @@ public:
     void setCaption(const QString& caption);
     bool Checked() const { return checked_; }
     void setChecked(bool checked);
+    // A toggle shows its state also while unchecked: assistive technology
+    // then reads it as a toggle that is off, not as a plain button.
+    bool Toggle() const { return toggle_; }
+    void setToggle(bool toggle);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     // A separator stands before a control that starts a group.
@@ -67,7 +71,7 @@ private:
     void showState();
     void showIcon();
     void showStyle();
-    void showName();
+    void showToolTip();
     void placeSeparator();
     void onTriggered();
     ~CommandBarControl() override;
@@ -77,6 +81,7 @@ private:
     int id_;
     QString caption_;
     bool checked_ = false;
+    bool toggle_ = false;
     bool enabled_ = true;
     bool beginGroup_ = false;
     int style_ = 0;

@@ -51,12 +51,13 @@ CommandRow CommandRow::item(int parent, int order, int id, CommandCaption captio
     return row;
 }
 
-CommandRow CommandRow::button(int order, int id, const QString& caption, bool group,
-                              QKeySequence shortcut) {
+CommandRow CommandRow::toggleButton(int order, int id, const QString& caption, bool group,
+                                    QKeySequence shortcut) {
     CommandRow row;
     row.id = id;
     row.caption = CommandCaption::text(caption);
     row.shortcut = std::move(shortcut);
+    row.toggle = true;
     row.onToolbar(order, {}, group);
     return row;
 }
@@ -146,6 +147,7 @@ CommandBar* CommandTable::buildToolBar(CommandBars* bars, const QString& name,
             bar->Controls()->Add(ControlKind::Button, row->id, captionText(caption, guiText));
         control->setBeginGroup(row->toolbarGroup);
         control->setStyle(row->toolbarStyle);
+        control->setToggle(row->toggle);
     }
     return bar;
 }

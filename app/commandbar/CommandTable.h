@@ -43,16 +43,18 @@ struct CommandRow {
     CommandCaption toolbarCaption;
     bool toolbarGroup = false;
     int toolbarStyle = 0;
+    // A button that shows an on/off state (checkable even while off).
+    bool toggle = false;
 
     // A popup heading on the menu bar, at place `order`.
     static CommandRow popup(int id, CommandCaption caption, int order);
     // An item of popup `parent`, at place `order`.
     static CommandRow item(int parent, int order, int id, CommandCaption caption,
                            bool group = false, QKeySequence shortcut = {});
-    // A button on the toolbar only, at place `order`.  With no menu item, its
-    // shortcut is what reaches it from the keyboard.
-    static CommandRow button(int order, int id, const QString& caption, bool group = false,
-                             QKeySequence shortcut = {});
+    // A toggle button on the toolbar only, at place `order`.  With no menu
+    // item, its shortcut is what reaches it from the keyboard.
+    static CommandRow toggleButton(int order, int id, const QString& caption, bool group = false,
+                                   QKeySequence shortcut = {});
     // Puts this row on the toolbar too.
     CommandRow& onToolbar(int order, CommandCaption caption, bool group = false, int style = 0);
 };

@@ -23,7 +23,7 @@ constexpr int kInfoTheme = 3;
 
 QPushButton* captionedButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(GuiStrings::spoken(caption));
     return button;
 }
 
@@ -51,9 +51,9 @@ void frmInfo::Form_Load(const GuiStrings& strings) {
     const QString close = strings.text(244);
     const QString print = strings.text(246);
     cmdClose->setText(close);
-    cmdClose->setAccessibleName(close);
+    cmdClose->setAccessibleName(GuiStrings::spoken(close));
     cmdPrint->setText(print);
-    cmdPrint->setAccessibleName(print);
+    cmdPrint->setAccessibleName(GuiStrings::spoken(print));
     setWindowTitle(QStringLiteral("Results"));
     ucGradContainer1->setTheme(kInfoTheme);
     placeControls();

@@ -51,6 +51,8 @@ private slots:
     void barsLayoutChangedWhenTheRowIsHiddenOrShown();
     void everyButtonIsNamedByItsCaption_data();
     void everyButtonIsNamedByItsCaption();
+    void theOverflowButtonIsNamed();
+    void togglesReadAsToggles();
 
 private:
     QMainWindow* window_ = nullptr;
@@ -288,7 +290,6 @@ void tst_CommandBar::barsLayoutChangedWhenTheRowIsHiddenOrShown() {
     QCOMPARE(changed.count(), 3);
 }
 
-
 void tst_CommandBar::everyButtonIsNamedByItsCaption_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("name");
@@ -318,6 +319,39 @@ void tst_CommandBar::everyButtonIsNamedByItsCaption() {
     // A caption changed later renames the button.
     control->setCaption(QStringLiteral("&New ") + name);
     QCOMPARE(face->text(QAccessible::Name), QStringLiteral("New ") + name);
+}
+
+// The row's own button for what a narrow window leaves off it.
+void tst_CommandBar::theOverflowButtonIsNamed() {
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    const auto buttons = toolBar->findChildren<QToolButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QToolButton* button : buttons) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(button->objectName()));
+    }
+}
+
+// An unchecked toggle reads as a toggle that is off, not as a plain button;
+// choosing it still leaves the state to whoever handles the command.
+void tst_CommandBar::togglesReadAsToggles() {
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    CommandBarControl* on = standard_->FindControl(501);
+    CommandBarControl* off = standard_->FindControl(503);
+    for (CommandBarControl* toggle : {on, off})
+        toggle->setToggle(true);
+    on->setChecked(true);
+    const auto stateOf = [toolBar](CommandBarControl* control) {
+        return QAccessible::queryAccessibleInterface(toolBar->widgetForAction(control->action()))
+            ->state();
+    };
+    QVERIFY(stateOf(on).checkable);
+    QVERIFY(stateOf(on).checked);
+    QVERIFY(stateOf(off).checkable);
+    QVERIFY(!stateOf(off).checked);
+    off->action()->trigger();
+    QVERIFY(!off->Checked());
+    QVERIFY(!off->action()->isChecked());
 }
 
 QTEST_MAIN(tst_CommandBar)

@@ -111,8 +111,8 @@ private slots:
         CommandRow print = CommandRow::item(201, 1, 202, CommandCaption::gui(202));
         print.shortcut = QKeySequence::Print;
         table_.addRow(print.onToolbar(1, {}));
-        table_.addRow(CommandRow::button(2, 503, QStringLiteral("-\u00fb-"), false,
-                                         QKeySequence(Qt::CTRL | Qt::Key_3)));
+        table_.addRow(CommandRow::toggleButton(2, 503, QStringLiteral("-\u00fb-"), false,
+                                               QKeySequence(Qt::CTRL | Qt::Key_3)));
         int invoked = 0;
         table_.setHandler(503, [&invoked](CommandBarControl*) { ++invoked; });
         QObject::connect(bars_, &CommandBars::CommandInvoked,
@@ -125,7 +125,9 @@ private slots:
         QCOMPARE(bar->FindControl(503)->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
         QVERIFY(bar->FindControl(503)->action()->toolTip().contains(QStringLiteral("Ctrl+3")));
 
+        window_->resize(400, 300);
         window_->show();
+        window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         bar->setVisible(false);
         QTest::keyClick(window_.get(), Qt::Key_3, Qt::ControlModifier);

@@ -1,4 +1,7 @@
 #include <QAccessible>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QtTest>
 
 #include <functional>
@@ -68,7 +71,8 @@ private slots:
         QTest::addColumn<int>("panel");
         QTest::addColumn<int>("way");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("gradient panel, property") << int(GradientPanel) << int(Property) << "Search";
+        QTest::newRow("gradient panel, property")
+            << int(GradientPanel) << int(Property) << "Search";
         QTest::newRow("gradient panel, stored form")
             << int(GradientPanel) << int(StoredForm) << "Bookmarks";
         QTest::newRow("frame, property") << int(TreePaneFrame) << int(Property) << "Miravel";
@@ -87,6 +91,49 @@ private slots:
         QCOMPARE(accessibleName(widget.get()), caption);
         giveCaption(widget.get(), Property, QStringLiteral("Changed"));
         QCOMPARE(accessibleName(widget.get()), QStringLiteral("Changed"));
+    }
+
+    // A dialog's controls stand on a panel: the keys they leave go on to the
+    // dialog through it, so Escape cancels and Enter presses the default
+    // button, and the panel still tells its host of them.
+    void keysGoOnToTheWindow_data() {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("gradient panel, Escape")
+            << int(GradientPanel) << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        QTest::newRow("gradient panel, Enter")
+            << int(GradientPanel) << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("frame, Escape")
+            << int(TreePaneFrame) << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    }
+    void keysGoOnToTheWindow() {
+        QFETCH(int, panel);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QDialog dialog;
+        auto widget = make(Panel(panel), &dialog);
+        widget->setGeometry(0, 0, 300, 200);
+        auto* list = new QComboBox(widget.get());
+        list->addItem(QStringLiteral("1 : 1"));
+        auto* ok = new QPushButton(QStringLiteral("OK"), widget.get());
+        ok->move(0, 60);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        int told = 0;
+        if (auto* grad = qobject_cast<ucGradContainer*>(widget.get()))
+            connect(grad, &ucGradContainer::KeyDown, this, [&told](qint16&, qint16&) { ++told; });
+        else
+            connect(qobject_cast<xpFrame*>(widget.get()), &xpFrame::KeyDown, this,
+                    [&told](qint16&, qint16&) { ++told; });
+        dialog.setResult(-1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(dialog.result(), result);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(told, 1);
     }
 };
 
