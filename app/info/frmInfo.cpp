@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -43,6 +44,10 @@ frmInfo::frmInfo(const GuiStrings& strings, QWidget* parent) : QDialog(parent) {
     // Tab walks the buttons as they stand, Print left of Close.
     setTabOrder(WebBrowser1, cmdPrint);
     setTabOrder(cmdPrint, cmdClose);
+    // The page keeps the keys it is given, Escape among them: as a shortcut
+    // Escape closes the window wherever the focus is.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QDialog::reject);
     Form_Load(strings);
 }
 

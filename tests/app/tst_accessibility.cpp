@@ -120,7 +120,7 @@ QStringList unreachedByTab(QWidget* window) {
             break;
         QTest::keyClick(focus, Qt::Key_Tab);
         // A page hands the focus on from its own process.
-        (void)QTest::qWaitFor([focus] { return QApplication::focusWidget() != focus; }, 3000);
+        (void)QTest::qWaitFor([focus] { return QApplication::focusWidget() != focus; }, 1000);
     }
     QStringList missing;
     for (QWidget* control : controls) {
