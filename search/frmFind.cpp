@@ -116,7 +116,7 @@ void frmFind::buildWindow() {
     // The window is no dialog, so it is given the dialog keys: Enter in the
     // keyword box searches, Escape closes the window.
     connect(cmbWhat->lineEdit(), &QLineEdit::returnPressed, cmdFindNow, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
 }
 

@@ -2,6 +2,7 @@
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
+#include "frmFind.h"
 #include "frmMain.h"
 #include "LinkLabel.h"
 #include "PageAccessibility.h"
@@ -18,7 +19,9 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSettings>
@@ -330,6 +333,20 @@ private slots:
         QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
         QVERIFY(!third->Checked());
         QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/2"));
+    }
+
+    // The search window is no dialog, yet Enter in the keyword box searches.
+    void enterSearches() {
+        frmFind find(*context_, w_->reader());
+        find.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&find));
+        find.cmb_selected_Section->setCurrentIndex(1); // the translation
+        find.chkIncludeAllChapters->setChecked(false);
+        find.cmbChapters->setCurrentIndex(1);
+        find.cmbWhat->setFocus();
+        QTest::keyClicks(find.cmbWhat, QStringLiteral("Beneficent"));
+        QTest::keyClick(find.cmbWhat, Qt::Key_Return);
+        QTRY_COMPARE(find.lstRes->count(), 2); // 1:1 and 1:3
     }
 
     // Each window opened from the main window: every control is reached by
