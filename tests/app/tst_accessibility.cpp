@@ -180,6 +180,7 @@ class TestAccessibility : public QObject {
         }
         QPointer<QWidget> window;
         QString fault = QStringLiteral("no window opened");
+        bool finished = false;
         QTimer poll;
         poll.setInterval(50);
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -192,6 +193,7 @@ class TestAccessibility : public QObject {
             QWidget* focus = QApplication::focusWidget();
             const QString where = focus ? describe(focus) : QStringLiteral("nothing");
             QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
+            finished = true;
             if (QTest::qWaitFor([&] { return !window || !window->isVisible(); }, 5000)) {
                 fault.clear();
                 return;
@@ -207,7 +209,7 @@ class TestAccessibility : public QObject {
             ->Find(ControlKind::Button, command)
             ->action()
             ->trigger();
-        (void)QTest::qWaitFor([&] { return window && !window->isVisible(); }, 15000);
+        (void)QTest::qWaitFor([&] { return finished && (!window || !window->isVisible()); }, 15000);
         poll.stop();
         return fault;
     }
