@@ -49,9 +49,13 @@ void addMainCommandRows(CommandTable& table) {
     CommandRow settings = CommandRow::item(Settings, 5, Settings, C::gui(217));
     add(settings.onToolbar(7, {}));
 
-    add(CommandRow::button(9, ToggleLibrary1, QStringLiteral("-A-"), true));
-    add(CommandRow::button(10, ToggleLibrary2, QStringLiteral("-T-")));
-    add(CommandRow::button(11, ToggleLibrary3, QStringLiteral("-\u00fb-")));
+    // The toggles have no menu items: their shortcuts reach them from the keyboard.
+    add(CommandRow::toggleButton(9, ToggleLibrary1, QStringLiteral("-A-"), true,
+                                 QKeySequence(Qt::CTRL | Qt::Key_1)));
+    add(CommandRow::toggleButton(10, ToggleLibrary2, QStringLiteral("-T-"), false,
+                                 QKeySequence(Qt::CTRL | Qt::Key_2)));
+    add(CommandRow::toggleButton(11, ToggleLibrary3, QStringLiteral("-\u00fb-"), false,
+                                 QKeySequence(Qt::CTRL | Qt::Key_3)));
 
     add(CommandRow::popup(HelpPopup, C::gui(218), 6));
     CommandRow help =

@@ -127,6 +127,8 @@ void frmMain::buildWindow() {
         StatusBar1->showMessage(QStringLiteral("Zoom %1%").arg(percent), kZoomMessageMs);
     });
     new VerseContextMenu(WebBrowser1);
+    // The page has no caption beside it: a screen reader names it by its title.
+    connect(WebBrowser1, &QWebEngineView::titleChanged, WebBrowser1, &QWidget::setAccessibleName);
 
     StatusBar1 = statusBar();
     for (int i = 0; i < 3; ++i) {
@@ -284,6 +286,7 @@ void frmMain::LoadList() {
     lst->addNode(nullptr, QStringLiteral("Main"), QStringLiteral("Main Site"), 5);
     QTreeWidgetItem* root = lst->addNode(nullptr, QStringLiteral("English"), kTitle, 5);
     xplst->setHeaderText(kTitle);
+    lst->setAccessibleName(kTitle); // the tree is known by its pane's caption
     for (int n = 1; n <= 114; ++n) {
         lst->addNode(
             root, QStringLiteral("c%1").arg(n),

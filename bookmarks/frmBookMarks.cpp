@@ -2,6 +2,7 @@
 
 #include "BookMarks.h"
 #include "BookmarksLog.h"
+#include "GuiStrings.h"
 #include "ucGradContainer.h"
 
 #include <QComboBox>
@@ -99,9 +100,9 @@ void frmBookMarks::Form_Load() {
     lbl_Example->setText(services_.guiText(texts.hint));
     setWindowTitle(caption);
     cmdOK->setText(caption);
-    cmdOK->setAccessibleName(caption);
-    cmbBookMarks->setAccessibleName(lbl_Example->text());
-    cmbAyat->setAccessibleName(lbl_Example->text());
+    cmdOK->setAccessibleName(GuiStrings::spoken(caption));
+    cmbBookMarks->setAccessibleName(GuiStrings::spoken(lbl_Example->text()));
+    cmbAyat->setAccessibleName(GuiStrings::spoken(lbl_Example->text()));
 
     cmbBookMarks->show();
     cmbAyat->setVisible(flag_ != DeleteMode);

@@ -17,8 +17,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -37,12 +39,12 @@ QLabel* captionLabel(QWidget* parent) {
 
 void setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
-    label->setAccessibleName(caption);
+    label->setAccessibleName(GuiStrings::spoken(caption));
 }
 
 void setCaption(QPushButton* button, const QString& caption) {
     button->setText(caption);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(GuiStrings::spoken(caption));
 }
 
 } // namespace
@@ -110,6 +112,12 @@ void frmFind::buildWindow() {
             &frmFind::chkIncludeAllChapters_Click);
     connect(lstRes, &QListWidget::itemSelectionChanged, this, &frmFind::lstRes_Click);
     connect(lstRes, &QListWidget::itemDoubleClicked, this, &frmFind::cmdViewResults_Click);
+
+    // The window is no dialog, so it is given the dialog keys: Enter in the
+    // keyword box searches, Escape closes the window.
+    connect(cmbWhat->lineEdit(), &QLineEdit::returnPressed, cmdFindNow, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void frmFind::Form_Load() {
@@ -133,10 +141,10 @@ void frmFind::Form_Load() {
     setCaption(Label1, g.text(240));
     setCaption(lblFound, g.text(241));
     // The check box shows its text through Label1.
-    chkIncludeAllChapters->setAccessibleName(Label1->text());
-    cmbWhat->setAccessibleName(lblFindWhat->text());
-    cmbChapters->setAccessibleName(lblContainedIN->text());
-    lstRes->setAccessibleName(lblFound->text());
+    chkIncludeAllChapters->setAccessibleName(Label1->accessibleName());
+    cmbWhat->setAccessibleName(lblFindWhat->accessibleName());
+    cmbChapters->setAccessibleName(lblContainedIN->accessibleName());
+    lstRes->setAccessibleName(lblFound->accessibleName());
 
     yieldToEvents();
     FillChapters();
@@ -164,7 +172,7 @@ void frmFind::FillChapters() {
     cmb_selected_Section->addItem(context_.captions().captionOf(1));
     cmb_selected_Section->setCurrentIndex(SearchScope::kTransliteration);
     setCaption(lblSearchType, QStringLiteral("Search in"));
-    cmb_selected_Section->setAccessibleName(lblSearchType->text());
+    cmb_selected_Section->setAccessibleName(lblSearchType->accessibleName());
 }
 
 void frmFind::placeControls() {

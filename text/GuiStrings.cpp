@@ -24,6 +24,17 @@ void GuiStrings::setText(int id, const QString& text) {
     texts_.insert(id, text);
 }
 
+QString GuiStrings::spoken(const QString& caption) {
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && ++i == caption.size())
+            break;
+        spoken.append(caption.at(i));
+    }
+    return spoken;
+}
+
 QString GuiStrings::longReportQuestion() {
     return QStringLiteral("Search has found more than 1000 verses... report may take ") +
            QStringLiteral("\r\n") + QStringLiteral("several seconds to generate. Are you sure?");

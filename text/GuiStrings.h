@@ -29,6 +29,9 @@ public:
     static QString exportFavorites() { return QStringLiteral("Export favorites"); }
     // Asked before a report of more than 1000 verses is built.
     static QString longReportQuestion();
+    // A caption as a screen reader reads it: without the "&" that marks its
+    // access key ("&&" is a plain "&").
+    static QString spoken(const QString& caption);
 
 private:
     QMap<int, QString> texts_;

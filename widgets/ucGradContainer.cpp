@@ -10,6 +10,7 @@
 #include "GradContainerProperties.h"
 #include "Gradient.h"
 #include "GradThemes.h"
+#include "PanelAccessibility.h"
 #include "PropertyBag.h"
 #include "Regions.h"
 #include "Twips.h"
@@ -39,6 +40,8 @@ qint16 buttonNumber(Qt::MouseButtons b) {
 } // namespace
 
 ucGradContainer::ucGradContainer(QWidget* parent) : QWidget(parent) {
+    registerPanelAccessibility();
+    setAccessibleName(m_caption);
     m_captionFont = ambientFont();
     setMouseTracking(true);
     applyMinimumHeight();
@@ -81,6 +84,7 @@ void ucGradContainer::setBorderWidth(qint16 v) {
     assign(m_borderWidth, v, "BorderWidth");
 }
 void ucGradContainer::setCaption(const QString& v) {
+    setAccessibleName(v); // the caption it shows, or would show with its header
     assign(m_caption, v, "Caption");
 }
 void ucGradContainer::setCaptionAlignment(int v) {
@@ -399,12 +403,16 @@ void ucGradContainer::keyPressEvent(QKeyEvent* event) {
         qint16 ascii = qint16(event->text().at(0).unicode());
         emit KeyPress(ascii);
     }
+    // The panel has no keys of its own: the window still gets them, so that
+    // Escape and Enter work in a dialog whatever control has the focus.
+    event->ignore();
 }
 
 void ucGradContainer::keyReleaseEvent(QKeyEvent* event) {
     qint16 code = qint16(event->key() & 0xFFFF);
     qint16 shift = shiftState(event->modifiers());
     emit KeyUp(code, shift);
+    event->ignore();
 }
 
 void ucGradContainer::ReadProperties(const PropertyBag& bag) {
@@ -420,6 +428,7 @@ void ucGradContainer::ReadProperties(const PropertyBag& bag) {
     m_borderColor = read(bag, GradContainerProperty::BorderColor);
     m_captionColor = read(bag, GradContainerProperty::CaptionColor);
     m_caption = read(bag, GradContainerProperty::Caption);
+    setAccessibleName(m_caption);
     m_captionAlignment = read(bag, GradContainerProperty::CaptionAlignment);
     m_headerHeight = read(bag, GradContainerProperty::HeaderHeight);
     m_captionFont = bagread::font(bag, "CaptionFont", ambientFont());

@@ -9,6 +9,7 @@
 #include <QPolygon>
 
 #include "Gradient.h"
+#include "PanelAccessibility.h"
 #include "PropertyBag.h"
 #include "Regions.h"
 #include "Twips.h"
@@ -46,8 +47,10 @@ void polyline(QPainter& p, QPoint origin, std::initializer_list<QPoint> points) 
 } // namespace
 
 xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : QWidget(parent) {
+    registerPanelAccessibility();
     setObjectName(instanceName);
     m_headerText = instanceName;
+    setAccessibleName(m_headerText);
     m_headerTextFont = m_footerTextFont = m_containerTextFont = ambientFont();
     m_label1 = new QLabel(QStringLiteral("Frame1"), this);
     m_label1->move(9, -2);
@@ -75,6 +78,7 @@ template <typename T> void xpFrame::assign(T& field, const T& value, const char*
 // --- properties -----------------------------------------------------------
 
 void xpFrame::setHeaderText(const QString& v) {
+    setAccessibleName(v);
     m_label1->setText(v);
     m_label1->adjustSize();
     assign(m_headerText, v, "HeaderText");
@@ -675,12 +679,16 @@ void xpFrame::keyPressEvent(QKeyEvent* event) {
         qint16 ascii = qint16(event->text().at(0).unicode());
         emit KeyPress(ascii);
     }
+    // The panel has no keys of its own: the window still gets them, so that
+    // Escape and Enter work in a dialog whatever control has the focus.
+    event->ignore();
 }
 
 void xpFrame::keyReleaseEvent(QKeyEvent* event) {
     qint16 code = qint16(event->key() & 0xFFFF);
     qint16 shift = shiftState(event->modifiers());
     emit KeyUp(code, shift);
+    event->ignore();
 }
 
 void xpFrame::onFocusChanged(QWidget* old, QWidget* now) {
@@ -745,6 +753,7 @@ void xpFrame::ReadProperties(const PropertyBag& bag) {
     m_classicXPStyle = read(bag, XpFrameProperty::ClassicXPStyle);
     m_zOrderOnFocus = read(bag, XpFrameProperty::ZOrderOnFocus);
     m_closeable = read(bag, XpFrameProperty::Closeable);
+    setAccessibleName(m_headerText);
     m_label1->setText(m_headerText);
     m_label1->adjustSize();
     for (QWidget* w : containedWidgets())

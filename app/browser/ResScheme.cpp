@@ -2,6 +2,7 @@
 
 #include "BrowserLog.h"
 #include "BrowserProfile.h"
+#include "PageAccessibility.h"
 #include "ResAddress.h"
 #include "ResourceLibrary.h"
 
@@ -26,6 +27,7 @@ void registerResScheme() {
 }
 
 void prepareBrowserEngine() {
+    allowPageAccessibility();
     registerResScheme();
     BrowserProfile::restrictWebRtc();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

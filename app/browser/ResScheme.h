@@ -18,7 +18,8 @@ PageSource ownLibraryPages();
 void registerResScheme();
 
 // Everything the web engine needs before the QApplication exists: the res
-// scheme, shared GL contexts and the WebRTC restriction.
+// scheme, shared GL contexts, the WebRTC restriction and page content open
+// to screen readers.
 void prepareBrowserEngine();
 
 // The MIME type of a resource: GIF, PNG and JPEG are recognised by their

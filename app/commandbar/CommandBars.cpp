@@ -59,6 +59,7 @@ CommandBarControl::CommandBarControl(::CommandBar* bar, int kind, int id, const 
             button->setPopupMode(QToolButton::InstantPopup);
     }
     showIcon();
+    showToolTip();
 }
 
 CommandBarControl::~CommandBarControl() {
@@ -75,10 +76,16 @@ void CommandBarControl::setCaption(const QString& caption) {
     action_->setText(caption);
     if (menu_)
         menu_->setTitle(caption);
+    showToolTip();
 }
 
 void CommandBarControl::setChecked(bool checked) {
     checked_ = checked;
+    showState();
+}
+
+void CommandBarControl::setToggle(bool toggle) {
+    toggle_ = toggle;
     showState();
 }
 
@@ -97,6 +104,15 @@ void CommandBarControl::setStyle(int style) {
     showStyle();
 }
 
+void CommandBarControl::setShortcut(const QKeySequence& shortcut) {
+    action_->setShortcut(shortcut);
+    // An action works its shortcut only while a widget it stands in is
+    // shown; the window keeps it working when the toolbar row is hidden.
+    if (bar_ && bar_->owner()->window_)
+        bar_->owner()->window_->addAction(action_);
+    showToolTip();
+}
+
 void CommandBarControl::Delete() {
     if (!bar_)
         return;
@@ -109,11 +125,11 @@ void CommandBarControl::Delete() {
     deleteLater();
 }
 
-// Only a checked control is checkable, so an unchecked menu item shows no
-// empty box and the toolkit never has a state of its own to flip.
+// Only a checked control or a toggle is checkable, so an unchecked menu item
+// shows no empty box; the toolkit's own flip is undone when it is chosen.
 void CommandBarControl::showState() {
     const QSignalBlocker blocker(action_);
-    action_->setCheckable(checked_);
+    action_->setCheckable(checked_ || toggle_);
     action_->setChecked(checked_);
     action_->setEnabled(enabled_);
 }
@@ -130,6 +146,17 @@ void CommandBarControl::showStyle() {
     if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action_)))
         button->setToolButtonStyle(style_ == kStyleIconAndCaption ? Qt::ToolButtonTextBesideIcon
                                                                   : toolBar->toolButtonStyle());
+}
+
+// A button's tooltip, which screen readers read as its description, names
+// its shortcut; the button itself is named by its caption.
+void CommandBarControl::showToolTip() {
+    const QKeySequence shortcut = action_->shortcut();
+    if (shortcut.isEmpty())
+        action_->setToolTip(QString()); // the caption
+    else
+        action_->setToolTip(QStringLiteral("%1 (%2)").arg(
+            action_->iconText(), shortcut.toString(QKeySequence::NativeText)));
 }
 
 void CommandBarControl::placeSeparator() {
@@ -227,6 +254,12 @@ CommandBar* CommandBars::AddToolBar(const QString& name, int position) {
     // bars' context menu.
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
+    // The button that shows what a narrow window leaves off the row has no
+    // caption of its own; a screen reader would meet it nameless.
+    for (auto* button : toolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->accessibleName().isEmpty() && !button->defaultAction())
+            button->setAccessibleName(QStringLiteral("More buttons"));
+    }
     window_->addToolBar(areaOf(position), toolBar);
     auto* bar = new CommandBar(this, toolBar, name, this);
     toolBars_.push_back(bar);

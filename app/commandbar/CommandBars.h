@@ -13,6 +13,7 @@ class CommandBar;
 class CommandBarControl;
 class CommandBars;
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
@@ -37,6 +38,10 @@ public:
     void setCaption(const QString& caption);
     bool Checked() const { return checked_; }
     void setChecked(bool checked);
+    // A toggle shows its state also while unchecked: assistive technology
+    // then reads it as a toggle that is off, not as a plain button.
+    bool Toggle() const { return toggle_; }
+    void setToggle(bool toggle);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     // A separator stands before a control that starts a group.
@@ -45,6 +50,9 @@ public:
     // 3 on a toolbar button shows its picture and its caption.
     int Style() const { return style_; }
     void setStyle(int style);
+    // A key that runs the control's command, also while its bar is hidden;
+    // a toolbar button shows it in its tooltip.
+    void setShortcut(const QKeySequence& shortcut);
 
     // A popup's sub-bar; nothing for a button.
     ::CommandBar* CommandBar() const { return subBar_; }
@@ -63,6 +71,7 @@ private:
     void showState();
     void showIcon();
     void showStyle();
+    void showToolTip();
     void placeSeparator();
     void onTriggered();
     ~CommandBarControl() override;
@@ -72,6 +81,7 @@ private:
     int id_;
     QString caption_;
     bool checked_ = false;
+    bool toggle_ = false;
     bool enabled_ = true;
     bool beginGroup_ = false;
     int style_ = 0;

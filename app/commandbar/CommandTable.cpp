@@ -51,10 +51,13 @@ CommandRow CommandRow::item(int parent, int order, int id, CommandCaption captio
     return row;
 }
 
-CommandRow CommandRow::button(int order, int id, const QString& caption, bool group) {
+CommandRow CommandRow::toggleButton(int order, int id, const QString& caption, bool group,
+                                    QKeySequence shortcut) {
     CommandRow row;
     row.id = id;
     row.caption = CommandCaption::text(caption);
+    row.shortcut = std::move(shortcut);
+    row.toggle = true;
     row.onToolbar(order, {}, group);
     return row;
 }
@@ -144,15 +147,23 @@ CommandBar* CommandTable::buildToolBar(CommandBars* bars, const QString& name,
             bar->Controls()->Add(ControlKind::Button, row->id, captionText(caption, guiText));
         control->setBeginGroup(row->toolbarGroup);
         control->setStyle(row->toolbarStyle);
+        control->setToggle(row->toggle);
     }
     return bar;
 }
 
 void CommandTable::applyShortcuts(CommandBars* bars) const {
     for (const CommandRow& row : rows_) {
-        if (row.shortcut.isEmpty() || row.menuParent < 0)
+        if (row.shortcut.isEmpty())
             continue;
-        if (CommandBarControl* control = bars->ActiveMenuBar()->FindControl(row.id))
-            control->action()->setShortcut(row.shortcut);
+        if (row.menuParent >= 0) {
+            if (CommandBarControl* control = bars->ActiveMenuBar()->FindControl(row.id))
+                control->action()->setShortcut(row.shortcut);
+            continue;
+        }
+        for (int number = 1; number <= bars->BarCount(); ++number) {
+            if (CommandBarControl* control = bars->Bar(number)->FindControl(row.id))
+                control->setShortcut(row.shortcut);
+        }
     }
 }

@@ -43,14 +43,18 @@ struct CommandRow {
     CommandCaption toolbarCaption;
     bool toolbarGroup = false;
     int toolbarStyle = 0;
+    // A button that shows an on/off state (checkable even while off).
+    bool toggle = false;
 
     // A popup heading on the menu bar, at place `order`.
     static CommandRow popup(int id, CommandCaption caption, int order);
     // An item of popup `parent`, at place `order`.
     static CommandRow item(int parent, int order, int id, CommandCaption caption,
                            bool group = false, QKeySequence shortcut = {});
-    // A button on the toolbar only, at place `order`.
-    static CommandRow button(int order, int id, const QString& caption, bool group = false);
+    // A toggle button on the toolbar only, at place `order`.  With no menu
+    // item, its shortcut is what reaches it from the keyboard.
+    static CommandRow toggleButton(int order, int id, const QString& caption, bool group = false,
+                                   QKeySequence shortcut = {});
     // Puts this row on the toolbar too.
     CommandRow& onToolbar(int order, CommandCaption caption, bool group = false, int style = 0);
 };
@@ -87,7 +91,8 @@ public:
     void buildMenus(CommandBars* bars, const GuiText& guiText) const;
     // Builds a toolbar from the rows with a toolbar place, in that order.
     CommandBar* buildToolBar(CommandBars* bars, const QString& name, const GuiText& guiText) const;
-    // Gives every menu item with a shortcut in its row that shortcut.
+    // Gives every menu item with a shortcut in its row that shortcut, and
+    // every toolbar button without a menu item its row's shortcut.
     void applyShortcuts(CommandBars* bars) const;
 
     // Runs after buildMenus, for subsystems that add entries of their own

@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -25,7 +26,7 @@ constexpr int kInfoTheme = 3;
 
 QPushButton* captionedButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(GuiStrings::spoken(caption));
     return button;
 }
 
@@ -43,6 +44,13 @@ frmInfo::frmInfo(AppContext& context, QWidget* parent) : QDialog(parent) {
     cmdPrint = captionedButton(QString(), ucGradContainer1);
     connect(cmdClose, &QPushButton::clicked, this, &frmInfo::cmdClose_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmInfo::cmdPrint_Click);
+    // Tab walks the buttons as they stand, Print left of Close.
+    setTabOrder(WebBrowser1, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
+    // The page keeps the keys it is given, Escape among them: as a shortcut
+    // Escape closes the window wherever the focus is.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QDialog::reject);
     Form_Load(context.strings());
 }
 
@@ -51,9 +59,9 @@ void frmInfo::Form_Load(const GuiStrings& strings) {
     const QString close = strings.text(244);
     const QString print = strings.text(246);
     cmdClose->setText(close);
-    cmdClose->setAccessibleName(close);
+    cmdClose->setAccessibleName(GuiStrings::spoken(close));
     cmdPrint->setText(print);
-    cmdPrint->setAccessibleName(print);
+    cmdPrint->setAccessibleName(GuiStrings::spoken(print));
     setWindowTitle(QStringLiteral("Results"));
     ucGradContainer1->setTheme(kInfoTheme);
     placeControls();

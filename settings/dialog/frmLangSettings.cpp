@@ -157,6 +157,12 @@ void frmLangSettings::buildWindow() {
     whole->addWidget(picColors);
     whole->addWidget(cmdOK, 0, Qt::AlignRight);
 
+    // Tab walks the move buttons between the two lists they move between.
+    setTabOrder(lstOffLine, cmdAdd);
+    setTabOrder(cmdAdd, cmdRemove);
+    setTabOrder(cmdRemove, lstOnline);
+    setTabOrder(lstOnline, cmbGUILang);
+
     resize(520, 470);
 }
 

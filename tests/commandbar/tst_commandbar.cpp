@@ -1,5 +1,6 @@
 #include "CommandBars.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -48,6 +49,10 @@ private slots:
     void picturesByIdentifier();
     void homeButtonShowsCaptionBesideIcon();
     void barsLayoutChangedWhenTheRowIsHiddenOrShown();
+    void everyButtonIsNamedByItsCaption_data();
+    void everyButtonIsNamedByItsCaption();
+    void theOverflowButtonIsNamed();
+    void togglesReadAsToggles();
 
 private:
     QMainWindow* window_ = nullptr;
@@ -283,6 +288,70 @@ void tst_CommandBar::barsLayoutChangedWhenTheRowIsHiddenOrShown() {
     window_->showNormal();
     QTest::qWait(50);
     QCOMPARE(changed.count(), 3);
+}
+
+void tst_CommandBar::everyButtonIsNamedByItsCaption_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("caption beside its picture") << 221 << "Home";
+    QTest::newRow("picture only") << 202 << "Print";
+    QTest::newRow("toggle, checked") << 501 << "-A-";
+    QTest::newRow("toggle, unchecked") << 502 << "-T-";
+    QTest::newRow("toggle, non-ASCII caption") << 503 << QString::fromUtf8("-\u00fb-");
+}
+
+// What a screen reader reads for each toolbar button, whatever it shows.
+void tst_CommandBar::everyButtonIsNamedByItsCaption() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    bars_->setIcons({{221, picture(Qt::red)}, {202, picture(Qt::blue)}});
+    standard_->FindControl(501)->setChecked(true);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    CommandBarControl* control = standard_->FindControl(id);
+    QWidget* button = toolBar->widgetForAction(control->action());
+    QVERIFY(button);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+
+    // A caption changed later renames the button.
+    control->setCaption(QStringLiteral("&New ") + name);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("New ") + name);
+}
+
+// The row's own button for what a narrow window leaves off it.
+void tst_CommandBar::theOverflowButtonIsNamed() {
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    const auto buttons = toolBar->findChildren<QToolButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QToolButton* button : buttons) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(button->objectName()));
+    }
+}
+
+// An unchecked toggle reads as a toggle that is off, not as a plain button;
+// choosing it still leaves the state to whoever handles the command.
+void tst_CommandBar::togglesReadAsToggles() {
+    auto* toolBar = qobject_cast<QToolBar*>(standard_->widget());
+    CommandBarControl* on = standard_->FindControl(501);
+    CommandBarControl* off = standard_->FindControl(503);
+    for (CommandBarControl* toggle : {on, off})
+        toggle->setToggle(true);
+    on->setChecked(true);
+    const auto stateOf = [toolBar](CommandBarControl* control) {
+        return QAccessible::queryAccessibleInterface(toolBar->widgetForAction(control->action()))
+            ->state();
+    };
+    QVERIFY(stateOf(on).checkable);
+    QVERIFY(stateOf(on).checked);
+    QVERIFY(stateOf(off).checkable);
+    QVERIFY(!stateOf(off).checked);
+    off->action()->trigger();
+    QVERIFY(!off->Checked());
+    QVERIFY(!off->action()->isChecked());
 }
 
 QTEST_MAIN(tst_CommandBar)

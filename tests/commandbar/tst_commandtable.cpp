@@ -103,6 +103,37 @@ private slots:
                  QKeySequence(QKeySequence::Print));
     }
 
+    // A toolbar button with no menu item is reached from the keyboard by its
+    // shortcut, also while the toolbar row is hidden; a button whose command
+    // has a menu item leaves the shortcut to the item, so no key is ambiguous.
+    void toolbarOnlyButtonsTakeTheirShortcut() {
+        table_.addRow(CommandRow::popup(201, CommandCaption::text(QStringLiteral("&File")), 1));
+        CommandRow print = CommandRow::item(201, 1, 202, CommandCaption::gui(202));
+        print.shortcut = QKeySequence::Print;
+        table_.addRow(print.onToolbar(1, {}));
+        table_.addRow(CommandRow::toggleButton(2, 503, QStringLiteral("-\u00fb-"), false,
+                                               QKeySequence(Qt::CTRL | Qt::Key_3)));
+        int invoked = 0;
+        table_.setHandler(503, [&invoked](CommandBarControl*) { ++invoked; });
+        QObject::connect(bars_, &CommandBars::CommandInvoked,
+                         [this](CommandBarControl* control) { table_.dispatch(control); });
+        table_.buildMenus(bars_, &guiText);
+        CommandBar* bar = table_.buildToolBar(bars_, QStringLiteral("Standard"), &guiText);
+        table_.applyShortcuts(bars_);
+
+        QVERIFY(bar->FindControl(202)->action()->shortcut().isEmpty());
+        QCOMPARE(bar->FindControl(503)->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
+        QVERIFY(bar->FindControl(503)->action()->toolTip().contains(QStringLiteral("Ctrl+3")));
+
+        window_->resize(400, 300);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        bar->setVisible(false);
+        QTest::keyClick(window_.get(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(invoked, 1);
+    }
+
     void bookmarkEntries_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<bool>("entry");

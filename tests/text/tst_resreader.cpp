@@ -243,6 +243,26 @@ private slots:
         QCOMPARE(strings.text(223), QStringLiteral("Arabic"));
     }
 
+    // What a screen reader reads for a caption with an access key.
+    void spokenCaptions_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("access key") << "Find &Now"
+                                    << "Find Now";
+        QTest::newRow("first letter") << "&Cancel"
+                                      << "Cancel";
+        QTest::newRow("doubled is a plain &") << "Search && find"
+                                              << "Search & find";
+        QTest::newRow("trailing marker") << "Close&"
+                                         << "Close";
+        QTest::newRow("none") << QString::fromUtf8("-\u00fb-") << QString::fromUtf8("-\u00fb-");
+    }
+    void spokenCaptions() {
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QCOMPARE(GuiStrings::spoken(caption), spoken);
+    }
+
     void twoReadersOfOneFileAreIndependent() {
         auto first = std::make_unique<ResReader>();
         first->LoadLibrary(QStringLiteral("fixture.dll"));

@@ -1,0 +1,395 @@
+#include "AppContext.h"
+#include "BrowserView.h"
+#include "CommandBars.h"
+#include "CommandIds.h"
+#include "frmFind.h"
+#include "frmMain.h"
+#include "LinkLabel.h"
+#include "PageAccessibility.h"
+#include "QuranReader.h"
+#include "ResReader.h"
+#include "ResScheme.h"
+#include "SettingsModel.h"
+#include "SuraTree.h"
+#include "SuraVerses.h"
+#include "xpFrame.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolBar>
+#include <QWebEngineView>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The accessible name of a widget, as the accessibility bridge hands it on.
+QString nameOf(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Every text a screen reader can reach below `face`: names, values and the
+// text of text nodes, each with its white space collapsed.
+void collectTexts(QAccessibleInterface* face, QStringList& texts, int depth = 0) {
+    if (!face || depth > 80 || texts.size() > 50000)
+        return;
+    for (const QAccessible::Text kind : {QAccessible::Name, QAccessible::Value}) {
+        const QString text = face->text(kind).simplified();
+        if (!text.isEmpty())
+            texts.append(text);
+    }
+    if (QAccessibleTextInterface* text = face->textInterface()) {
+        const QString all = text->text(0, text->characterCount()).simplified();
+        if (!all.isEmpty())
+            texts.append(all);
+    }
+    for (int i = 0; i < face->childCount(); ++i)
+        collectTexts(face->child(i), texts, depth + 1);
+}
+
+bool isInside(const QWidget* widget, const QWidget* ancestor) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == ancestor)
+            return true;
+    }
+    return false;
+}
+
+bool isControl(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) ||
+           (qobject_cast<const QAbstractSlider*>(widget) &&
+            !qobject_cast<const QScrollBar*>(widget)) ||
+           qobject_cast<const QWebEngineView*>(widget) || qobject_cast<const LinkLabel*>(widget);
+}
+
+// The controls of a window that the reader works with: shown, enabled and
+// not part of another control (a list's scroll bars, a page's inner
+// widgets).  The menu bar, toolbars and status bar have keys of their own.
+QList<QWidget*> controlsOf(QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!isControl(widget) || !widget->isVisibleTo(window) || !widget->isEnabled() ||
+            widget->window() != window)
+            continue;
+        bool part = false;
+        for (QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+            part = part || isControl(up) || qobject_cast<QToolBar*>(up) ||
+                   qobject_cast<QMenuBar*>(up) || qobject_cast<QStatusBar*>(up);
+        if (!part)
+            controls.append(widget);
+    }
+    return controls;
+}
+
+QWidget* controlHolding(QWidget* focus, const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        if (isInside(focus, control))
+            return control;
+    }
+    return nullptr;
+}
+
+QString describe(QWidget* widget) {
+    return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), nameOf(widget));
+}
+
+// The controls that Tab, pressed again and again from the focus the window
+// starts with, never reaches.
+QStringList unreachedByTab(QWidget* window) {
+    const QList<QWidget*> controls = controlsOf(window);
+    QSet<QWidget*> reached;
+    for (int press = 0; press < 3 * controls.size() + 10; ++press) {
+        QWidget* focus = QApplication::focusWidget();
+        if (QWidget* control = controlHolding(focus, controls))
+            reached.insert(control);
+        if (reached.size() == controls.size() || !focus)
+            break;
+        QTest::keyClick(focus, Qt::Key_Tab);
+        // A page hands the focus on from its own process.
+        (void)QTest::qWaitFor([focus] { return QApplication::focusWidget() != focus; }, 1000);
+    }
+    QStringList missing;
+    for (QWidget* control : controls) {
+        if (!reached.contains(control))
+            missing.append(describe(control));
+    }
+    return missing;
+}
+
+// Controls that reach a screen reader without a name, or a button whose name
+// is not its caption.
+QStringList unnamed(QWidget* window) {
+    QStringList faults;
+    for (QWidget* control : controlsOf(window)) {
+        const QString name = nameOf(control);
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const QString caption =
+            button ? QString(button->text()).remove(QLatin1Char('&')) : QString();
+        if (name.isEmpty() || (!caption.isEmpty() && name != caption))
+            faults.append(describe(control));
+    }
+    return faults;
+}
+
+QWidget* newWindowBesides(const QList<QWidget*>& before) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !before.contains(widget) && !widget->inherits("QMenu"))
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// The program as a screen reader and a reader without a mouse meet it.  The
+// accessibility tree is read in this process through Qt's accessibility
+// layer, the tree the desktop's accessibility bridge puts on the bus.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<frmMain> w_;
+
+    // Runs the command as a reader does, and hands the window it opens to
+    // `inspect`, modal or not; then presses Escape where the focus is.  Empty
+    // when Escape closed the window, else what went wrong (a window left open
+    // is closed here, so that a modal one gives the test back).
+    QString inspectWindowOf(int command, const std::function<void(QWidget*)>& inspect) {
+        QList<QWidget*> before; // a window opened earlier may stay loaded, hidden
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible())
+                before.append(widget);
+        }
+        QPointer<QWidget> window;
+        QString fault = QStringLiteral("no window opened");
+        bool finished = false;
+        QTimer poll;
+        poll.setInterval(50);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (window || !(window = newWindowBesides(before)))
+                return;
+            poll.stop();
+            window->activateWindow();
+            (void)QTest::qWaitForWindowActive(window); // the Tab walk tells if it is not
+            inspect(window);
+            QWidget* focus = QApplication::focusWidget();
+            const QString where = focus ? describe(focus) : QStringLiteral("nothing");
+            QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
+            finished = true;
+            if (QTest::qWaitFor([&] { return !window || !window->isVisible(); }, 5000)) {
+                fault.clear();
+                return;
+            }
+            fault = QStringLiteral("Escape on %1 left the window open").arg(where);
+            window->close();
+        });
+        poll.start();
+        // The menu item: the Go popup shares its identifier with Settings.
+        w_->commandBars()
+            ->ActiveMenuBar()
+            ->Controls()
+            ->Find(ControlKind::Button, command)
+            ->action()
+            ->trigger();
+        (void)QTest::qWaitFor([&] { return finished && (!window || !window->isVisible()); }, 15000);
+        poll.stop();
+        return fault;
+    }
+
+private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                           settingsDir_.path() + QStringLiteral("/system"));
+        context_ = std::make_unique<AppContext>();
+        context_->openExternal = [](const QString&) { return true; };
+        w_ = std::make_unique<frmMain>(*context_);
+        w_->show();
+        w_->Form_Load();
+        QVERIFY(w_->browser()->waitForLoad());
+        // What a screen reader's arrival does: the engine starts building
+        // the pages' accessibility trees.
+        QAccessible::setActive(true);
+    }
+
+    void cleanupTestCase() {
+        w_.reset();
+        context_.reset();
+    }
+
+    void pageAccessibilityIsAllowedUnlessTheUserChose_data() {
+        QTest::addColumn<bool>("userSet");
+        QTest::addColumn<QByteArray>("userValue");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("not set") << false << QByteArray() << QByteArray("1");
+        QTest::newRow("set to 0 by the user") << true << QByteArray("0") << QByteArray("0");
+        QTest::newRow("set empty by the user") << true << QByteArray("") << QByteArray("");
+    }
+    void pageAccessibilityIsAllowedUnlessTheUserChose() {
+        QFETCH(bool, userSet);
+        QFETCH(QByteArray, userValue);
+        QFETCH(QByteArray, expected);
+        const char* variable = "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY";
+        const QByteArray kept = qgetenv(variable);
+        if (userSet)
+            qputenv(variable, userValue);
+        else
+            qunsetenv(variable);
+        allowPageAccessibility();
+        const bool set = qEnvironmentVariableIsSet(variable);
+        const QByteArray value = qgetenv(variable);
+        qputenv(variable, kept);
+        QVERIFY(set);
+        QCOMPARE(value, expected);
+    }
+
+    // Sura 1 with the default order (Arabic, then the translation): every
+    // verse label and every verse of the translation is on the page's tree.
+    void suraPageReachesScreenReaders() {
+        context_->settings().values().OrderString = QStringLiteral("1/2");
+        QVERIFY(w_->reader().showSura(1));
+        ResReader library;
+        library.LoadLibrary(context_->libraryFile(2));
+        const SuraVerses translation = SuraVerses::read(library, 1, true);
+        QStringList expected;
+        for (int verse = 1; verse <= 7; ++verse) {
+            expected.append(QStringLiteral("1 : %1").arg(verse));
+            expected.append(
+                QTextDocumentFragment::fromHtml(translation.shownVerse(verse)).toPlainText());
+        }
+        QStringList missing = expected;
+        (void)QTest::qWaitFor(
+            [&] {
+                QStringList texts;
+                collectTexts(QAccessible::queryAccessibleInterface(w_->browser()), texts);
+                missing.clear();
+                for (const QString& text : expected) {
+                    if (!texts.contains(text.simplified()))
+                        missing.append(text);
+                }
+                return missing.isEmpty();
+            },
+            30000);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+    }
+
+    // Every toolbar button by its caption, pictures or not; the tree pane by
+    // the caption it shows.
+    void mainWindowPartsAreNamed() {
+        for (int i = 1; i <= w_->standardBar()->Controls()->Count(); ++i) {
+            CommandBarControl* control = w_->standardBar()->Controls()->Item(i);
+            auto* toolBar = qobject_cast<QToolBar*>(w_->standardBar()->widget());
+            QWidget* button = toolBar->widgetForAction(control->action());
+            QVERIFY(button);
+            QCOMPARE(nameOf(button), QString(control->Caption()).remove(QLatin1Char('&')));
+        }
+        QCOMPARE(nameOf(w_->treePane()), w_->treePane()->HeaderText());
+        QCOMPARE(nameOf(w_->treePane()), QStringLiteral("Miravel"));
+        const QStringList notNamed = unnamed(w_.get());
+        QVERIFY2(notNamed.isEmpty(), qPrintable(notNamed.join(QStringLiteral(", "))));
+    }
+
+    // Tab walks the tree and the page; every toolbar command has a menu item
+    // or a shortcut, and the toggles' shortcuts work.
+    void mainWindowFromTheKeyboard() {
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        w_->tree()->setFocus();
+        const QStringList missing = unreachedByTab(w_.get());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+        QVERIFY(controlsOf(w_.get()).contains(w_->tree()));
+        QVERIFY(controlsOf(w_.get()).contains(w_->browser()));
+
+        CommandBars* bars = w_->commandBars();
+        for (int i = 1; i <= w_->standardBar()->Controls()->Count(); ++i) {
+            CommandBarControl* control = w_->standardBar()->Controls()->Item(i);
+            QVERIFY2(bars->ActiveMenuBar()->FindControl(control->Id()) ||
+                         !control->action()->shortcut().isEmpty(),
+                     qPrintable(control->Caption()));
+        }
+
+        context_->settings().values().OrderString = QStringLiteral("1/2");
+        w_->tree()->setFocus();
+        CommandBarControl* third = w_->standardBar()->FindControl(CommandId::ToggleLibrary3);
+        QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
+        QVERIFY(third->Checked());
+        QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/2/3"));
+        QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
+        QVERIFY(!third->Checked());
+        QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/2"));
+    }
+
+    // The search window is no dialog, yet Enter in the keyword box searches.
+    void enterSearches() {
+        frmFind find(*context_, w_->reader());
+        find.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&find));
+        find.cmb_selected_Section->setCurrentIndex(1); // the translation
+        find.chkIncludeAllChapters->setChecked(false);
+        find.cmbChapters->setCurrentIndex(1);
+        find.cmbWhat->setFocus();
+        QTest::keyClicks(find.cmbWhat, QStringLiteral("Beneficent"));
+        QTest::keyClick(find.cmbWhat, Qt::Key_Return);
+        QTRY_COMPARE(find.lstRes->count(), 2); // 1:1 and 1:3
+    }
+
+    // Each window opened from the main window: every control is reached by
+    // Tab and named for a screen reader, and Escape closes the window.
+    void windowsFromTheKeyboard_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("search") << int(CommandId::Search) << "frmFind";
+        QTest::newRow("chapter information") << int(CommandId::Information) << "frmInfo";
+        QTest::newRow("go to verse") << int(CommandId::GoToVerse) << "frmBookMarks";
+        QTest::newRow("add bookmark") << int(CommandId::AddBookmark) << "frmBookMarks";
+        QTest::newRow("settings") << int(CommandId::Settings) << "frmLangSettings";
+        QTest::newRow("about") << int(CommandId::About) << "frmAbout";
+    }
+    void windowsFromTheKeyboard() {
+        QFETCH(int, command);
+        QFETCH(QString, window);
+        // The chapter information needs a sura chosen in the tree.
+        w_->tree()->selectNode(w_->tree()->node(3));
+        QString opened;
+        QStringList notReached;
+        QStringList notNamed;
+        const QString escape = inspectWindowOf(command, [&](QWidget* shown) {
+            opened = QString::fromLatin1(shown->metaObject()->className());
+            notReached = unreachedByTab(shown);
+            notNamed = unnamed(shown);
+        });
+        QCOMPARE(opened, window);
+        QVERIFY2(notReached.isEmpty(), qPrintable(notReached.join(QStringLiteral(", "))));
+        QVERIFY2(notNamed.isEmpty(), qPrintable(notNamed.join(QStringLiteral(", "))));
+        QVERIFY2(escape.isEmpty(), qPrintable(escape));
+    }
+};
+
+int main(int argc, char** argv) {
+    prepareBrowserEngine();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
+    TestAccessibility test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_accessibility.moc"
