@@ -98,6 +98,8 @@ void frmLangSettings::buildWindow() {
 
     picColors = new ucGradContainer(picLangs);
     picColors->setCaption(QString());
+    // Neither panel shows a caption; a screen reader still needs to tell them apart.
+    picColors->setAccessibleName(QStringLiteral("Colours"));
     lblSkin = new QLabel(picColors);
     cmbSkin = new QComboBox(picColors);
     lblBK1 = new QLabel(picColors);
@@ -110,6 +112,7 @@ void frmLangSettings::buildWindow() {
     BKColorAngle->setPageStep(15);
     ucGradContainer2 = new ucGradContainer(picColors);
     ucGradContainer2->setCaption(QString());
+    ucGradContainer2->setAccessibleName(QStringLiteral("Preview"));
     ucGradContainer2->setMinimumSize(120, 90);
 
     cmdOK = new QPushButton(picLangs);
