@@ -21,6 +21,16 @@ PageZoom* attach(QWebEngineView* view, Settings& settings) {
     QObject::connect(zoom, &PageZoom::zoomed, zoom, [&settings](int percent) {
         settings.save(Setting::Zoom, QString::number(percent));
     });
+    // One zoom for every page: a change made in another window shows here
+    // at once, not only after the next start.
+    QObject::connect(&settings, &Settings::valueChanged, zoom,
+                     [zoom, &settings](const QString& section, const QString& valueName) {
+                         if (!Settings::isKey(Setting::Zoom, section, valueName))
+                             return;
+                         const auto percent = ZoomSteps::fromText(settings.text(Setting::Zoom));
+                         if (percent && *percent != zoom->percent())
+                             zoom->setPercent(*percent);
+                     });
     return zoom;
 }
 

@@ -12,7 +12,7 @@ namespace StoredZoom {
 int read(const Settings& settings);
 
 // Lets the reader zoom `view` from the stored zoom on, and stores every
-// change the reader makes.
+// change the reader makes; the view follows changes stored from elsewhere.
 PageZoom* attach(QWebEngineView* view, Settings& settings);
 
 } // namespace StoredZoom

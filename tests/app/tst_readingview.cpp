@@ -235,7 +235,32 @@ private slots:
         }
         frmInfo next(*context_, w_.get());
         QCOMPARE(next.zoom->percent(), 90);
-        QCOMPARE(w_->pageZoom()->percent(), 100); // the main window's page stays as it was
+    }
+
+    // One zoom for all pages: what the reader sets in one window shows in
+    // the other at once, in both directions, without a status message for
+    // the window that only follows.
+    void zoomFollowsTheOtherWindow() {
+        frmInfo info(*context_, w_.get());
+        info.showPage(QStringLiteral("INFO.HTML"), QStringLiteral("<p>Theme</p>"));
+        info.show();
+        activate(&info);
+        act(pageWidget(info.WebBrowser1), QStringLiteral("+"));
+        QCOMPARE(info.zoom->percent(), 110);
+        QCOMPARE(w_->pageZoom()->percent(), 110);
+        QTRY_COMPARE(pageZoomOf(w_->browser()), 110);
+        QVERIFY(w_->statusBar()->currentMessage().isEmpty());
+
+        activate(w_.get());
+        act(pageWidget(w_->browser()), QStringLiteral("0"));
+        QCOMPARE(w_->pageZoom()->percent(), 100);
+        QCOMPARE(info.zoom->percent(), 100);
+        QTRY_COMPARE(pageZoomOf(info.WebBrowser1), 100);
+
+        // A stored value that is no zoom level leaves the pages as they are.
+        store(Setting::Zoom, QStringLiteral("big"));
+        QCOMPARE(w_->pageZoom()->percent(), 100);
+        QCOMPARE(info.zoom->percent(), 100);
     }
 
     void printingIgnoresTheZoom_data() {
