@@ -22,6 +22,7 @@
 #include "SuraTree.h"
 #include "Twips.h"
 #include "VerseContextMenu.h"
+#include "VersePrintGroups.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -127,6 +128,8 @@ void frmMain::buildWindow() {
         StatusBar1->showMessage(QStringLiteral("Zoom %1%").arg(percent), kZoomMessageMs);
     });
     new VerseContextMenu(WebBrowser1);
+    WebBrowser1->setPrintScripts(VersePrintGroups::groupScript(),
+                                 VersePrintGroups::ungroupScript());
     // The page has no caption beside it: a screen reader names it by its title.
     connect(WebBrowser1, &QWebEngineView::titleChanged, WebBrowser1, &QWidget::setAccessibleName);
 

@@ -25,26 +25,28 @@ namespace {
 constexpr int kPrintCommand = 6;
 
 // One print of the page: keeps the printer (its own, or the caller's) until
-// the engine and the spooler are done with it.  A real printer gets the page
+// the engine and the spooler are done with it, then sends the page's
+// after-print script.  A real printer gets the page
 // as a PDF through the system's spooler, so its text stays text; where there
 // is no spooler, or it refuses the file, the engine prints pictures of the page.
 class PrintJob : public QObject {
 public:
     PrintJob(QWebEngineView* view, QWebEnginePage* page, QPrinter* printer,
-             std::unique_ptr<QPrinter> owned = nullptr)
-        : QObject(view), view_(view), page_(page), printer_(printer), owned_(std::move(owned)) {}
+             std::unique_ptr<QPrinter> owned, QString afterPrint)
+        : QObject(view), view_(view), page_(page), printer_(printer), owned_(std::move(owned)),
+          afterPrint_(std::move(afterPrint)) {}
 
     void start() {
         switch (PrintSpooler::route(*printer_)) {
         case PrintSpooler::Route::PdfFile:
-            whenPdfDone(printer_->outputFileName(), [this](bool) { deleteLater(); });
+            whenPdfDone(printer_->outputFileName(), [this](bool) { finish(); });
             return;
         case PrintSpooler::Route::Spooler:
             if (pdf_.open()) {
                 pdf_.close();
                 whenPdfDone(pdf_.fileName(), [this](bool ok) {
                     if (ok && PrintSpooler::send(*printer_, pdf_.fileName())) {
-                        deleteLater();
+                        finish();
                         return;
                     }
                     qCInfo(lcBrowser) << "the print spooler did not take the page;"
@@ -74,14 +76,21 @@ private:
 
     void printAsPictures() {
         disconnect(page_, nullptr, this, nullptr);
-        connect(view_, &QWebEngineView::printFinished, this, &QObject::deleteLater);
+        connect(view_, &QWebEngineView::printFinished, this, &PrintJob::finish);
         view_->print(printer_);
+    }
+
+    void finish() {
+        if (!afterPrint_.isEmpty())
+            page_->runJavaScript(afterPrint_, QWebEngineScript::ApplicationWorld);
+        deleteLater();
     }
 
     QWebEngineView* view_;
     QWebEnginePage* page_;
     QPrinter* printer_;
     std::unique_ptr<QPrinter> owned_;
+    QString afterPrint_;
     QTemporaryFile pdf_{QDir::tempPath() + QStringLiteral("/miravel-print-XXXXXX.pdf")};
 };
 
@@ -163,7 +172,14 @@ void BrowserView::printTo(QPrinter* printer) {
 }
 
 void BrowserView::startPrint(QPrinter* printer, std::unique_ptr<QPrinter> owned) {
-    (new PrintJob(this, page_, printer, std::move(owned)))->start();
+    if (!beforePrint_.isEmpty())
+        runScript(beforePrint_);
+    (new PrintJob(this, page_, printer, std::move(owned), afterPrint_))->start();
+}
+
+void BrowserView::setPrintScripts(const QString& before, const QString& after) {
+    beforePrint_ = before;
+    afterPrint_ = after;
 }
 
 void BrowserView::setSilent(bool silent) {

@@ -44,6 +44,11 @@ public:
     // way); without a spooler the engine prints pictures of the page.
     void printTo(QPrinter* printer);
 
+    // Scripts run on the page around every print: `before` is waited for
+    // before the engine lays the page out for paper, `after` is sent once
+    // the print is done.  Empty scripts (the default) are not run.
+    void setPrintScripts(const QString& before, const QString& after);
+
     void setSilent(bool silent);
     bool Silent() const;
     void setOffline(bool offline);
@@ -89,6 +94,8 @@ private:
     void startPrint(QPrinter* printer, std::unique_ptr<QPrinter> owned);
 
     BrowserPage* page_;
+    QString beforePrint_;
+    QString afterPrint_;
     bool loadPending_ = false;
     quint64 navigations_ = 0; // addresses asked for so far
 };

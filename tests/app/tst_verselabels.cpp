@@ -267,6 +267,43 @@ private slots:
         QVERIFY2(compared >= 5, "too few labels with both neighbours on their page");
     }
 
+    // A page break never parts a verse from its end: no printed page after
+    // the first opens with a label or with the "." that ends a verse's texts.
+    // The page on screen is the same before and after the print.
+    void printedPageNeverOpensWithAVerseEnd_data() {
+        QTest::addColumn<QString>("order");
+        for (const char* order : {"1/2/3", "2/1", "1/2"})
+            QTest::newRow(order) << QString::fromLatin1(order);
+    }
+
+    void printedPageNeverOpensWithAVerseEnd() {
+        QFETCH(QString, order);
+        show(2, order);
+        const QString before = w_->browser()->bodyInnerHtml();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = printToPdf(dir);
+        QVERIFY(!pdf.isEmpty());
+        QString error;
+        const QList<PrintedLine> lines = printedLines(pdf, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        static const QRegularExpression labelText(QStringLiteral("^2 : [0-9]+$"));
+        QStringList labels;
+        QStringList pageOpenings;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (labelText.match(lines[i].text).hasMatch())
+                labels.append(lines[i].text);
+            if (i == 0 || lines[i].page == lines[i - 1].page)
+                continue;
+            const QString& opening = lines[i].text;
+            if (opening == QLatin1String(".") || labelText.match(opening).hasMatch())
+                pageOpenings.append(QStringLiteral("page %1: %2").arg(lines[i].page).arg(opening));
+        }
+        QVERIFY2(pageOpenings.isEmpty(), qPrintable(pageOpenings.join(QStringLiteral(", "))));
+        QCOMPARE(labels.size(), 286);
+        QCOMPARE(w_->browser()->bodyInnerHtml(), before);
+    }
+
     // Verses far below the window are not laid out until they come near it;
     // going to one must still select its label and leave it on screen.
     void goToSelectsAndShowsALabelFarDown_data() {
