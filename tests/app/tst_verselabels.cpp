@@ -175,6 +175,17 @@ class TestVerseLabels : public QObject {
         return pdf;
     }
 
+    // Prints the page and reads its lines back into `lines`.
+    void printAndRead(QList<PrintedLine>& lines) {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = printToPdf(dir);
+        QVERIFY(!pdf.isEmpty());
+        QString error;
+        lines = printedLines(pdf, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
 private slots:
     void initTestCase() {
         context_ = std::make_unique<AppContext>();
@@ -225,14 +236,10 @@ private slots:
 
     void printedLabelIsNearerItsOwnVerse() {
         show(1, QStringLiteral("1/2"));
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString pdf = printToPdf(dir);
-        QVERIFY(!pdf.isEmpty());
-
-        QString error;
-        const QList<PrintedLine> lines = printedLines(pdf, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QList<PrintedLine> lines;
+        printAndRead(lines);
+        if (QTest::currentTestFailed())
+            return;
         static const QRegularExpression labelText(QStringLiteral("^1 : [1-7]$"));
         // The "." that ends a verse's texts stands on a line of its own.
         const auto isVerseText = [](const PrintedLine& line) {
@@ -280,13 +287,10 @@ private slots:
         QFETCH(QString, order);
         show(2, order);
         const QString before = w_->browser()->bodyInnerHtml();
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString pdf = printToPdf(dir);
-        QVERIFY(!pdf.isEmpty());
-        QString error;
-        const QList<PrintedLine> lines = printedLines(pdf, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QList<PrintedLine> lines;
+        printAndRead(lines);
+        if (QTest::currentTestFailed())
+            return;
         static const QRegularExpression labelText(QStringLiteral("^2 : [0-9]+$"));
         QStringList labels;
         QStringList pageOpenings;
@@ -365,13 +369,10 @@ private slots:
         QFETCH(int, verses);
         QFETCH(QString, lastWords);
         show(sura, order);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString pdf = printToPdf(dir);
-        QVERIFY(!pdf.isEmpty());
-        QString error;
-        const QList<PrintedLine> lines = printedLines(pdf, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QList<PrintedLine> lines;
+        printAndRead(lines);
+        if (QTest::currentTestFailed())
+            return;
         static const QRegularExpression labelText(QStringLiteral("^([0-9]+) : ([0-9]+)$"));
         QStringList labels;
         QString text;
