@@ -124,9 +124,7 @@ void frmMain::buildWindow() {
     WebBrowser1 = new BrowserView(Frame1);
     WebBrowser1->setOffline(true); // no request leaves the machine, from the first page on
     zoom_ = StoredZoom::attach(WebBrowser1, context_.settings());
-    connect(zoom_, &PageZoom::zoomed, this, [this](int percent) {
-        StatusBar1->showMessage(QStringLiteral("Zoom %1%").arg(percent), kZoomMessageMs);
-    });
+    connect(zoom_, &PageZoom::zoomed, this, &frmMain::showZoom);
     new VerseContextMenu(WebBrowser1);
     WebBrowser1->setPrintScripts(VersePrintGroups::groupScript(),
                                  VersePrintGroups::ungroupScript());
@@ -140,6 +138,15 @@ void frmMain::buildWindow() {
         StatusBar1->addWidget(panel);
         statusPanels.append(panel);
     }
+    // The zoom shows at the right while it changes; a status message would
+    // hide the three panels meanwhile.
+    zoomPanel_ = new QLabel(StatusBar1);
+    zoomPanel_->hide();
+    StatusBar1->addPermanentWidget(zoomPanel_);
+    zoomShown_ = new QTimer(this);
+    zoomShown_->setSingleShot(true);
+    zoomShown_->setInterval(kZoomMessageMs);
+    connect(zoomShown_, &QTimer::timeout, zoomPanel_, &QWidget::hide);
     clock_ = new QTimer(this);
     connect(clock_, &QTimer::timeout, this, &frmMain::updateClock);
     clock_->start(1000);
@@ -153,6 +160,12 @@ void frmMain::buildWindow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() * 0.95);
     resize(size);
+}
+
+void frmMain::showZoom(int percent) {
+    zoomPanel_->setText(QStringLiteral("Zoom %1%").arg(percent));
+    zoomPanel_->show();
+    zoomShown_->start();
 }
 
 // The commands the main window itself carries out; the other windows'

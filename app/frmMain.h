@@ -58,6 +58,9 @@ public:
     CommandBar* standardBar() const { return StandardBar; }
     QLabel* statusPanel(int index) const { return statusPanels.value(index); }
     int statusPanelCount() const { return int(statusPanels.size()); }
+    // "Zoom 125%" at the right of the status bar, shown for a while after
+    // the reader zooms.
+    QLabel* zoomPanel() const { return zoomPanel_; }
     const QString& topOffset() const { return TopOffset; }
     const MainLayoutState& layoutState() const { return layout_; }
 
@@ -83,6 +86,7 @@ private:
     void loadToolbarIcons();
     void showToggleStates();
     void openHelp();
+    void showZoom(int percent);
 
     AppContext& context_;
     CommandBars* CBar = nullptr;
@@ -95,6 +99,8 @@ private:
     QLabel* Image1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QList<QLabel*> statusPanels; // text, date, time
+    QLabel* zoomPanel_ = nullptr;
+    QTimer* zoomShown_ = nullptr;
     QMap<int, QIcon> imlToolbarIcons;
     QString TopOffset = QStringLiteral("990");
     QuranReader* reader_ = nullptr;

@@ -175,7 +175,22 @@ private slots:
         if (percent == storedZoom.toInt())
             return; // nothing changed: nothing shown, nothing stored
         QCOMPARE(stored(Setting::Zoom), QString::number(percent));
-        QCOMPARE(w_->statusBar()->currentMessage(), QStringLiteral("Zoom %1%").arg(percent));
+        QCOMPARE(w_->zoomPanel()->text(), QStringLiteral("Zoom %1%").arg(percent));
+        QVERIFY(w_->zoomPanel()->isVisible());
+    }
+
+    // The zoom shows beside the sura, date and time panels, which stay in
+    // view, and goes again after a while.
+    void zoomShowsBesideTheStatusPanels() {
+        QVERIFY(!w_->zoomPanel()->isVisible());
+        activate(w_.get());
+        act(pageWidget(w_->browser()), QStringLiteral("+"));
+        QVERIFY(w_->zoomPanel()->isVisible());
+        for (int i = 0; i < w_->statusPanelCount(); ++i)
+            QVERIFY(w_->statusPanel(i)->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!w_->zoomPanel()->isVisible(), 4000);
+        for (int i = 0; i < w_->statusPanelCount(); ++i)
+            QVERIFY(w_->statusPanel(i)->isVisible());
     }
 
     void zoomIsKeptForTheNextStart() {
@@ -249,7 +264,7 @@ private slots:
         QCOMPARE(info.zoom->percent(), 110);
         QCOMPARE(w_->pageZoom()->percent(), 110);
         QTRY_COMPARE(pageZoomOf(w_->browser()), 110);
-        QVERIFY(w_->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!w_->zoomPanel()->isVisible());
 
         activate(w_.get());
         act(pageWidget(w_->browser()), QStringLiteral("0"));
