@@ -26,9 +26,9 @@ constexpr int kPrintCommand = 6;
 
 // One print of the page: keeps the printer (its own, or the caller's) until
 // the engine and the spooler are done with it, then sends the page's
-// after-print script.  A real printer gets the page
-// as a PDF through the system's spooler, so its text stays text; where there
-// is no spooler, or it refuses the file, the engine prints pictures of the page.
+// after-print script.  A real printer gets the page as a PDF through the
+// system's spooler, so its text stays text; where there is no spooler, or it
+// refuses the file, the engine prints pictures of the page.
 class PrintJob : public QObject {
 public:
     PrintJob(QWebEngineView* view, QWebEnginePage* page, QPrinter* printer,
