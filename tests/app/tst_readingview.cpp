@@ -253,8 +253,8 @@ private slots:
     }
 
     // One zoom for all pages: what the reader sets in one window shows in
-    // the other at once, in both directions, without a status message for
-    // the window that only follows.
+    // the other at once, in both directions; the main window shows its zoom
+    // panel only for a zoom made in it.
     void zoomFollowsTheOtherWindow() {
         frmInfo info(*context_, w_.get());
         info.showPage(QStringLiteral("INFO.HTML"), QStringLiteral("<p>Theme</p>"));
