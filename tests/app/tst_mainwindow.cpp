@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +37,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidgetItem>
 
 #include <memory>
 #include <optional>
@@ -158,6 +160,31 @@ class TestMainWindow : public QObject {
             else
                 answerMessageBox(answer);
         });
+    }
+
+    // Right-clicks the toolbar (the menu bar while the toolbar is hidden) and
+    // clicks the toolbar's entry in the bars' context menu, as a reader hides
+    // or shows it.
+    void toggleToolbarThroughItsContextMenu() {
+        auto* toolBar = w_->findChild<QToolBar*>(QStringLiteral("Standard"));
+        QVERIFY(toolBar);
+        const bool shown = toolBar->isVisible();
+        QWidget* target = shown ? static_cast<QWidget*>(toolBar) : w_->menuBar();
+        const QPoint at =
+            shown ? toolBar->rect().center() : QPoint(target->width() - 5, target->height() / 2);
+        // What the window system sends on a right-click, to the widget under
+        // the pointer; the application hands it on to the parents from there.
+        QWidget* under = target->childAt(at) ? target->childAt(at) : target;
+        const QPoint local = under->mapFrom(target, at);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, local, under->mapToGlobal(local));
+        QApplication::sendEvent(under, &click);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QAction* entry = toolBar->toggleViewAction();
+        QVERIFY2(menu->actions().contains(entry), "the context menu has no entry for the toolbar");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        QTRY_COMPARE(toolBar->isVisible(), !shown);
+        QTest::qWait(50); // whatever the window does after the menu has closed
     }
 
 private slots:
@@ -439,6 +466,65 @@ private slots:
         w_->standardBar()->setVisible(true);
         QCOMPARE(w_->topOffset(), QStringLiteral("990"));
         QCOMPARE(windowTop(w_->treePane()), top);
+    }
+
+    void hidingTheToolbarThroughItsContextMenu() {
+        QTest::qWait(50);
+        const int paneTop = windowTop(w_->treePane());
+        const int treeTop = windowTop(w_->tree());
+        toggleToolbarThroughItsContextMenu();
+        QVERIFY(!w_->standardBar()->Visible());
+        QCOMPARE(w_->topOffset(), QStringLiteral("600"));
+        // The pane sits under the menu bar, its tree 24 pixels lower, and the
+        // page reaches down to the status bar as the rules say.
+        QCOMPARE(windowTop(w_->treePane()), 40);
+        QCOMPARE(windowTop(w_->tree()), 64);
+        const MainLayoutState& layout = w_->layoutState();
+        QCOMPARE(windowTop(w_->browser()) + w_->browser()->height(),
+                 qRound((layout.frame.top + layout.browser.top + layout.browser.height) / 15));
+        toggleToolbarThroughItsContextMenu();
+        QVERIFY(w_->standardBar()->Visible());
+        QCOMPARE(windowTop(w_->treePane()), paneTop);
+        QCOMPARE(windowTop(w_->tree()), treeTop);
+    }
+
+    // The tree lies wholly inside its pane, above the pane's footer, so its
+    // last row and its scroll bar stay in sight; a sura chosen by typing its
+    // number is shown in the part that can be seen.
+    void treeLiesInsideItsPane_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("as opened") << QSize();
+        QTest::newRow("large") << QSize(1270, 1000);
+        QTest::newRow("800 x 600") << QSize(800, 600);
+        QTest::newRow("640 x 480") << QSize(640, 480);
+        QTest::newRow("small") << QSize(420, 300);
+    }
+    void treeLiesInsideItsPane() {
+        QFETCH(QSize, size);
+        if (size.isValid())
+            w_->resize(size);
+        QTest::qWait(50);
+        xpFrame* pane = w_->treePane();
+        SuraTree* tree = w_->tree();
+        const int footer = pane->FooterVisible() ? pane->footerHeight() : 1;
+        const QRect inside(0, 0, pane->width(), pane->height() - footer);
+        QVERIFY2(inside.contains(tree->geometry()),
+                 qPrintable(QStringLiteral("tree %1,%2 %3x%4 in a pane %5x%6")
+                                .arg(tree->x())
+                                .arg(tree->y())
+                                .arg(tree->width())
+                                .arg(tree->height())
+                                .arg(pane->width())
+                                .arg(pane->height())));
+        tree->setFocus();
+        QTest::keyClicks(tree, QStringLiteral("036"));
+        QTreeWidgetItem* chosen = tree->currentItem();
+        QVERIFY(chosen);
+        QVERIFY2(chosen->text(0).startsWith(QLatin1String("036-")), qPrintable(chosen->text(0)));
+        const QRect row = tree->visualItemRect(chosen);
+        QVERIFY(tree->viewport()->rect().contains(row));
+        const QRect rowInPane(tree->viewport()->mapTo(pane, row.topLeft()), row.size());
+        QVERIFY(inside.contains(rowInPane));
     }
 
     void aStoppedCompositionLeavesTheStatusText() {
