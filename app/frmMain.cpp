@@ -301,7 +301,8 @@ void frmMain::showToggleStates() {
 }
 
 void frmMain::openHelp() {
-    HelpFile::tellReader(this, HelpFile::open(context_.openExternal));
+    HelpFile::tellReader(this,
+                         HelpFile::open(context_.openExternal, context_.shellOpenerInstalled));
 }
 
 // --- The sura tree -------------------------------------------------------

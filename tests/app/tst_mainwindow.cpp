@@ -53,6 +53,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<frmMain> w_;
     QStringList opened_;
     bool shellOpens_ = true;
+    bool openerInstalled_ = true;
 
     AppSettings& values() { return context_->settings().values(); }
     void setOrder(const QString& order) { values().OrderString = order; }
@@ -193,10 +194,12 @@ private slots:
         context_ = std::make_unique<AppContext>();
         opened_.clear();
         shellOpens_ = true;
+        openerInstalled_ = true;
         context_->openExternal = [this](const QString& address) {
             opened_.append(address);
             return shellOpens_;
         };
+        context_->shellOpenerInstalled = [this] { return openerInstalled_; };
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
@@ -417,8 +420,19 @@ private slots:
         QVERIFY(opened_.first().endsWith(QLatin1String("/help.chm")));
     }
 
+    // The reader is told what is missing: the CHM viewer, or xdg-open,
+    // without which no viewer is asked at all.
+    void helpWithoutViewerTellsTheReader_data() {
+        QTest::addColumn<bool>("openerInstalled");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no viewer") << true << "no program to show CHM help files";
+        QTest::newRow("no xdg-open") << false << "xdg-open";
+    }
     void helpWithoutViewerTellsTheReader() {
+        QFETCH(bool, openerInstalled);
+        QFETCH(QString, told);
         shellOpens_ = false;
+        openerInstalled_ = openerInstalled;
         QString message;
         QTimer::singleShot(0, [&message] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -429,8 +443,10 @@ private slots:
         });
         w_->CBar_CommandInvoked(menuItem(CommandId::Help));
         QCOMPARE(opened_.size(), 1);
-        QVERIFY2(message.contains(QLatin1String("no program to show CHM help files")),
-                 qPrintable(message));
+        QVERIFY2(message.contains(told), qPrintable(message));
+        // Only the missing xdg-open names its package, never the viewer's.
+        QCOMPARE(message.contains(QLatin1String("xdg-utils")), !openerInstalled);
+        QCOMPARE(message.contains(QLatin1String("xchm")), openerInstalled);
     }
 
     void aboutCommandShowsTheBox() {
