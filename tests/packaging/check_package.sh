@@ -76,7 +76,7 @@ zcat "$doc/changelog.gz" | sed -n 1p | grep -qF "miravel ($version) " ||
 # lintian, where installed, finds no error; its warnings are shown.
 if command -v lintian >/dev/null; then
     ran=0
-    report=$(lintian --allow-root --no-tag-display-limit "$deb" 2>&1) || ran=$?
+    report=$(lintian --allow-root --tag-display-limit 0 "$deb" 2>&1) || ran=$?
     [ -z "$report" ] || echo "$report"
     # lintian ends with 1 when it found errors, above that when it could not check.
     [ $ran -le 1 ] || { echo "FAIL: lintian could not check the package"; exit 1; }
