@@ -4,6 +4,7 @@
 #include "ResReader.h"
 
 #include <QDesktopServices>
+#include <QStandardPaths>
 #include <QUrl>
 
 AppContext::AppContext(const QString& application) : settings_(application) {
@@ -13,6 +14,10 @@ AppContext::AppContext(const QString& application) : settings_(application) {
     };
     openExternal = [](const QString& address) {
         return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    };
+    // Qt on a Unix desktop hands files and addresses to xdg-open.
+    shellOpenerInstalled = [] {
+        return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
     };
 }
 

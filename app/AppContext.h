@@ -48,6 +48,9 @@ public:
     // Hands an address (a web address, a file) to the desktop shell; true
     // when the shell took it.  Tests replace it to see the address instead.
     std::function<bool(const QString& address)> openExternal;
+    // Whether the program through which the desktop shell opens files is
+    // installed (xdg-open), so that a failure can be told apart.
+    std::function<bool()> shellOpenerInstalled;
 
 private:
     Settings settings_;

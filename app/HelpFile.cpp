@@ -11,7 +11,8 @@ QString HelpFile::path() {
     return ResReader::programDirectory() + QStringLiteral("/help.chm");
 }
 
-QString HelpFile::open(const Shell& shell, const QString& filePath) {
+QString HelpFile::open(const Shell& shell, const OpenerInstalled& openerInstalled,
+                       const QString& filePath) {
     const QString shown = QDir::toNativeSeparators(filePath);
     // The shell would start a viewer only to fail on a file that is not there.
     if (!QFileInfo(filePath).isFile())
@@ -20,6 +21,12 @@ QString HelpFile::open(const Shell& shell, const QString& filePath) {
             .arg(shown);
     if (shell(QUrl::fromLocalFile(filePath).toString()))
         return {};
+    // Without the opener no viewer is ever asked, however many are installed.
+    if (openerInstalled && !openerInstalled())
+        return QStringLiteral("The help file cannot be opened, because the program xdg-open, "
+                              "which starts the desktop's viewer for it, is not installed:\n%1\n\n"
+                              "Install it (Debian package xdg-utils) and press F1 again.")
+            .arg(shown);
     return QStringLiteral("The help file cannot be opened, because no program to show "
                           "CHM help files is set up on this computer:\n%1\n\n"
                           "Install a CHM viewer (for example xCHM, Debian package xchm) "

@@ -1,5 +1,7 @@
 #include "MainLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 void setSize(float& field, float value) {
@@ -28,4 +30,10 @@ void layoutMainWindow(MainLayoutState& s, float windowWidth, float windowHeight,
     setSize(s.browser.height, s.frame.height + 60);
     setSize(s.tree.width, s.treePane.width - 70);
     setSize(s.tree.height, s.treePane.height - 100);
+}
+
+TwipsRect treeWithinPane(const MainLayoutState& s, float innerBottom) {
+    TwipsRect tree = s.tree;
+    tree.height = std::clamp(innerBottom - tree.top, 0.f, tree.height);
+    return tree;
 }

@@ -28,3 +28,9 @@ constexpr float kTopOffsetWithoutToolbar = 600;
 // keeps its former size and the later steps still run.
 void layoutMainWindow(MainLayoutState& state, float windowWidth, float windowHeight,
                       float topOffset);
+
+// Where the tree lies in its pane: as the rules place it, but ending at
+// `innerBottom` (twips from the pane's top: where the pane's footer bar or
+// outline begins) wherever the rules would let it reach further (they let it
+// hang 260 twips below the pane), and never of negative height.
+TwipsRect treeWithinPane(const MainLayoutState& state, float innerBottom);

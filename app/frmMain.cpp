@@ -156,6 +156,11 @@ void frmMain::buildWindow() {
     connect(CBar, &CommandBars::CommandInvoked, this, &frmMain::CBar_CommandInvoked);
     connect(CBar, &CommandBars::BarsLayoutChanged, this, [this] { CBar_BarsLayoutChanged(); });
 
+    // The panes are placed from where the central widget stands, which the
+    // window settles only after the bars have changed (a toolbar hidden
+    // through its context menu tells of it before); so they follow it.
+    client_->installEventFilter(this);
+
     QSize size(1100, 780);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() * 0.95);
@@ -237,6 +242,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
 }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
@@ -290,7 +301,8 @@ void frmMain::showToggleStates() {
 }
 
 void frmMain::openHelp() {
-    HelpFile::tellReader(this, HelpFile::open(context_.openExternal));
+    HelpFile::tellReader(this,
+                         HelpFile::open(context_.openExternal, context_.shellOpenerInstalled));
 }
 
 // --- The sura tree -------------------------------------------------------
@@ -395,7 +407,10 @@ void frmMain::Form_Resize() {
     placeInClient(Frame1, layout_.frame);
     const TwipsRect& b = layout_.browser;
     WebBrowser1->setGeometry(px(b.left), px(b.top), px(b.width), px(b.height));
-    const TwipsRect& t = layout_.tree;
+    // The tree ends above the pane's footer bar, so that its last row and
+    // its scroll bar's down arrow stay in sight.
+    const int paneBottom = xplst->FooterVisible() ? xplst->footerHeight() : 1;
+    const TwipsRect t = treeWithinPane(layout_, Twips::fromPixels(xplst->height() - paneBottom));
     lst->setGeometry(px(t.left), px(t.top), px(t.width), px(t.height));
     Image1->lower();
     xplst->Refresh();

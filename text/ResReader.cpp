@@ -3,6 +3,7 @@
 #include "TextLog.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -78,6 +79,12 @@ bool isPlainFileName(const QString& name) {
            name != QLatin1String(".") && name != QLatin1String("..");
 }
 
+bool namesTheProgram(const QString& name) {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                            QLatin1String(".exe");
+    return name.compare(program, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 ResReader::ResReader() = default;
@@ -99,7 +106,15 @@ void ResReader::LoadLibrary(const QString& fileName) {
         library_.reset();
         return;
     }
-    library_ = ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
+    const QString path = programDirectory() + QLatin1Char('/') + fileName;
+    // The settings name library 1 after the program file ("miravel.exe");
+    // where no such file lies beside the program, the library compiled into
+    // it is meant, and that is no news.
+    if (namesTheProgram(fileName) && !QFileInfo::exists(path)) {
+        library_.reset();
+        return;
+    }
+    library_ = ResourceLibrary::open(path);
 }
 
 QString ResReader::LoadSTvar(qint32 id) const {

@@ -64,9 +64,9 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::open(const QString& path) {
     };
     auto bytes = readRegularFile(path, kMaxFileSize);
     if (!bytes)
-        return QFile::exists(path)
-                   ? refuse(QStringLiteral("not a readable regular file of sane size"))
-                   : nullptr; // a missing library is no news
+        return refuse(QFile::exists(path)
+                          ? QStringLiteral("not a readable regular file of sane size")
+                          : QStringLiteral("no such file"));
     auto index = indexRcc(reinterpret_cast<const uchar*>(bytes->constData()), bytes->size());
     if (!index)
         return refuse(QStringLiteral("not a well-formed resource file"));

@@ -4,7 +4,8 @@ set -euo pipefail
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev xvfb xauth
           fonts-hosny-amiri
-          poppler-utils qt6-svg-dev fp-utils desktop-file-utils appstream dpkg-dev file)
+          poppler-utils qt6-svg-dev fp-utils desktop-file-utils appstream dpkg-dev file
+          lintian)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

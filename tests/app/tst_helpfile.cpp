@@ -19,18 +19,24 @@ private slots:
     void open_data() {
         QTest::addColumn<bool>("fileThere");
         QTest::addColumn<bool>("shellOpens");
+        QTest::addColumn<bool>("openerInstalled");
         QTest::addColumn<bool>("shellAsked");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("opened") << true << true << true << QString();
+        QTest::newRow("opened") << true << true << true << true << QString();
+        QTest::newRow("opened without a known opener")
+            << true << true << false << true << QString();
         QTest::newRow("no viewer")
-            << true << false << true << QStringLiteral("no program to show CHM help files");
+            << true << false << true << true << QStringLiteral("no program to show CHM help files");
+        QTest::newRow("no xdg-open")
+            << true << false << false << true << QStringLiteral("Debian package xdg-utils");
         QTest::newRow("file missing")
-            << false << true << false << QStringLiteral("cannot be found");
+            << false << true << true << false << QStringLiteral("cannot be found");
     }
 
     void open() {
         QFETCH(bool, fileThere);
         QFETCH(bool, shellOpens);
+        QFETCH(bool, openerInstalled);
         QFETCH(bool, shellAsked);
         QFETCH(QString, problem);
         QTemporaryDir dir;
@@ -45,7 +51,7 @@ private slots:
                 asked.append(address);
                 return shellOpens;
             },
-            path);
+            [openerInstalled] { return openerInstalled; }, path);
         QCOMPARE(asked.size(), shellAsked ? 1 : 0);
         if (shellAsked)
             QCOMPARE(QUrl(asked.first()).toLocalFile(), path);

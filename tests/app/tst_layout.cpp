@@ -52,6 +52,25 @@ private slots:
         QCOMPARE(s.frame.width, 8455.f);
     }
 
+    // The rules let the tree hang 260 twips below its pane; it is cut to end
+    // where the pane's footer begins, and only there.
+    void treeEndsInsideItsPane_data() {
+        QTest::addColumn<float>("innerBottom");
+        QTest::addColumn<float>("height");
+        QTest::newRow("above a 20-pixel footer") << 6910.f - 300 << 6250.f;
+        QTest::newRow("room below the rules' tree") << 8000.f << 6810.f;
+        QTest::newRow("pane shorter than the tree's top") << 300.f << 0.f;
+    }
+    void treeEndsInsideItsPane() {
+        QFETCH(float, innerBottom);
+        QFETCH(float, height);
+        MainLayoutState s = designState();
+        layoutMainWindow(s, 12000, 9000, kTopOffsetWithToolbar);
+        const TwipsRect tree = treeWithinPane(s, innerBottom);
+        QCOMPARE(tree, (TwipsRect{30, 360, 2795, height}));
+        QCOMPARE(s.tree.height, 6810.f); // the rules' own figure stays
+    }
+
     void toggles_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<int>("code");

@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +37,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidgetItem>
 
 #include <memory>
 #include <optional>
@@ -51,6 +53,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<frmMain> w_;
     QStringList opened_;
     bool shellOpens_ = true;
+    bool openerInstalled_ = true;
 
     AppSettings& values() { return context_->settings().values(); }
     void setOrder(const QString& order) { values().OrderString = order; }
@@ -160,16 +163,43 @@ class TestMainWindow : public QObject {
         });
     }
 
+    // Right-clicks the toolbar (the menu bar while the toolbar is hidden) and
+    // clicks the toolbar's entry in the bars' context menu, as a reader hides
+    // or shows it.
+    void toggleToolbarThroughItsContextMenu() {
+        auto* toolBar = w_->findChild<QToolBar*>(QStringLiteral("Standard"));
+        QVERIFY(toolBar);
+        const bool shown = toolBar->isVisible();
+        QWidget* target = shown ? static_cast<QWidget*>(toolBar) : w_->menuBar();
+        const QPoint at =
+            shown ? toolBar->rect().center() : QPoint(target->width() - 5, target->height() / 2);
+        // What the window system sends on a right-click, to the widget under
+        // the pointer; the application hands it on to the parents from there.
+        QWidget* under = target->childAt(at) ? target->childAt(at) : target;
+        const QPoint local = under->mapFrom(target, at);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, local, under->mapToGlobal(local));
+        QApplication::sendEvent(under, &click);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QAction* entry = toolBar->toggleViewAction();
+        QVERIFY2(menu->actions().contains(entry), "the context menu has no entry for the toolbar");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        QTRY_COMPARE(toolBar->isVisible(), !shown);
+        QTest::qWait(50); // whatever the window does after the menu has closed
+    }
+
 private slots:
     void init() {
         settings_ = std::make_unique<FreshSettings>();
         context_ = std::make_unique<AppContext>();
         opened_.clear();
         shellOpens_ = true;
+        openerInstalled_ = true;
         context_->openExternal = [this](const QString& address) {
             opened_.append(address);
             return shellOpens_;
         };
+        context_->shellOpenerInstalled = [this] { return openerInstalled_; };
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
@@ -390,8 +420,19 @@ private slots:
         QVERIFY(opened_.first().endsWith(QLatin1String("/help.chm")));
     }
 
+    // The reader is told what is missing: the CHM viewer, or xdg-open,
+    // without which no viewer is asked at all.
+    void helpWithoutViewerTellsTheReader_data() {
+        QTest::addColumn<bool>("openerInstalled");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no viewer") << true << "no program to show CHM help files";
+        QTest::newRow("no xdg-open") << false << "xdg-open";
+    }
     void helpWithoutViewerTellsTheReader() {
+        QFETCH(bool, openerInstalled);
+        QFETCH(QString, told);
         shellOpens_ = false;
+        openerInstalled_ = openerInstalled;
         QString message;
         QTimer::singleShot(0, [&message] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -402,8 +443,10 @@ private slots:
         });
         w_->CBar_CommandInvoked(menuItem(CommandId::Help));
         QCOMPARE(opened_.size(), 1);
-        QVERIFY2(message.contains(QLatin1String("no program to show CHM help files")),
-                 qPrintable(message));
+        QVERIFY2(message.contains(told), qPrintable(message));
+        // Only the missing xdg-open names its package, never the viewer's.
+        QCOMPARE(message.contains(QLatin1String("xdg-utils")), !openerInstalled);
+        QCOMPARE(message.contains(QLatin1String("xchm")), openerInstalled);
     }
 
     void aboutCommandShowsTheBox() {
@@ -439,6 +482,65 @@ private slots:
         w_->standardBar()->setVisible(true);
         QCOMPARE(w_->topOffset(), QStringLiteral("990"));
         QCOMPARE(windowTop(w_->treePane()), top);
+    }
+
+    void hidingTheToolbarThroughItsContextMenu() {
+        QTest::qWait(50);
+        const int paneTop = windowTop(w_->treePane());
+        const int treeTop = windowTop(w_->tree());
+        toggleToolbarThroughItsContextMenu();
+        QVERIFY(!w_->standardBar()->Visible());
+        QCOMPARE(w_->topOffset(), QStringLiteral("600"));
+        // The pane sits under the menu bar, its tree 24 pixels lower, and the
+        // page reaches down to the status bar as the rules say.
+        QCOMPARE(windowTop(w_->treePane()), 40);
+        QCOMPARE(windowTop(w_->tree()), 64);
+        const MainLayoutState& layout = w_->layoutState();
+        QCOMPARE(windowTop(w_->browser()) + w_->browser()->height(),
+                 qRound((layout.frame.top + layout.browser.top + layout.browser.height) / 15));
+        toggleToolbarThroughItsContextMenu();
+        QVERIFY(w_->standardBar()->Visible());
+        QCOMPARE(windowTop(w_->treePane()), paneTop);
+        QCOMPARE(windowTop(w_->tree()), treeTop);
+    }
+
+    // The tree lies wholly inside its pane, above the pane's footer, so its
+    // last row and its scroll bar stay in sight; a sura chosen by typing its
+    // number is shown in the part that can be seen.
+    void treeLiesInsideItsPane_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("as opened") << QSize();
+        QTest::newRow("large") << QSize(1270, 1000);
+        QTest::newRow("800 x 600") << QSize(800, 600);
+        QTest::newRow("640 x 480") << QSize(640, 480);
+        QTest::newRow("small") << QSize(420, 300);
+    }
+    void treeLiesInsideItsPane() {
+        QFETCH(QSize, size);
+        if (size.isValid())
+            w_->resize(size);
+        QTest::qWait(50);
+        xpFrame* pane = w_->treePane();
+        SuraTree* tree = w_->tree();
+        const int footer = pane->FooterVisible() ? pane->footerHeight() : 1;
+        const QRect inside(0, 0, pane->width(), pane->height() - footer);
+        QVERIFY2(inside.contains(tree->geometry()),
+                 qPrintable(QStringLiteral("tree %1,%2 %3x%4 in a pane %5x%6")
+                                .arg(tree->x())
+                                .arg(tree->y())
+                                .arg(tree->width())
+                                .arg(tree->height())
+                                .arg(pane->width())
+                                .arg(pane->height())));
+        tree->setFocus();
+        QTest::keyClicks(tree, QStringLiteral("036"));
+        QTreeWidgetItem* chosen = tree->currentItem();
+        QVERIFY(chosen);
+        QVERIFY2(chosen->text(0).startsWith(QLatin1String("036-")), qPrintable(chosen->text(0)));
+        const QRect row = tree->visualItemRect(chosen);
+        QVERIFY(tree->viewport()->rect().contains(row));
+        const QRect rowInPane(tree->viewport()->mapTo(pane, row.topLeft()), row.size());
+        QVERIFY(inside.contains(rowInPane));
     }
 
     void aStoppedCompositionLeavesTheStatusText() {

@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -397,6 +398,29 @@ private slots:
                  qPrintable(body.left(1500)));
         QVERIFY(!body.contains(QStringLiteral("Chapter Information By")));
         QVERIFY(!body.contains(QStringLiteral("written by the Miravel Team")));
+    }
+
+    // Long unbroken rows, such as the "=====" rules of the Tanzil notice,
+    // wrap inside the window instead of widening the page.
+    void generalIntroductionFitsItsView() {
+        std::optional<QVariant> widths;
+        int viewWidth = 0;
+        whenInfoShown([&](frmInfo& window) {
+            viewWidth = window.WebBrowser1->width();
+            widths = window.WebBrowser1->runScript(QStringLiteral(
+                "[document.documentElement.scrollWidth, document.documentElement.clientWidth,"
+                " document.body.innerText.indexOf('=====') >= 0]"));
+        });
+        QVERIFY(ShowInfo(*context_, QStringLiteral("nglish"), nullptr));
+        QVERIFY(widths);
+        const QVariantList list = widths->toList();
+        QCOMPARE(list.size(), 3);
+        QVERIFY(list[2].toBool()); // the notice keeps its rules
+        QVERIFY2(list[0].toInt() <= list[1].toInt(),
+                 qPrintable(QStringLiteral("page %1 px wide in a view of %2 px (window view %3)")
+                                .arg(list[0].toInt())
+                                .arg(list[1].toInt())
+                                .arg(viewWidth)));
     }
 
     void suraInformationHasItsHeadings() {

@@ -5,7 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTest>
+
+#include <functional>
 
 // Reads the library built from tests/text/fixtures, which lies beside the
 // test program as "fixture.dll".
@@ -34,6 +38,25 @@ private:
                data[11];
     }
 
+    // The lines a library look-up logs under miravel.text, with the
+    // category's info lines switched on as a reader would switch them on.
+    static QStringList textLogOf(const std::function<void()>& run) {
+        static QStringList* lines = nullptr;
+        QStringList captured;
+        lines = &captured;
+        QLoggingCategory::setFilterRules(QStringLiteral("miravel.*.info=true"));
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext& context, const QString& message) {
+                if (QLatin1String(context.category) == QLatin1String("miravel.text"))
+                    lines->append(message);
+            });
+        run();
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        lines = nullptr;
+        return captured;
+    }
+
     static int mappedLibraries() {
         return QDir(QStringLiteral(":/miravel-lib")).entryList(QDir::Dirs).size();
     }
@@ -54,6 +77,33 @@ private slots:
         const QString sura1 = reader.LoadHtml(101, QString()).value_or(QString());
         QVERIFY(!sura1.isEmpty());
         QCOMPARE(sura1, ownSura1());
+    }
+
+    // A reader who wonders why a translation is missing learns which file
+    // was looked for; the program's own name (library 1) is no news.
+    void missingLibraryLogsTheFileLookedFor_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("missing library") << "NoSuchLibrary.dll" << true;
+        QTest::newRow("the program itself")
+            << QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".EXE"
+            << false;
+    }
+    void missingLibraryLogsTheFileLookedFor() {
+        QFETCH(QString, fileName);
+        QFETCH(bool, logged);
+        const QStringList lines = textLogOf([&fileName] {
+            ResReader reader;
+            reader.LoadLibrary(fileName);
+            QVERIFY(!reader.isLoaded());
+        });
+        if (!logged) {
+            QVERIFY2(lines.isEmpty(), qPrintable(lines.join('\n')));
+            return;
+        }
+        QCOMPARE(lines.size(), 1);
+        const QString path = ResReader::programDirectory() + QLatin1Char('/') + fileName;
+        QVERIFY2(lines.first().contains(path), qPrintable(lines.first()));
     }
 
     void damagedLibraryFallsBack_data() {
