@@ -82,6 +82,8 @@ bool isPlainFileName(const QString& name) {
 
 ResReader::ResReader() = default;
 ResReader::~ResReader() = default;
+ResReader::ResReader(const ResReader&) = default;
+ResReader& ResReader::operator=(const ResReader&) = default;
 
 QString ResReader::strFileName() const {
     return fileName_;
@@ -92,14 +94,23 @@ void ResReader::EnumRes() {}
 void ResReader::LoadLibrary(const QString& fileName) {
     if (fileName.isEmpty())
         return;
+    bind(fileName, openLibrary(fileName));
+}
+
+void ResReader::bind(const QString& fileName, std::shared_ptr<const ResourceLibrary> library) {
     fileName_ = fileName;
+    library_ = std::move(library);
+}
+
+std::shared_ptr<const ResourceLibrary> ResReader::openLibrary(const QString& fileName) {
+    if (fileName.isEmpty())
+        return nullptr;
     if (!isPlainFileName(fileName)) {
         qCInfo(lcText).noquote() << "text library name" << fileName
                                  << "refused: not a plain file name in the program's folder";
-        library_.reset();
-        return;
+        return nullptr;
     }
-    library_ = ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
+    return ResourceLibrary::open(programDirectory() + QLatin1Char('/') + fileName);
 }
 
 QString ResReader::LoadSTvar(qint32 id) const {
