@@ -1,13 +1,16 @@
 #include "AppContext.h"
 
-#include "LibraryLayout.h"
-#include "ResReader.h"
-
 #include <QDesktopServices>
 #include <QStandardPaths>
 #include <QUrl>
 
-AppContext::AppContext(const QString& application) : settings_(application) {
+AppContext::AppContext(const QString& application)
+    : settings_(application), libraries_([this] {
+          const AppSettings& values = settings_.values();
+          return QStringList{values.ArabicLibraryFile, values.TranslationLibraryFile,
+                             values.TransliterationLibraryFile};
+      }),
+      catalogue_([this] { return library(1); }) {
     captions_.translationCaption = [this] { return strings_.text(224); };
     captions_.setSharedCaption = [this](int code, const QString& caption) {
         strings_.setText(code == 1 ? 223 : 225, caption);
@@ -39,17 +42,12 @@ bool AppContext::isTranslationLibrary(const QString& file) const {
     return !file.isEmpty() && file == settings_.values().TranslationLibraryFile;
 }
 
-void AppContext::readSuraNames() {
-    ResReader names;
-    names.LoadLibrary(libraryFile(1));
-    suraNames_ =
-        splitVerses(names.LoadHtml(LibraryLayout::kNameList, QString()).value_or(QString()));
+void AppContext::readCatalogue() {
+    catalogue_.read(library(2));
 }
 
 bool AppContext::readGuiStrings() {
-    ResReader reader;
-    reader.LoadLibrary(libraryFile(2));
-    strings_.load(reader);
+    strings_.load(library(2));
     for (const int id : GuiStrings::numbers()) {
         if (strings_.text(id) != QLatin1String("*"))
             return true;

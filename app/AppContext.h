@@ -4,6 +4,8 @@
 #include "GuiStrings.h"
 #include "LibraryCaptions.h"
 #include "Settings.h"
+#include "SuraCatalogue.h"
+#include "TextLibraries.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,8 +14,9 @@
 
 // What the windows share for one run, built once at start-up and handed to
 // each window by constructor: the settings, the interface captions, the
-// text libraries of the chosen language, the English sura names, the
-// command table and the way out to the desktop shell.  Tests build their own.
+// text libraries of the chosen language (opened once per language choice),
+// the sura catalogue, the command table and the way out to the desktop
+// shell.  Tests build their own.
 class AppContext {
 public:
     explicit AppContext(const QString& application = QStringLiteral("Miravel"));
@@ -35,11 +38,14 @@ public:
     // Whether `file` is the translation library (which carries extra lead
     // elements in a few suras).
     bool isTranslationLibrary(const QString& file) const;
+    // A reader of text library 1, 2 or 3 of the chosen language, or of the
+    // library file `file`; the chosen libraries are opened once and shared.
+    ResReader library(int code) const { return libraries_.reader(libraryFile(code)); }
+    ResReader library(const QString& file) const { return libraries_.reader(file); }
 
-    // The English sura names, element n - 1 for sura n.
-    const QStringList& suraNames() const { return suraNames_; }
-    QString suraName(int sura) const { return suraNames_.value(sura - 1); }
-    void readSuraNames();
+    const SuraCatalogue& catalogue() const { return catalogue_; }
+    // Fills the catalogue from the libraries of the chosen language.
+    void readCatalogue();
 
     // The GUI strings from the translation library; false when the library
     // gave none at all.
@@ -57,5 +63,6 @@ private:
     GuiStrings strings_;
     LibraryCaptions captions_;
     CommandTable commands_;
-    QStringList suraNames_;
+    TextLibraries libraries_;
+    SuraCatalogue catalogue_;
 };

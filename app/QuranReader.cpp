@@ -7,8 +7,8 @@
 #include "LibraryLayout.h"
 #include "PagePlace.h"
 #include "ResReader.h"
+#include "SuraCatalogue.h"
 #include "SuraTree.h"
-#include "SuraVerses.h"
 
 #include <QCoreApplication>
 #include <QTreeWidgetItem>
@@ -38,8 +38,12 @@ QString QuranReader::pageAddress(const QString& name) {
            QStringLiteral("\\miravel.EXE/HTML/") + name;
 }
 
+QString QuranReader::selectedEntryKey() const {
+    return tree_ ? SuraTree::keyOf(tree_->selectedNode()) : QString();
+}
+
 int QuranReader::selectedSura() const {
-    const QString key = tree_ ? SuraTree::keyOf(tree_->selectedNode()) : QString();
+    const QString key = selectedEntryKey();
     if (!key.startsWith(QLatin1Char('c')))
         return 0;
     const int sura = key.mid(1).toInt();
@@ -53,8 +57,7 @@ bool QuranReader::showSura(int sura) {
         return false;
     // Only a page placed whole names its sura: a composition stopped by a
     // newer one must not overwrite the newer sura's status text.
-    const QTreeWidgetItem* node = tree_ ? tree_->nodeByKey(suraKey(sura)) : nullptr;
-    emit suraShown(sura, node ? node->text(0) : QString());
+    emit suraShown(sura, context_.catalogue().treeText(sura));
     return true;
 }
 
@@ -67,6 +70,7 @@ void QuranReader::showRootPage() {
     yieldToEvents();
     if (view_)
         view_->Navigate(start);
+    emit startPageShown();
 }
 
 bool QuranReader::DispalyHTML(int resourceId) {
@@ -85,11 +89,9 @@ bool QuranReader::composeWith(int resourceId, ComposerView& view,
     host.translationLibraryFile = settings.TranslationLibraryFile;
     host.transliterationLibraryFile = settings.TransliterationLibraryFile;
     host.pageAddress = &QuranReader::pageAddress;
-    host.treeNodeText = [this](int sura) {
-        const QTreeWidgetItem* node = tree_ ? tree_->nodeByKey(suraKey(sura)) : nullptr;
-        return node ? node->text(0) : QString();
-    };
-    host.englishName = [this](int sura) { return context_.suraName(sura); };
+    host.library = [this](const QString& file) { return context_.library(file); };
+    host.treeNodeText = [this](int sura) { return context_.catalogue().treeText(sura); };
+    host.englishName = [this](int sura) { return context_.catalogue().englishName(sura); };
     host.selectSuraNode = [this](int sura) {
         if (tree_)
             tree_->selectNode(tree_->nodeByKey(suraKey(sura)));
@@ -113,6 +115,7 @@ void QuranReader::showStartPage() {
     yieldToEvents();
     if (tree_)
         tree_->selectNode(tree_->node(1));
+    emit startPageShown();
 }
 
 void QuranReader::showOwnPage(BrowserView* view, const QString& pageName,
@@ -134,6 +137,7 @@ bool QuranReader::goToVerse(int sura, int verse) {
         return false;
     }
     range.Select();
+    emit verseShown(sura, verse);
     return true;
 }
 
@@ -145,6 +149,7 @@ bool QuranReader::showPlace(const VersePlace& place) {
         qCInfo(lcApp) << "verse label not on the page:" << place.sura << place.verse;
         return false;
     }
+    emit verseShown(place.sura, place.verse);
     return true;
 }
 
@@ -156,9 +161,7 @@ std::optional<VersePlace> QuranReader::placeOnScreen() const {
 }
 
 int QuranReader::verseCount(int sura) const {
-    ResReader reader;
-    reader.LoadLibrary(context_.settings().values().ArabicLibraryFile);
-    return SuraVerses::read(reader, sura, false).storedVerseCount();
+    return context_.catalogue().verseCount(sura);
 }
 
 void QuranReader::onLinkClicked(const QUrl& url) {

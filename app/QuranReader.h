@@ -29,6 +29,9 @@ public:
     // The sura of the tree's selected entry; 0 when that entry is no sura
     // (the site link, the root) or nothing is selected.
     int selectedSura() const;
+    // The key of the tree's selected entry ("Main", "English", "c1".."c114");
+    // empty when nothing is selected.
+    QString selectedEntryKey() const;
     // The composer's entry under its resource id (100 + the sura number).
     bool DispalyHTML(int resourceId);
     // The same through another page view and way of yielding (a benchmark
@@ -56,7 +59,8 @@ public:
     // The verse at the top of the sura page on screen: the first whose label
     // is not scrolled past.  Nothing on a page without verses.
     std::optional<VersePlace> placeOnScreen() const;
-    // The number of verses of sura `sura` in text library 1, which fixes them.
+    // The number of verses of sura `sura` in text library 1, which fixes them
+    // (as the context's catalogue counts them).
     int verseCount(int sura) const;
 
     // The flag that stops a running composition (`CancelDisplay`).
@@ -65,10 +69,6 @@ public:
 
     const SuraPageComposer& composer() const { return composer_; }
     BrowserView* view() const { return view_; }
-    // The sura tree beside the view (its selection names the sura of the
-    // chapter information; its nodes give the search its sura captions).
-    SuraTree* tree() const { return tree_; }
-
     // The page address of one of the program's own HTML resources.
     static QString pageAddress(const QString& name);
 
@@ -77,6 +77,10 @@ signals:
     void pageShown();
     // The status text of a sura whose page was placed whole.
     void suraShown(int sura, const QString& treeText);
+    // The start page has taken the place of any sura page.
+    void startPageShown();
+    // A verse was found on its sura page and selected or scrolled to.
+    void verseShown(int sura, int verse);
 
 private:
     void onLinkClicked(const QUrl& url);

@@ -33,6 +33,16 @@ std::optional<QString> libraryFileFor(const QString& code, const ComposerHost& h
     return std::nullopt;
 }
 
+// A library named by an empty file name reads the program's own, as every
+// library that cannot be loaded does.
+ResReader readerOf(const QString& file, const ComposerHost& host) {
+    if (host.library)
+        return host.library(file);
+    ResReader reader;
+    reader.LoadLibrary(file);
+    return reader;
+}
+
 } // namespace
 
 QList<QPair<int, int>> SuraPageComposer::portions(int verseCount) {
@@ -69,17 +79,13 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             host.yield();
             continue;
         }
-        // A library named by an empty file name reads the program's own, as
-        // every library that cannot be loaded does.
-        ResReader reader;
-        reader.LoadLibrary(*file);
+        const ResReader reader = readerOf(*file, host);
         const bool isTranslation =
             reader.isLoaded() && reader.strFileName() == host.translationLibraryFile;
         libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
         host.yield();
     }
-    ResReader arabic;
-    arabic.LoadLibrary(host.arabicLibraryFile);
+    const ResReader arabic = readerOf(host.arabicLibraryFile, host);
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
     if (generation_ != me)
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResReader.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,8 @@ struct ComposerHost {
     QString arabicLibraryFile;
     QString translationLibraryFile;
     QString transliterationLibraryFile;
+    // A reader of a library file; the file is loaded afresh when not given.
+    std::function<ResReader(const QString& file)> library;
     std::function<QString(const QString& pageName)> pageAddress;
     std::function<QString(int sura)> treeNodeText;
     std::function<QString(int sura)> englishName;

@@ -15,8 +15,7 @@ const QString VerseContextMenu::kCopyVerse = QStringLiteral("Copy verse");
 
 namespace {
 
-std::optional<QString> clipboardTextAt(BrowserView& view, const QPoint& position) {
-    const auto verse = VerseUnderPointer::at(view, position);
+std::optional<QString> clipboardText(const std::optional<VerseUnderPointer::Verse>& verse) {
     if (!verse)
         return std::nullopt;
     return VerseClipboard::text(verse->texts, verse->label);
@@ -43,15 +42,30 @@ QMenu* VerseContextMenu::menuAt(const QPoint& position, QWidget* parent) {
     QAction* copy = menu->addAction(kCopyVerse);
     // The verse is the one under the pointer when the menu opened, whatever
     // the page does while the menu is open.
-    const auto text = clipboardTextAt(*view_, position);
+    const auto verse = VerseUnderPointer::at(*view_, position);
+    const auto text = clipboardText(verse);
     copy->setEnabled(text.has_value());
     if (text)
         connect(copy, &QAction::triggered, menu, [copied = *text] { putOnClipboard(copied); });
+    const auto place = verse ? VersePlace::fromLabel(verse->label) : std::nullopt;
+    if (place && pointedAt)
+        pointedAt(*place);
+    for (const VerseAction& action : actions_) {
+        QAction* entry = menu->addAction(action.caption);
+        entry->setEnabled(place.has_value());
+        if (place)
+            connect(entry, &QAction::triggered, menu, [act = action.act, at = *place] { act(at); });
+    }
     return menu;
 }
 
+void VerseContextMenu::addVerseAction(const QString& caption,
+                                      std::function<void(const VersePlace&)> action) {
+    actions_.append({caption, std::move(action)});
+}
+
 bool VerseContextMenu::copyVerseAt(const QPoint& position) {
-    const auto text = clipboardTextAt(*view_, position);
+    const auto text = clipboardText(VerseUnderPointer::at(*view_, position));
     if (text)
         putOnClipboard(*text);
     return text.has_value();

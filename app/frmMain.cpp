@@ -10,19 +10,14 @@
 #include "InstallBookmarks.h"
 #include "InstallSearch.h"
 #include "MainCommands.h"
-#include "PageZoom.h"
 #include "QuranReader.h"
-#include "ReadingPlace.h"
-#include "ResReader.h"
+#include "ReadingView.h"
 #include "SettingsDialog.h"
 #include "SettingsModel.h"
 #include "ShowInfo.h"
-#include "StoredZoom.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
 #include "Twips.h"
-#include "VerseContextMenu.h"
-#include "VersePrintGroups.h"
 #include "xpFrame.h"
 
 #include <QApplication>
@@ -43,7 +38,6 @@
 namespace {
 
 constexpr int kStatusPanelTwips = 2540;
-constexpr int kZoomMessageMs = 2000;
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
@@ -56,20 +50,6 @@ void yieldToEvents() {
     QCoreApplication::processEvents();
 }
 
-// Names of the desktop icon theme for the toolbar pictures; the bundled
-// pictures stand in where the theme has none.
-const QMap<int, QString>& themeIconNames() {
-    static const QMap<int, QString> names{
-        {202, QStringLiteral("document-print")}, {212, QStringLiteral("preferences-system")},
-        {57635, QStringLiteral("edit-cut")},     {57637, QStringLiteral("edit-paste")},
-        {221, QStringLiteral("go-home")},        {222, QStringLiteral("go-previous")},
-        {223, QStringLiteral("go-next")},        {224, QStringLiteral("dialog-information")},
-        {225, QStringLiteral("go-jump")},        {1111, QStringLiteral("emblem-favorite")},
-        {205, QStringLiteral("edit-find")},      {160, QStringLiteral("go-up")},
-        {161, QStringLiteral("go-down")},        {219, QStringLiteral("help-contents")}};
-    return names;
-}
-
 } // namespace
 
 frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
@@ -77,6 +57,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), co
     Form_Initialize();
     buildWindow();
     reader_ = new QuranReader(context_, WebBrowser1, lst, this);
+    readingView_ = new ReadingView(context_, *reader_, StatusBar1, this);
     connect(reader_, &QuranReader::pageShown, this, &frmMain::pageShown);
     connect(reader_, &QuranReader::suraShown, this,
             [this](int, const QString& treeText) { statusPanels[0]->setText(treeText); });
@@ -123,13 +104,6 @@ void frmMain::buildWindow() {
     Frame1->setFrameShape(QFrame::NoFrame);
     WebBrowser1 = new BrowserView(Frame1);
     WebBrowser1->setOffline(true); // no request leaves the machine, from the first page on
-    zoom_ = StoredZoom::attach(WebBrowser1, context_.settings());
-    connect(zoom_, &PageZoom::zoomed, this, &frmMain::showZoom);
-    new VerseContextMenu(WebBrowser1);
-    WebBrowser1->setPrintScripts(VersePrintGroups::groupScript(),
-                                 VersePrintGroups::ungroupScript());
-    // The page has no caption beside it: a screen reader names it by its title.
-    connect(WebBrowser1, &QWebEngineView::titleChanged, WebBrowser1, &QWidget::setAccessibleName);
 
     StatusBar1 = statusBar();
     for (int i = 0; i < 3; ++i) {
@@ -138,15 +112,6 @@ void frmMain::buildWindow() {
         StatusBar1->addWidget(panel);
         statusPanels.append(panel);
     }
-    // The zoom shows at the right while it changes; a status message would
-    // hide the three panels meanwhile.
-    zoomPanel_ = new QLabel(StatusBar1);
-    zoomPanel_->hide();
-    StatusBar1->addPermanentWidget(zoomPanel_);
-    zoomShown_ = new QTimer(this);
-    zoomShown_->setSingleShot(true);
-    zoomShown_->setInterval(kZoomMessageMs);
-    connect(zoomShown_, &QTimer::timeout, zoomPanel_, &QWidget::hide);
     clock_ = new QTimer(this);
     connect(clock_, &QTimer::timeout, this, &frmMain::updateClock);
     clock_->start(1000);
@@ -165,12 +130,6 @@ void frmMain::buildWindow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() * 0.95);
     resize(size);
-}
-
-void frmMain::showZoom(int percent) {
-    zoomPanel_->setText(QStringLiteral("Zoom %1%").arg(percent));
-    zoomPanel_->show();
-    zoomShown_->start();
 }
 
 // The commands the main window itself carries out; the other windows'
@@ -196,7 +155,7 @@ void frmMain::registerCommands() {
             LayoutMe(control);
         });
     }
-    SubsystemHost host{context_, *reader_, this};
+    SubsystemHost host{context_, *reader_, *readingView_, this};
     installBookmarks(host);
     installSettingsDialog(host);
     installSearch(host);
@@ -214,14 +173,12 @@ void frmMain::Form_Load() {
         lst->selectNode(root);
     }
     // Where the reader left off, when the reader keeps it; else the start page.
-    const auto place = ReadingPlace::toOpen(context_.settings(),
-                                            [this](int sura) { return reader_->verseCount(sura); });
+    const auto place = readingView_->placeToOpen();
     if (!place) {
         QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
         WebBrowser1->Navigate2(start);
         yieldToEvents();
     }
-    context_.readSuraNames();
     WebBrowser1->setSilent(true);
     WebBrowser1->setOffline(true);
     Form_Resize();
@@ -230,8 +187,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Unload() {
-    if (ReadingPlace::isKept(context_.settings()))
-        ReadingPlace::keep(context_.settings(), reader_->placeOnScreen());
+    readingView_->keepPlace();
     // Ends the program at once, whatever other window is open.
     reader_->cancel();
     endProgram();
@@ -268,22 +224,13 @@ void frmMain::FillEnvironment() {
     }
 }
 
-void frmMain::loadToolbarIcons() {
-    const auto& names = themeIconNames();
-    for (auto it = names.cbegin(); it != names.cend(); ++it) {
-        const QIcon bundled(QStringLiteral(":/ui/icon-%1.png").arg(it.key()));
-        imlToolbarIcons.insert(it.key(), QIcon::fromTheme(it.value(), bundled));
-    }
-}
-
 void frmMain::PreparToolBar() {
     const CommandTable& table = context_.commands();
     const auto guiText = [this](int number) { return context_.strings().text(number); };
     CBar->Prepare(true);
     CBar->Prepare();
     table.buildMenus(CBar, guiText);
-    loadToolbarIcons();
-    CBar->setIcons(imlToolbarIcons);
+    CBar->setIcons(table.icons());
     StandardBar = table.buildToolBar(CBar, QStringLiteral("Standard"), guiText);
     showToggleStates();
     table.applyShortcuts(CBar);
@@ -309,17 +256,14 @@ void frmMain::openHelp() {
 
 void frmMain::LoadList() {
     lst->Clear();
-    ResReader reader;
-    reader.LoadLibrary(context_.libraryFile(2));
+    context_.readCatalogue();
     lst->addNode(nullptr, QStringLiteral("Main"), QStringLiteral("Main Site"), 5);
     QTreeWidgetItem* root = lst->addNode(nullptr, QStringLiteral("English"), kTitle, 5);
     xplst->setHeaderText(kTitle);
     lst->setAccessibleName(kTitle); // the tree is known by its pane's caption
-    for (int n = 1; n <= 114; ++n) {
-        lst->addNode(
-            root, QStringLiteral("c%1").arg(n),
-            QStringLiteral("%1- %2").arg(n, 3, 10, QLatin1Char('0')).arg(reader.LoadSTvar(n)), 16);
-    }
+    const QStringList& suras = context_.catalogue().treeTexts();
+    for (int n = 1; n <= int(suras.size()); ++n)
+        lst->addNode(root, QStringLiteral("c%1").arg(n), suras.at(n - 1), 16);
 }
 
 void frmMain::lst_NodeClick(QTreeWidgetItem* node) {

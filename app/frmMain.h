@@ -15,13 +15,13 @@ class BrowserView;
 class CommandBar;
 class CommandBarControl;
 class CommandBars;
-class PageZoom;
 class QFrame;
 class QLabel;
 class QStatusBar;
 class QTimer;
 class QTreeWidgetItem;
 class QuranReader;
+class ReadingView;
 class SuraTree;
 class xpFrame;
 
@@ -51,16 +51,13 @@ public:
     QuranReader& reader() const { return *reader_; }
     AppContext& context() const { return context_; }
     BrowserView* browser() const { return WebBrowser1; }
-    PageZoom* pageZoom() const { return zoom_; }
+    ReadingView& readingView() const { return *readingView_; }
     SuraTree* tree() const { return lst; }
     xpFrame* treePane() const { return xplst; }
     CommandBars* commandBars() const { return CBar; }
     CommandBar* standardBar() const { return StandardBar; }
     QLabel* statusPanel(int index) const { return statusPanels.value(index); }
     int statusPanelCount() const { return int(statusPanels.size()); }
-    // "Zoom 125%" at the right of the status bar, shown for a while after
-    // the reader zooms.
-    QLabel* zoomPanel() const { return zoomPanel_; }
     const QString& topOffset() const { return TopOffset; }
     const MainLayoutState& layoutState() const { return layout_; }
 
@@ -84,10 +81,8 @@ private:
     void placeInClient(QWidget* widget, const TwipsRect& rect);
     void updateClock();
     void stepTree(CommandBarControl* control, int step);
-    void loadToolbarIcons();
     void showToggleStates();
     void openHelp();
-    void showZoom(int percent);
 
     AppContext& context_;
     CommandBars* CBar = nullptr;
@@ -96,15 +91,12 @@ private:
     SuraTree* lst = nullptr;
     QFrame* Frame1 = nullptr;
     BrowserView* WebBrowser1 = nullptr;
-    PageZoom* zoom_ = nullptr;
     QLabel* Image1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QList<QLabel*> statusPanels; // text, date, time
-    QLabel* zoomPanel_ = nullptr;
-    QTimer* zoomShown_ = nullptr;
-    QMap<int, QIcon> imlToolbarIcons;
     QString TopOffset = QStringLiteral("990");
     QuranReader* reader_ = nullptr;
+    ReadingView* readingView_ = nullptr;
     MainLayoutState layout_;
     QTimer* clock_ = nullptr;
     QWidget* client_ = nullptr;

@@ -3,9 +3,7 @@
 #include "AppContext.h"
 #include "BookmarksLog.h"
 #include "BrowserView.h"
-#include "LibraryVerses.h"
 #include "QuranReader.h"
-#include "SuraTree.h"
 #include "VerseMark.h"
 
 #include <QFileDialog>
@@ -19,9 +17,6 @@ const QString kFavouritesFilter = QStringLiteral("{*.fav} (*.fav)");
 const QString kImported = QStringLiteral("Booksmarks have been successfully imported ... ") +
                           QStringLiteral("\r\n") +
                           QStringLiteral("Please restart Miravel for changes to take effect");
-
-// The first two entries of the sura tree are no suras.
-constexpr int kFirstSuraEntry = 3;
 
 enum Mode : qint16 { GoToMode = 3 };
 
@@ -39,19 +34,14 @@ BookmarkCommands::BookmarkCommands(AppContext& context, QuranReader& reader, QWi
 }
 
 std::optional<QString> BookmarkCommands::suraTreeText(int sura) const {
-    const SuraTree* tree = mainWindow_ ? mainWindow_->findChild<SuraTree*>() : nullptr;
-    const QTreeWidgetItem* node = tree ? tree->nodeByKey(QStringLiteral("c%1").arg(sura)) : nullptr;
-    if (!node)
+    const QString text = context_.catalogue().treeText(sura);
+    if (text.isEmpty())
         return std::nullopt;
-    return node->text(0);
+    return text;
 }
 
 QStringList BookmarkCommands::suraEntries() const {
-    QStringList entries;
-    const SuraTree* tree = mainWindow_ ? mainWindow_->findChild<SuraTree*>() : nullptr;
-    for (int i = kFirstSuraEntry; tree && i <= tree->count(); ++i)
-        entries << tree->node(i)->text(0);
-    return entries;
+    return context_.catalogue().treeTexts();
 }
 
 BookmarkDialogServices BookmarkCommands::dialogServices() {
@@ -59,7 +49,7 @@ BookmarkDialogServices BookmarkCommands::dialogServices() {
     services.guiText = [this](int number) { return context_.strings().text(number); };
     services.suraEntries = [this] { return suraEntries(); };
     services.verseCount = [this](int resourceId) {
-        return versesInLibrary(context_.libraryFile(1), resourceId);
+        return context_.catalogue().verseCount(resourceId - 100);
     };
     services.goToVerse = [this](int sura, int verse) { return reader_.goToVerse(sura, verse); };
     services.showMessage = [](QWidget* parent, const QString& text) {

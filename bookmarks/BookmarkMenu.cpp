@@ -48,7 +48,7 @@ void BookmarkMenu::rebuild(const BookMarkStore& store) const {
     QList<CommandBarControl*> entries;
     for (int i = 1; i <= bar->Controls()->Count(); ++i) {
         CommandBarControl* control = bar->Controls()->Item(i);
-        if (control && CommandTable::isBookmarkEntry(control->Id()))
+        if (control && BookmarkCommandId::isEntry(control->Id()))
             entries << control;
     }
     for (CommandBarControl* entry : entries)

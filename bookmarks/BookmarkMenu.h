@@ -1,7 +1,7 @@
 #pragma once
 
+#include "BookmarkCommandIds.h"
 #include "CommandBars.h"
-#include "CommandIds.h"
 
 #include <QPointer>
 #include <QString>
@@ -14,7 +14,7 @@ class BookMarkStore;
 class BookmarkMenu {
 public:
     // The identifier of the Bookmarks popup.
-    static constexpr int kPopupId = CommandId::BookmarksPopup;
+    static constexpr int kPopupId = BookmarkCommandId::BookmarksPopup;
 
     void attach(CommandBars* bars) { bars_ = bars; }
     // The popup's bar; nothing before the menus are built.

@@ -9,7 +9,6 @@
 #include "ResultItem.h"
 #include "ResultMarkup.h"
 #include "SearchEngine.h"
-#include "SuraTree.h"
 #include "ucGradContainer.h"
 
 #include <QCheckBox>
@@ -26,8 +25,6 @@ namespace {
 
 constexpr int kFindTheme = 3;
 constexpr int kWholeQuranItem = 0;
-// The first two tree nodes are the site node and the node above the suras.
-constexpr int kFirstSuraNode = 3;
 
 void yieldToEvents() {
     QCoreApplication::processEvents();
@@ -156,13 +153,10 @@ void frmFind::FillChapters() {
     cmbChapters->clear();
     cmbChapters->addItem(QStringLiteral("Miravel "));
     ChapterCaptions = QStringList(1);
-    if (const SuraTree* tree = reader_.tree()) {
-        for (int index = kFirstSuraNode; index <= tree->count(); ++index) {
-            const QTreeWidgetItem* node = tree->node(index);
-            const QString caption = node->text(0);
-            cmbChapters->addItem(caption, SuraTree::keyOf(node).mid(1).toInt());
-            ChapterCaptions.append(caption); // lands at index - 2
-        }
+    const QStringList& suras = context_.catalogue().treeTexts();
+    for (int sura = 1; sura <= int(suras.size()); ++sura) {
+        cmbChapters->addItem(suras.at(sura - 1), sura);
+        ChapterCaptions.append(suras.at(sura - 1)); // lands at the sura number
     }
 
     context_.captions().resetSharedCaptions();
@@ -226,10 +220,9 @@ void frmFind::cmdFindNow_Click() {
     searching_ = true;
 
     const QString keyword = cmbWhat->currentText();
-    ResReader reader;
     const int searchIn = cmb_selected_Section->currentIndex();
     const QString file = SearchScope::libraryFile(searchIn, context_.settings().values());
-    reader.LoadLibrary(file);
+    const ResReader reader = context_.library(file);
     const bool isTranslation = !file.isEmpty() && context_.isTranslationLibrary(file);
     const SearchRange range = SearchRange::fromChapterItem(cmbChapters->currentIndex(),
                                                            cmbChapters->currentData().toInt());

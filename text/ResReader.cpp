@@ -89,6 +89,8 @@ bool namesTheProgram(const QString& name) {
 
 ResReader::ResReader() = default;
 ResReader::~ResReader() = default;
+ResReader::ResReader(const ResReader&) = default;
+ResReader& ResReader::operator=(const ResReader&) = default;
 
 QString ResReader::strFileName() const {
     return fileName_;
@@ -99,22 +101,29 @@ void ResReader::EnumRes() {}
 void ResReader::LoadLibrary(const QString& fileName) {
     if (fileName.isEmpty())
         return;
+    bind(fileName, openLibrary(fileName));
+}
+
+void ResReader::bind(const QString& fileName, std::shared_ptr<const ResourceLibrary> library) {
     fileName_ = fileName;
+    library_ = std::move(library);
+}
+
+std::shared_ptr<const ResourceLibrary> ResReader::openLibrary(const QString& fileName) {
+    if (fileName.isEmpty())
+        return nullptr;
     if (!isPlainFileName(fileName)) {
         qCInfo(lcText).noquote() << "text library name" << fileName
                                  << "refused: not a plain file name in the program's folder";
-        library_.reset();
-        return;
+        return nullptr;
     }
     const QString path = programDirectory() + QLatin1Char('/') + fileName;
     // The settings name library 1 after the program file ("miravel.exe");
     // where no such file lies beside the program, the library compiled into
     // it is meant, and that is no news.
-    if (namesTheProgram(fileName) && !QFileInfo::exists(path)) {
-        library_.reset();
-        return;
-    }
-    library_ = ResourceLibrary::open(path);
+    if (namesTheProgram(fileName) && !QFileInfo::exists(path))
+        return nullptr;
+    return ResourceLibrary::open(path);
 }
 
 QString ResReader::LoadSTvar(qint32 id) const {

@@ -10,18 +10,26 @@
 
 // Reads numbered texts, named HTML resources and string-table entries from
 // one text library.  An unbound reader, or one whose library could not be
-// loaded, reads the program's own library instead.  Readers are cheap and
-// made per operation; nothing is cached.
+// loaded, reads the program's own library instead.  Readers are cheap to
+// copy: copies share their library, which stays open while one holds it.
 class ResReader {
 public:
     ResReader();
     ~ResReader();
+    ResReader(const ResReader&);
+    ResReader& operator=(const ResReader&);
 
     QString strFileName() const;
     // Whether a library file of its own was loaded (else the program's own is read).
     bool isLoaded() const { return library_ != nullptr; }
     void EnumRes();
     void LoadLibrary(const QString& fileName);
+    // Binds the reader to a library opened before (openLibrary); nothing
+    // reads the program's own.
+    void bind(const QString& fileName, std::shared_ptr<const ResourceLibrary> library);
+    // The library file `fileName` in the program's folder, checked and read
+    // whole; nothing when it is missing, damaged or no plain file name.
+    static std::shared_ptr<const ResourceLibrary> openLibrary(const QString& fileName);
     QString LoadSTvar(qint32 id) const;
     // Numeric ids (numbers or digit strings) address CUSTOM resources, any
     // other id the HTML resource of that name.  The text is cut into lines
@@ -34,7 +42,7 @@ public:
 private:
     const ResourceLibrary& library() const;
 
-    std::unique_ptr<ResourceLibrary> library_;
+    std::shared_ptr<const ResourceLibrary> library_;
     QString fileName_;
 };
 

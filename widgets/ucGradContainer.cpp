@@ -27,33 +27,15 @@ float clampAngle(float v) {
     return v > 360.0f ? 360.0f : v;
 }
 
-qint16 shiftState(Qt::KeyboardModifiers m) {
-    return qint16((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                  (m & Qt::AltModifier ? 4 : 0));
-}
-
-qint16 buttonNumber(Qt::MouseButtons b) {
-    return qint16((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-                  (b & Qt::MiddleButton ? 4 : 0));
-}
-
 } // namespace
 
-ucGradContainer::ucGradContainer(QWidget* parent) : QWidget(parent) {
-    registerPanelAccessibility();
+ucGradContainer::ucGradContainer(QWidget* parent) : DrawnPanel(parent) {
     setAccessibleName(m_caption);
     m_captionFont = ambientFont();
-    setMouseTracking(true);
     applyMinimumHeight();
 }
 
-QFont ucGradContainer::ambientFont() const {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
-
-template <typename T> void ucGradContainer::assign(T& field, const T& value, const char* key) {
-    field = value;
-    emit PropertyChanged(QString::fromLatin1(key));
+void ucGradContainer::repaintProperties() {
     DrawContainer();
 }
 
@@ -393,26 +375,6 @@ void ucGradContainer::mouseDoubleClickEvent(QMouseEvent* event) {
             ExpandContainer();
     }
     emit DblClick();
-}
-
-void ucGradContainer::keyPressEvent(QKeyEvent* event) {
-    qint16 code = qint16(event->key() & 0xFFFF);
-    qint16 shift = shiftState(event->modifiers());
-    emit KeyDown(code, shift);
-    if (!event->text().isEmpty()) {
-        qint16 ascii = qint16(event->text().at(0).unicode());
-        emit KeyPress(ascii);
-    }
-    // The panel has no keys of its own: the window still gets them, so that
-    // Escape and Enter work in a dialog whatever control has the focus.
-    event->ignore();
-}
-
-void ucGradContainer::keyReleaseEvent(QKeyEvent* event) {
-    qint16 code = qint16(event->key() & 0xFFFF);
-    qint16 shift = shiftState(event->modifiers());
-    emit KeyUp(code, shift);
-    event->ignore();
 }
 
 void ucGradContainer::ReadProperties(const PropertyBag& bag) {

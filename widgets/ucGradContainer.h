@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "DrawnPanel.h"
 #include "GradContainerProperties.h"
 #include "OleColor.h"
 #include "Picture.h"
@@ -15,7 +16,7 @@ class PropertyBag;
 // an angled gradient, caption and icon, a body gradient or picture, a border
 // ring and independently rounded corners to which the widget is clipped.
 // It can fold to its header and be dragged by it.
-class ucGradContainer : public QWidget {
+class ucGradContainer : public DrawnPanel {
     Q_OBJECT
 public:
     explicit ucGradContainer(QWidget* parent = nullptr);
@@ -98,17 +99,8 @@ public:
     int rememberedHeight() const { return m_rememberedHeight; } // host units (twips)
 
 signals:
-    void Click();
-    void DblClick();
-    void KeyDown(qint16& KeyCode, qint16& Shift);
-    void KeyPress(qint16& KeyAscii);
-    void KeyUp(qint16& KeyCode, qint16& Shift);
-    void MouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
     void MouseMove(qint16& Button, qint16& Shift, float& X, float& Y);
-    void MouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
     void Resize();
-    // The host is told of every persisted property that changed.
-    void PropertyChanged(const QString& key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -118,8 +110,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void repaintProperties() override;
 
 private:
     void renderSurface();
@@ -128,8 +119,6 @@ private:
     void DrawBorder(QPainter& p);
     void CopyParentBackground(QPainter& p);
     void ApplyTheme();
-    QFont ambientFont() const;
-    template <typename T> void assign(T& field, const T& value, const char* key);
     void applyMinimumHeight();
 
     bool m_autoResize = GradContainerProperty::AutoResize.defaultValue;

@@ -17,16 +17,6 @@
 
 namespace {
 
-qint16 shiftState(Qt::KeyboardModifiers m) {
-    return qint16((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                  (m & Qt::AltModifier ? 4 : 0));
-}
-
-qint16 buttonNumber(Qt::MouseButtons b) {
-    return qint16((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-                  (b & Qt::MiddleButton ? 4 : 0));
-}
-
 QColor qcolour(OleColor c) {
     return QColor(toQRgb(qint32(translateOrBlack(c))));
 }
@@ -46,8 +36,7 @@ void polyline(QPainter& p, QPoint origin, std::initializer_list<QPoint> points) 
 
 } // namespace
 
-xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : QWidget(parent) {
-    registerPanelAccessibility();
+xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : DrawnPanel(parent) {
     setObjectName(instanceName);
     m_headerText = instanceName;
     setAccessibleName(m_headerText);
@@ -56,7 +45,6 @@ xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : QWidget(parent)
     m_label1->move(9, -2);
     m_label1->adjustSize();
     m_label1->hide();
-    setMouseTracking(true);
     connect(qApp, &QApplication::focusChanged, this, &xpFrame::onFocusChanged);
     ApplyAppearance();
     setHdc(0);
@@ -65,13 +53,7 @@ xpFrame::xpFrame(QWidget* parent, const QString& instanceName) : QWidget(parent)
 
 xpFrame::~xpFrame() = default;
 
-QFont xpFrame::ambientFont() const {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
-
-template <typename T> void xpFrame::assign(T& field, const T& value, const char* key) {
-    field = value;
-    emit PropertyChanged(QString::fromLatin1(key));
+void xpFrame::repaintProperties() {
     Refresh();
 }
 
@@ -669,26 +651,6 @@ void xpFrame::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     emit DblClick();
     m_label1->update();
-}
-
-void xpFrame::keyPressEvent(QKeyEvent* event) {
-    qint16 code = qint16(event->key() & 0xFFFF);
-    qint16 shift = shiftState(event->modifiers());
-    emit KeyDown(code, shift);
-    if (!event->text().isEmpty()) {
-        qint16 ascii = qint16(event->text().at(0).unicode());
-        emit KeyPress(ascii);
-    }
-    // The panel has no keys of its own: the window still gets them, so that
-    // Escape and Enter work in a dialog whatever control has the focus.
-    event->ignore();
-}
-
-void xpFrame::keyReleaseEvent(QKeyEvent* event) {
-    qint16 code = qint16(event->key() & 0xFFFF);
-    qint16 shift = shiftState(event->modifiers());
-    emit KeyUp(code, shift);
-    event->ignore();
 }
 
 void xpFrame::onFocusChanged(QWidget* old, QWidget* now) {

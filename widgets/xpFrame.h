@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "DrawnPanel.h"
 #include "OleColor.h"
 #include "Picture.h"
 #include "XpFrameProperties.h"
@@ -18,7 +19,7 @@ class QPainter;
 // picture, fold and close buttons), a vertical body gradient with an optional
 // picture, a footer bar with a resize grip, and a one-pixel outline to whose
 // shape the window is clipped. The host places its own widgets inside.
-class xpFrame : public QWidget {
+class xpFrame : public DrawnPanel {
     Q_OBJECT
 public:
     explicit xpFrame(QWidget* parent = nullptr,
@@ -160,19 +161,11 @@ public:
                                    int lngHeight, int radius);
 
 signals:
-    void Click();
-    void DblClick();
-    void KeyDown(qint16& KeyCode, qint16& Shift);
-    void KeyPress(qint16& KeyAscii);
-    void KeyUp(qint16& KeyCode, qint16& Shift);
-    void MouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
-    void MouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
     void MouseMove(qint16& Button, qint16& Shift, float& X, float& Y, bool& cResize, bool& cMove);
     void ChevronClick(qint16& Button, qint16& Shift, float& X, float& Y, bool& Collapse,
                       int& FooterSize, int& HeaderSize, int& Height);
     void Resize(int& cWidth, int& cHeight);
     void Move(int& Left, int& Top);
-    void PropertyChanged(const QString& key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -181,11 +174,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void repaintProperties() override;
 
 private:
-    template <typename T> void assign(T& field, const T& value, const char* key);
     void ApplyAppearance();
     void SetFolded(bool fold);
     void ShowContainedControls();
@@ -201,7 +192,6 @@ private:
     void drawButtonBox(QPainter& p, const QRect& box, OleColor colour);
     void EnsureBuffer(int width, int height);
     void onFocusChanged(QWidget* old, QWidget* now);
-    QFont ambientFont() const;
     void clipWindow();
 
     QString m_headerText;

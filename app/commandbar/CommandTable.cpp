@@ -70,6 +70,11 @@ CommandRow& CommandRow::onToolbar(int order, CommandCaption caption, bool group,
     return *this;
 }
 
+CommandRow& CommandRow::withIcon(const QString& themeName) {
+    icon = themeName;
+    return *this;
+}
+
 void CommandTable::addRow(const CommandRow& row) {
     for (CommandRow& existing : rows_) {
         if (samePlace(existing, row)) {
@@ -96,9 +101,8 @@ void CommandTable::addMenuExtender(std::function<void(CommandBars*)> extender) {
     menuExtenders_.append(std::move(extender));
 }
 
-bool CommandTable::isBookmarkEntry(int id) {
-    const QString digits = QString::number(id);
-    return digits.startsWith(QLatin1String("210")) && digits.size() > 3;
+void CommandTable::setDynamicHandler(std::function<bool(int id)> owns, Handler handler) {
+    dynamicHandlers_.append({std::move(owns), std::move(handler)});
 }
 
 void CommandTable::dispatch(CommandBarControl* control) const {
@@ -106,8 +110,22 @@ void CommandTable::dispatch(CommandBarControl* control) const {
     const QPointer<CommandBarControl> chosen(control);
     if (const auto handler = handlers_.constFind(id); handler != handlers_.cend() && *handler)
         (*handler)(control);
-    if (chosen && isBookmarkEntry(id) && bookmarkEntry_)
-        bookmarkEntry_(control);
+    const QList<DynamicHandler> dynamics = dynamicHandlers_; // a handler may add one
+    for (const DynamicHandler& dynamic : dynamics) {
+        if (chosen && dynamic.owns(id) && dynamic.handler)
+            dynamic.handler(control);
+    }
+}
+
+QMap<int, QIcon> CommandTable::icons() const {
+    QMap<int, QIcon> icons;
+    for (const CommandRow& row : rows_) {
+        if (row.icon.isEmpty() || icons.contains(row.id))
+            continue;
+        const QIcon bundled(QStringLiteral(":/ui/icon-%1.png").arg(row.id));
+        icons.insert(row.id, QIcon::fromTheme(row.icon, bundled));
+    }
+    return icons;
 }
 
 QString CommandTable::captionText(const CommandCaption& caption, const GuiText& guiText) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QKeySequence>
 #include <QList>
 #include <QMap>
@@ -45,6 +46,9 @@ struct CommandRow {
     int toolbarStyle = 0;
     // A button that shows an on/off state (checkable even while off).
     bool toggle = false;
+    // The name of its picture in the desktop's icon theme; the bundled
+    // picture ":/ui/icon-<id>.png" stands in where the theme has none.
+    QString icon;
 
     // A popup heading on the menu bar, at place `order`.
     static CommandRow popup(int id, CommandCaption caption, int order);
@@ -57,13 +61,14 @@ struct CommandRow {
                                    QKeySequence shortcut = {});
     // Puts this row on the toolbar too.
     CommandRow& onToolbar(int order, CommandCaption caption, bool group = false, int style = 0);
+    CommandRow& withIcon(const QString& themeName);
 };
 
 // The main window's commands: the rows the menus and the toolbar are built
 // from, and the handler each subsystem registers for its commands.  The
-// chosen control reaches its handler through dispatch(); entries of the
-// Bookmarks menu ("210" followed by the bookmark number) reach the bookmark
-// entry handler.
+// chosen control reaches its handler through dispatch().  A subsystem may
+// also put entries of its own into the menus (dynamic rows, such as one per
+// stored bookmark) and name their identifiers with a dynamic handler.
 class CommandTable {
 public:
     using Handler = std::function<void(CommandBarControl* control)>;
@@ -76,15 +81,12 @@ public:
 
     void setHandler(int id, Handler handler);
     bool hasHandler(int id) const { return handlers_.contains(id); }
-    void setBookmarkEntryHandler(Handler handler) { bookmarkEntry_ = std::move(handler); }
-
-    // Whether an identifier is that of a bookmark entry: its decimal text
-    // begins with "210" and is longer than three characters.
-    static bool isBookmarkEntry(int id);
+    // Runs `handler` for every chosen control whose identifier `owns`.
+    void setDynamicHandler(std::function<bool(int id)> owns, Handler handler);
 
     // Runs the command of the chosen control, then, whatever the identifier,
-    // the bookmark entry handler for a bookmark entry.  The control may be
-    // deleted by a handler; the table does not touch it afterwards.
+    // the dynamic handlers that own it.  The control may be deleted by a
+    // handler; the table does not touch it afterwards.
     void dispatch(CommandBarControl* control) const;
 
     // Builds the menu bar's popups and items in row order.
@@ -96,14 +98,20 @@ public:
     void applyShortcuts(CommandBars* bars) const;
 
     // Runs after buildMenus, for subsystems that add entries of their own
-    // (the stored bookmarks join the Bookmarks popup this way).
+    // (dynamic rows).
     void addMenuExtender(std::function<void(CommandBars* bars)> extender);
 
     static QString captionText(const CommandCaption& caption, const GuiText& guiText);
+    // The pictures of the rows that name one, by identifier.
+    QMap<int, QIcon> icons() const;
 
 private:
     QList<CommandRow> rows_;
     QMap<int, Handler> handlers_;
-    Handler bookmarkEntry_;
+    struct DynamicHandler {
+        std::function<bool(int id)> owns;
+        Handler handler;
+    };
+    QList<DynamicHandler> dynamicHandlers_;
     QList<std::function<void(CommandBars*)>> menuExtenders_;
 };

@@ -3,20 +3,19 @@
 #include "AppContext.h"
 #include "BrowserView.h"
 #include "ChapterInfoPage.h"
-#include "CommandIds.h"
+#include "CommandBars.h"
+#include "CommandTable.h"
 #include "frmInfo.h"
+#include "GuiStrings.h"
+#include "InfoCommandIds.h"
 #include "QuranReader.h"
-#include "ResReader.h"
 #include "SubsystemHost.h"
-#include "SuraTree.h"
 #include "ucGradContainer.h"
 
 #include <QPointer>
 
 bool ShowInfo(AppContext& context, const QString& argument, QWidget* parent) {
-    ResReader reader;
-    reader.LoadLibrary(context.settings().values().ArabicLibraryFile);
-    const auto body = ChapterInfoPage::bodyFor(reader, argument);
+    const auto body = ChapterInfoPage::bodyFor(context.library(1), argument);
     if (!body)
         return false;
     frmInfo info(context, parent);
@@ -26,15 +25,27 @@ bool ShowInfo(AppContext& context, const QString& argument, QWidget* parent) {
     return true;
 }
 
+namespace {
+
+void addInformationRows(CommandTable& table) {
+    using C = CommandCaption;
+    table.addRow(CommandRow::popup(InfoCommandId::InformationPopup, C::gui(206), 3));
+    CommandRow information =
+        CommandRow::item(InfoCommandId::InformationPopup, 1, InfoCommandId::Information,
+                         C::text(GuiStrings::information()));
+    table.addRow(information.onToolbar(5, {}).withIcon(QStringLiteral("dialog-information")));
+}
+
+} // namespace
+
 void installChapterInformation(SubsystemHost& host) {
     AppContext& context = host.context;
+    addInformationRows(context.commands());
     QuranReader& reader = host.reader;
     QPointer<QWidget> mainWindow = host.mainWindow;
     context.commands().setHandler(
-        CommandId::Information, [&context, &reader, mainWindow](CommandBarControl*) {
-            const SuraTree* tree = reader.tree();
-            const QString key = tree ? SuraTree::keyOf(tree->selectedNode()) : QString();
+        InfoCommandId::Information, [&context, &reader, mainWindow](CommandBarControl*) {
             // The site node ("Main") and no selection name no chapter.
-            ShowInfo(context, key.mid(1), mainWindow);
+            ShowInfo(context, reader.selectedEntryKey().mid(1), mainWindow);
         });
 }

@@ -4,7 +4,7 @@ class AppContext;
 class QuranReader;
 struct SubsystemHost;
 
-// Registers the handler of the settings command (212): it opens the language
+// Adds the settings command (212) to the menu "Go" and the toolbar: it opens the language
 // and appearance settings window, one at a time and without waiting for it.
 // After OK the page shown and the toolbar toggles follow the new settings.
 void installSettingsDialog(SubsystemHost& host);

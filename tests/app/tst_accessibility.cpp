@@ -1,14 +1,19 @@
 #include "AppContext.h"
+#include "BookmarkCommandIds.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "frmFind.h"
 #include "frmMain.h"
+#include "GuiTestMain.h"
+#include "InfoCommandIds.h"
 #include "LinkLabel.h"
 #include "PageAccessibility.h"
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "ResScheme.h"
+#include "SearchCommandIds.h"
+#include "SettingsCommandIds.h"
 #include "SettingsModel.h"
 #include "SuraTree.h"
 #include "SuraVerses.h"
@@ -356,11 +361,11 @@ private slots:
     void windowsFromTheKeyboard_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("window");
-        QTest::newRow("search") << int(CommandId::Search) << "frmFind";
-        QTest::newRow("chapter information") << int(CommandId::Information) << "frmInfo";
-        QTest::newRow("go to verse") << int(CommandId::GoToVerse) << "frmBookMarks";
-        QTest::newRow("add bookmark") << int(CommandId::AddBookmark) << "frmBookMarks";
-        QTest::newRow("settings") << int(CommandId::Settings) << "frmLangSettings";
+        QTest::newRow("search") << int(SearchCommandId::Search) << "frmFind";
+        QTest::newRow("chapter information") << int(InfoCommandId::Information) << "frmInfo";
+        QTest::newRow("go to verse") << int(BookmarkCommandId::GoToVerse) << "frmBookMarks";
+        QTest::newRow("add bookmark") << int(BookmarkCommandId::AddBookmark) << "frmBookMarks";
+        QTest::newRow("settings") << int(SettingsCommandId::Settings) << "frmLangSettings";
         QTest::newRow("about") << int(CommandId::About) << "frmAbout";
     }
     void windowsFromTheKeyboard() {
@@ -383,13 +388,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestAccessibility test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestAccessibility)
 
 #include "tst_accessibility.moc"

@@ -6,9 +6,11 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmSplash.h"
+#include "GuiTestMain.h"
 #include "LibraryFormat.h"
 #include "PageScript.h"
 #include "QuranReader.h"
+#include "ReadingView.h"
 #include "RegSetting.h"
 #include "ResScheme.h"
 #include "SettingsModel.h"
@@ -215,9 +217,9 @@ private slots:
     void startsOnTheStartPage() {
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
         QCOMPARE(w_->windowTitle(), QStringLiteral("Miravel"));
-        QCOMPARE(context_->suraNames().size(), 115);
-        QCOMPARE(context_->suraNames().first(), QStringLiteral("The Opening"));
-        QCOMPARE(context_->suraNames().at(113), QStringLiteral("Mankind"));
+        QCOMPARE(context_->catalogue().englishNames().size(), 115);
+        QCOMPARE(context_->catalogue().englishNames().first(), QStringLiteral("The Opening"));
+        QCOMPARE(context_->catalogue().englishNames().at(113), QStringLiteral("Mankind"));
         QVERIFY(w_->browser()->Offline());
         QVERIFY(w_->browser()->Silent());
         QCOMPARE(w_->commandBars()->AppearanceStyle(), 3);
@@ -256,14 +258,28 @@ private slots:
         QCOMPARE(labels(body()), expectedLabels(112, 4));
     }
 
+    // The menu bar holds the popups the program needs in their order: File,
+    // Search, Information, Bookmarks, Go, Help (more may join).
     void menusAndToolbarCarryTheirCommands() {
-        const QList<int> popups{201, 204, 206, 209, 212, 218};
+        const QList<int> popups{201, 204, 206, 209, 207, 218};
         CommandBarControls* menu = w_->commandBars()->ActiveMenuBar()->Controls();
-        QCOMPARE(menu->Count(), 6);
-        for (int i = 0; i < popups.size(); ++i)
-            QCOMPARE(menu->Item(i + 1)->Id(), popups[i]);
-        QCOMPARE(menu->Item(4)->Caption(), QStringLiteral("Bookmarks"));
-        QCOMPARE(menu->Item(4)->CommandBar()->Controls()->Count(), 2);
+        QList<int> shown;
+        for (int i = 1; i <= menu->Count(); ++i)
+            shown << menu->Item(i)->Id();
+        qsizetype at = -1;
+        for (const int popup : popups) {
+            const qsizetype next = shown.indexOf(popup, at + 1);
+            QVERIFY2(next > at, qPrintable(QStringLiteral("popup %1 missing or out of order: %2")
+                                               .arg(popup)
+                                               .arg(menu->Count())));
+            at = next;
+        }
+        CommandBarControl* bookmarks = menu->Item(int(shown.indexOf(209)) + 1);
+        QCOMPARE(bookmarks->Caption(), QStringLiteral("Bookmarks"));
+        QCOMPARE(bookmarks->CommandBar()->Controls()->Count(), 2);
+        // "Go" has an identifier of its own: its last item is Settings.
+        CommandBarControls* go = menu->Item(int(shown.indexOf(207)) + 1)->CommandBar()->Controls();
+        QCOMPARE(go->Item(go->Count())->Id(), 212);
         const QList<int> buttons{221, 222, 223, 205, 224, 225, 212, 202, 501, 502, 503, 219, 220};
         CommandBarControls* bar = w_->standardBar()->Controls();
         QCOMPARE(bar->Count(), buttons.size());
@@ -459,7 +475,7 @@ private slots:
             about->cmdOK->click();
         });
         w_->CBar_CommandInvoked(menuItem(CommandId::About));
-        QCOMPARE(version, QStringLiteral("Version 1.5.24"));
+        QCOMPARE(version, frmAbout::versionText());
     }
 
     // Where a pane stands in the window, in pixels from the top of its client area.
@@ -661,6 +677,46 @@ private slots:
         QVERIFY(!menu->actions().first()->isEnabled());
     }
 
+    // The current verse: gone to, pointed at with the context menu, and
+    // cleared by a page of another sura or the start page.  A verse action
+    // added through the reading view acts on the verse under the pointer.
+    void currentVerseFollowsTheReader() {
+        ReadingView& view = w_->readingView();
+        QList<VersePlace> acted;
+        view.addVerseAction(QStringLiteral("Note verse"),
+                            [&](const VersePlace& verse) { acted << verse; });
+        QSignalSpy changed(&view, &ReadingView::currentVerseChanged);
+        QVERIFY(!view.currentVerse());
+
+        QVERIFY(view.goToVerse(VersePlace{2, 255}));
+        QCOMPARE(view.currentVerse(), (VersePlace{2, 255}));
+        const auto point = pointOn(QStringLiteral("2 : 5"), QStringLiteral("arabic"));
+        QVERIFY(point);
+        std::unique_ptr<QMenu> menu(verseMenu()->menuAt(*point));
+        QCOMPARE(view.currentVerse(), (VersePlace{2, 5}));
+        QCOMPARE(menu->actions().size(), 2);
+        QAction* note = menu->actions().at(1);
+        QCOMPARE(note->text(), QStringLiteral("Note verse"));
+        QVERIFY(note->isEnabled());
+        note->trigger();
+        QCOMPARE(acted, (QList<VersePlace>{{2, 5}}));
+
+        const auto title = pointOn(QString(), QStringLiteral("title"));
+        QVERIFY(title);
+        menu.reset(verseMenu()->menuAt(*title));
+        QVERIFY(!menu->actions().at(1)->isEnabled());
+        QCOMPARE(view.currentVerse(), (VersePlace{2, 5})); // nothing pointed at
+
+        clickNode(2 + 3);
+        QVERIFY(!view.currentVerse());
+        QVERIFY(view.goToVerse(VersePlace{3, 7}));
+        clickNode(2 + 3); // the same sura again keeps it
+        QCOMPARE(view.currentVerse(), (VersePlace{3, 7}));
+        w_->CBar_CommandInvoked(button(CommandId::StartPage));
+        QVERIFY(!view.currentVerse());
+        QCOMPARE(changed.count(), 5);
+    }
+
     void rightClickOnAVerseOffersOnlyCopyVerse() {
         setOrder(QStringLiteral("1/2"));
         QVERIFY(w_->reader().goToVerse(2, 255));
@@ -698,16 +754,16 @@ private slots:
         QVERIFY(button(CommandId::ToggleLibrary3)->Checked());
     }
 
-    void bookmarkEntriesReachTheirHandler() {
+    void dynamicRowsReachTheirHandler() {
         QList<int> reached;
-        context_->commands().setBookmarkEntryHandler(
+        context_->commands().setDynamicHandler(
+            [](int id) { return id >= 90000; },
             [&](CommandBarControl* control) { reached << control->Id(); });
         CommandBarControl* bookmarks = w_->commandBars()->ActiveMenuBar()->FindControl(209);
         CommandBarControls* entries = bookmarks->CommandBar()->Controls();
-        w_->CBar_CommandInvoked(
-            entries->Add(ControlKind::Button, 2101, QStringLiteral("2:255  x")));
-        w_->CBar_CommandInvoked(entries->Add(ControlKind::Button, 21010, QStringLiteral("1:1  y")));
-        QCOMPARE(reached, (QList<int>{2101, 21010}));
+        w_->CBar_CommandInvoked(entries->Add(ControlKind::Button, 90001, QStringLiteral("x")));
+        w_->CBar_CommandInvoked(entries->Add(ControlKind::Button, 90010, QStringLiteral("y")));
+        QCOMPARE(reached, (QList<int>{90001, 90010}));
     }
 };
 
@@ -748,7 +804,7 @@ private slots:
         QVERIFY(window->isVisible());
         QTRY_VERIFY(
             window->browser()->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
-        QCOMPARE(startUp.context()->suraNames().size(), 115);
+        QCOMPARE(startUp.context()->catalogue().englishNames().size(), 115);
     }
 
     void keyOnTheSplashShowsTheMainWindowAtOnce() {
@@ -772,7 +828,7 @@ private slots:
         about.setAttribute(Qt::WA_DeleteOnClose, false);
         about.show();
         QCOMPARE(about.windowTitle(), QStringLiteral("About Miravel"));
-        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.5.24"));
+        QCOMPARE(about.lblVersion->text(), frmAbout::versionText());
         QCOMPARE(about.lblVersion->pos(), QPoint(136, 130));
         QCOMPARE(about.Label4->text().right(9), QStringLiteral("/contact/"));
         QVERIFY(about.lblCredits->text().contains(QStringLiteral("Tanzil")));
@@ -780,24 +836,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    int status = 0;
-    {
-        TestSmallWindows small;
-        status |= QTest::qExec(&small, argc, argv);
-    }
-    {
-        TestMainWindow main;
-        status |= QTest::qExec(&main, argc, argv);
-    }
-    return status;
-}
+MIRAVEL_GUI_TEST_MAIN(TestSmallWindows, TestMainWindow)
 
 #include "tst_mainwindow.moc"

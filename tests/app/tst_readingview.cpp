@@ -3,8 +3,10 @@
 #include "FreshSettings.h"
 #include "frmInfo.h"
 #include "frmMain.h"
+#include "GuiTestMain.h"
 #include "PageZoom.h"
 #include "QuranReader.h"
+#include "ReadingView.h"
 #include "ResScheme.h"
 #include "StartUp.h"
 #include "SuraTree.h"
@@ -102,7 +104,7 @@ class TestReadingView : public QObject {
     // Prints sura 36 to a PDF at `percent` and counts its pages; through
     // the program's print path, or the engine's picture print.
     int printedPages(int percent, bool asPictures) {
-        w_->pageZoom()->setPercent(percent);
+        w_->readingView().zoom()->setPercent(percent);
         QTemporaryDir dir;
         QPrinter printer(asPictures ? QPrinter::ScreenResolution : QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -165,30 +167,30 @@ private slots:
             store(Setting::Zoom, storedZoom);
             openWindow();
         }
-        QCOMPARE(w_->pageZoom()->percent(), storedZoom.toInt());
+        QCOMPARE(w_->readingView().zoom()->percent(), storedZoom.toInt());
         activate(w_.get());
         QWidget* page = pageWidget(w_->browser());
         for (const QString& action : actions)
             act(page, action);
-        QCOMPARE(w_->pageZoom()->percent(), percent);
+        QCOMPARE(w_->readingView().zoom()->percent(), percent);
         QCOMPARE(w_->browser()->zoomFactor(), percent / 100.0);
         if (percent == storedZoom.toInt())
             return; // nothing changed: nothing shown, nothing stored
         QCOMPARE(stored(Setting::Zoom), QString::number(percent));
-        QCOMPARE(w_->zoomPanel()->text(), QStringLiteral("Zoom %1%").arg(percent));
-        QVERIFY(w_->zoomPanel()->isVisible());
+        QCOMPARE(w_->readingView().zoomPanel()->text(), QStringLiteral("Zoom %1%").arg(percent));
+        QVERIFY(w_->readingView().zoomPanel()->isVisible());
     }
 
     // The zoom shows beside the sura, date and time panels, which stay in
     // view, and goes again after a while.
     void zoomShowsBesideTheStatusPanels() {
-        QVERIFY(!w_->zoomPanel()->isVisible());
+        QVERIFY(!w_->readingView().zoomPanel()->isVisible());
         activate(w_.get());
         act(pageWidget(w_->browser()), QStringLiteral("+"));
-        QVERIFY(w_->zoomPanel()->isVisible());
+        QVERIFY(w_->readingView().zoomPanel()->isVisible());
         for (int i = 0; i < w_->statusPanelCount(); ++i)
             QVERIFY(w_->statusPanel(i)->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!w_->zoomPanel()->isVisible(), 4000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w_->readingView().zoomPanel()->isVisible(), 4000);
         for (int i = 0; i < w_->statusPanelCount(); ++i)
             QVERIFY(w_->statusPanel(i)->isVisible());
     }
@@ -200,7 +202,7 @@ private slots:
         QCOMPARE(stored(Setting::Zoom), QStringLiteral("150"));
 
         openWindow();
-        QCOMPARE(w_->pageZoom()->percent(), 150);
+        QCOMPARE(w_->readingView().zoom()->percent(), 150);
         QTRY_COMPARE(pageZoomOf(w_->browser()), 150); // the start page
         QVERIFY(w_->reader().showSura(1));
         QTRY_COMPARE(pageZoomOf(w_->browser()), 150); // and a sura page after it
@@ -208,7 +210,7 @@ private slots:
         activate(w_.get());
         w_->tree()->setFocus();
         act(w_->tree(), QStringLiteral("-"));
-        QCOMPARE(w_->pageZoom()->percent(), 125);
+        QCOMPARE(w_->readingView().zoom()->percent(), 125);
     }
 
     void damagedStoredZoomReadsAsNormal_data() {
@@ -224,7 +226,7 @@ private slots:
         QFETCH(QString, storedZoom);
         store(Setting::Zoom, storedZoom);
         openWindow();
-        QCOMPARE(w_->pageZoom()->percent(), 100);
+        QCOMPARE(w_->readingView().zoom()->percent(), 100);
         QCOMPARE(w_->browser()->zoomFactor(), 1.0);
         QCOMPARE(pageZoomOf(w_->browser()), 100);
     }
@@ -262,19 +264,19 @@ private slots:
         activate(&info);
         act(pageWidget(info.WebBrowser1), QStringLiteral("+"));
         QCOMPARE(info.zoom->percent(), 110);
-        QCOMPARE(w_->pageZoom()->percent(), 110);
+        QCOMPARE(w_->readingView().zoom()->percent(), 110);
         QTRY_COMPARE(pageZoomOf(w_->browser()), 110);
-        QVERIFY(!w_->zoomPanel()->isVisible());
+        QVERIFY(!w_->readingView().zoomPanel()->isVisible());
 
         activate(w_.get());
         act(pageWidget(w_->browser()), QStringLiteral("0"));
-        QCOMPARE(w_->pageZoom()->percent(), 100);
+        QCOMPARE(w_->readingView().zoom()->percent(), 100);
         QCOMPARE(info.zoom->percent(), 100);
         QTRY_COMPARE(pageZoomOf(info.WebBrowser1), 100);
 
         // A stored value that is no zoom level leaves the pages as they are.
         store(Setting::Zoom, QStringLiteral("big"));
-        QCOMPARE(w_->pageZoom()->percent(), 100);
+        QCOMPARE(w_->readingView().zoom()->percent(), 100);
         QCOMPARE(info.zoom->percent(), 100);
     }
 
@@ -343,9 +345,12 @@ private slots:
             QTRY_VERIFY(onStartPage());
             QVERIFY(!labelAtTop());
             QCOMPARE(w_->tree()->selectedIndex(), 2);
+            QVERIFY(!w_->readingView().currentVerse());
             return;
         }
         QCOMPARE(labelAtTop(), label);
+        // The place moved to is the current verse.
+        QCOMPARE(w_->readingView().currentVerse()->label(), label);
         QCOMPARE(w_->reader().selectedSura(), sura.toInt());
         QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(2 + sura.toInt())->text(0));
     }
@@ -387,7 +392,7 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(int, verse);
         store(Setting::ContinueReading, keep ? QStringLiteral("1") : QStringLiteral("0"));
-        w_->pageZoom()->setPercent(zoom);
+        w_->readingView().zoom()->setPercent(zoom);
         if (verse > 0)
             QVERIFY(w_->reader().showPlace(VersePlace{2, verse}));
         bool ended = false;
@@ -405,14 +410,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    FreshSettings settings;
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestReadingView test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestReadingView)
 
 #include "tst_readingview.moc"

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "BrowserView.h"
 #include "frmMain.h"
+#include "GuiTestMain.h"
 #include "QuranReader.h"
 #include "ResScheme.h"
 #include "SuraTree.h"
@@ -389,16 +390,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestVerseLabels test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestVerseLabels)
 
 #include "tst_verselabels.moc"

@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "BookmarkCommandIds.h"
 #include "BookmarkCommands.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
@@ -34,6 +35,8 @@ private slots:
 
     void startUpListsTheStoredBookmarks();
     void addAndDeleteShareOneDialog();
+    void entryIdentifiers_data();
+    void entryIdentifiers();
     void entryGoesToItsVerse_data();
     void entryGoesToItsVerse();
     void goToVerseSelectsTheLabel();
@@ -122,6 +125,24 @@ void tst_BookmarkCommands::addAndDeleteShareOneDialog() {
     const QString name = "2:255  " + w_->tree()->node(4)->text(0);
     QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", ""), name);
     QCOMPARE(popupEntries().mid(2), QStringList{"2101 " + name});
+}
+
+void tst_BookmarkCommands::entryIdentifiers_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("entry");
+    QTest::newRow("add bookmark") << 210 << false;
+    QTest::newRow("delete bookmark") << 211 << false;
+    QTest::newRow("bookmark 1") << 2101 << true;
+    QTest::newRow("bookmark 10") << 21010 << true;
+    QTest::newRow("bookmark 0") << 2100 << true;
+    QTest::newRow("other four digits") << 2201 << false;
+    QTest::newRow("print") << 202 << false;
+}
+
+void tst_BookmarkCommands::entryIdentifiers() {
+    QFETCH(int, id);
+    QFETCH(bool, entry);
+    QCOMPARE(BookmarkCommandId::isEntry(id), entry);
 }
 
 void tst_BookmarkCommands::entryGoesToItsVerse_data() {

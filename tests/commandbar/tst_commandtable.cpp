@@ -134,40 +134,30 @@ private slots:
         QCOMPARE(invoked, 1);
     }
 
-    void bookmarkEntries_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("entry");
-        QTest::newRow("add bookmark") << 210 << false;
-        QTest::newRow("delete bookmark") << 211 << false;
-        QTest::newRow("bookmark 1") << 2101 << true;
-        QTest::newRow("bookmark 10") << 21010 << true;
-        QTest::newRow("bookmark 0") << 2100 << true;
-        QTest::newRow("other four digits") << 2201 << false;
-        QTest::newRow("print") << 202 << false;
-    }
-    void bookmarkEntries() {
-        QFETCH(int, id);
-        QFETCH(bool, entry);
-        QCOMPARE(CommandTable::isBookmarkEntry(id), entry);
-    }
-
-    void dispatchRunsTheHandlerThenTheBookmarkEntry() {
+    // Entries a subsystem adds itself (dynamic rows) reach the handler that
+    // owns their identifiers, after the identifier's own handler.
+    void dispatchRunsTheHandlerThenTheDynamicRows() {
         QStringList ran;
         table_.setHandler(
             210, [&](CommandBarControl* c) { ran << QStringLiteral("add %1").arg(c->Id()); });
-        table_.setBookmarkEntryHandler(
+        table_.setHandler(
+            7001, [&](CommandBarControl* c) { ran << QStringLiteral("own %1").arg(c->Id()); });
+        table_.setDynamicHandler(
+            [](int id) { return id > 7000 && id < 8000; },
             [&](CommandBarControl* c) { ran << QStringLiteral("entry %1").arg(c->Id()); });
         CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
         table_.dispatch(menu->Add(ControlKind::Button, 210, QStringLiteral("Add")));
-        table_.dispatch(menu->Add(ControlKind::Button, 2101, QStringLiteral("2:255  x")));
+        table_.dispatch(menu->Add(ControlKind::Button, 7002, QStringLiteral("2:255  x")));
+        table_.dispatch(menu->Add(ControlKind::Button, 7001, QStringLiteral("both")));
         table_.dispatch(menu->Add(ControlKind::Button, 999, QStringLiteral("unknown")));
-        QCOMPARE(ran, (QStringList{"add 210", "entry 2101"}));
+        QCOMPARE(ran, (QStringList{"add 210", "entry 7002", "own 7001", "entry 7001"}));
     }
 
     void aHandlerMayDeleteItsControl() {
         int entries = 0;
         table_.setHandler(2105, [](CommandBarControl* c) { c->Delete(); });
-        table_.setBookmarkEntryHandler([&](CommandBarControl*) { ++entries; });
+        table_.setDynamicHandler([](int id) { return id == 2105; },
+                                 [&](CommandBarControl*) { ++entries; });
         CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
         table_.dispatch(menu->Add(ControlKind::Button, 2105, QStringLiteral("1:1  x")));
         QCoreApplication::processEvents();

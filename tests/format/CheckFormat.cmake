@@ -1,16 +1,26 @@
-file(GLOB_RECURSE SOURCES
-    ${SOURCE_DIR}/text/*.cpp ${SOURCE_DIR}/text/*.h
-    ${SOURCE_DIR}/settings/*.cpp ${SOURCE_DIR}/settings/*.h
-    ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h
-    ${SOURCE_DIR}/search/*.cpp ${SOURCE_DIR}/search/*.h
-    ${SOURCE_DIR}/bookmarks/*.cpp ${SOURCE_DIR}/bookmarks/*.h
-    ${SOURCE_DIR}/widgets/*.cpp ${SOURCE_DIR}/widgets/*.h
-    ${SOURCE_DIR}/about/*.cpp ${SOURCE_DIR}/about/*.h
-    ${SOURCE_DIR}/resources/*.cpp
-    ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h
-    ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
-    ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h)
-execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${SOURCES} RESULT_VARIABLE result)
+# Every C++ file of the source tree, whatever its folder, except build trees
+# (any folder holding a CMakeCache.txt) and the repository's own metadata.
+file(GLOB_RECURSE SOURCES LIST_DIRECTORIES false ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+file(GLOB_RECURSE CACHES ${SOURCE_DIR}/*/CMakeCache.txt)
+set(SKIPPED ${SOURCE_DIR}/.git/)
+foreach(cache ${CACHES})
+    get_filename_component(tree ${cache} DIRECTORY)
+    list(APPEND SKIPPED ${tree}/)
+endforeach()
+set(CHECKED)
+foreach(source ${SOURCES})
+    set(keep TRUE)
+    foreach(skipped ${SKIPPED})
+        string(FIND "${source}" "${skipped}" at)
+        if(at EQUAL 0)
+            set(keep FALSE)
+        endif()
+    endforeach()
+    if(keep)
+        list(APPEND CHECKED ${source})
+    endif()
+endforeach()
+execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${CHECKED} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "clang-format finds unformatted files (run clang-format -i on them)")
 endif()

@@ -1,15 +1,18 @@
 #include "AppContext.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
-#include "CommandIds.h"
 #include "frmFind.h"
 #include "frmInfo.h"
 #include "GuiStrings.h"
+#include "GuiTestMain.h"
+#include "InfoCommandIds.h"
 #include "InstallSearch.h"
 #include "QuranReader.h"
+#include "ReadingView.h"
 #include "ResReader.h"
 #include "ResScheme.h"
 #include "ResultItem.h"
+#include "SearchCommandIds.h"
 #include "ShowInfo.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
@@ -119,6 +122,7 @@ private slots:
     void initTestCase() {
         context_ = std::make_unique<AppContext>();
         context_->readGuiStrings();
+        context_->readCatalogue();
         tree_ = std::make_unique<SuraTree>();
         ResReader names;
         names.LoadLibrary(context_->settings().values().TranslationLibraryFile);
@@ -435,13 +439,15 @@ private slots:
     void commandsOpenTheirWindows() {
         QMainWindow main;
         CommandBars bars(&main);
-        SubsystemHost host{*context_, *reader_, &main};
+        ReadingView view(*context_, *reader_, nullptr);
+        SubsystemHost host{*context_, *reader_, view, &main};
         installSearch(host);
         installChapterInformation(host);
         CommandBarControls* menu = bars.ActiveMenuBar()->Controls();
-        CommandBarControl* search = menu->Add(ControlKind::Button, CommandId::Search, "Search");
+        CommandBarControl* search =
+            menu->Add(ControlKind::Button, SearchCommandId::Search, "Search");
         CommandBarControl* information =
-            menu->Add(ControlKind::Button, CommandId::Information, "Information");
+            menu->Add(ControlKind::Button, InfoCommandId::Information, "Information");
 
         // One search window at a time.
         context_->commands().dispatch(search);
@@ -474,15 +480,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestSearchPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestSearchPages)
 #include "tst_searchpages.moc"

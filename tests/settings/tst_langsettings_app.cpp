@@ -4,8 +4,10 @@
 #include "CommandIds.h"
 #include "frmLangSettings.h"
 #include "frmMain.h"
+#include "GuiTestMain.h"
 #include "QuranReader.h"
 #include "ResScheme.h"
+#include "SettingsCommandIds.h"
 #include "SuraTree.h"
 
 #include <QApplication>
@@ -50,7 +52,7 @@ class TestLangSettingsApp : public QObject {
     frmLangSettings* openSettings() {
         // The Tools popup and its Settings item share the identifier.
         w_->context().commands().dispatch(
-            w_->commandBars()->ActiveMenuBar()->FindControl(CommandId::Settings));
+            w_->commandBars()->ActiveMenuBar()->FindControl(SettingsCommandId::Settings));
         return w_->findChild<frmLangSettings*>();
     }
 
@@ -123,16 +125,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestLangSettingsApp test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestLangSettingsApp)
 #include "tst_langsettings_app.moc"
