@@ -52,4 +52,14 @@ bool ReplaceKey(const QString& application, const QString& section, const Stored
     return store.replaceKey(keysBelowStore(application, section), content);
 }
 
+bool UpdateKey(const QString& application, const QString& section,
+               const RegistryStore::KeyUpdate& update) {
+    const RegistryStore store(application);
+    return store.updateKey(keysBelowStore(application, section), update);
+}
+
+QString UserFileName(const QString& application) {
+    return RegistryStore(application).userFileName();
+}
+
 } // namespace RegSetting

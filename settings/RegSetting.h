@@ -36,4 +36,13 @@ std::optional<StoredKey> ExportKey(const QString& application, const QString& se
 // once; on false the store is as it was.
 bool ReplaceKey(const QString& application, const QString& section, const StoredKey& content);
 
+// Reads the key of the section and replaces it by what `update` makes of it,
+// as one step that no other copy of the program can come between; false (and
+// the store as it was) when the update declined or the save failed.
+bool UpdateKey(const QString& application, const QString& section,
+               const RegistryStore::KeyUpdate& update);
+
+// The user's settings file (where the store keeps what the reader saves).
+QString UserFileName(const QString& application);
+
 } // namespace RegSetting

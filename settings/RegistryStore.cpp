@@ -255,12 +255,33 @@ QString backupName(const QString& fileName, QLatin1String kind) {
     return name;
 }
 
-// True when the file holds lines QSettings keeps no trace of on a save:
-// comments (";" or "#") written by hand.
+// A ";" outside quotes ends a value: the rest of the line is a comment. A
+// list written by hand as "BookMarks=2;1" thus reads as "2", and a save would
+// keep only that.  QSettings itself quotes every value holding a ";".
+bool hasTrailingComment(const QByteArray& text) {
+    const qsizetype equals = text.indexOf('=');
+    if (equals < 0 || text.startsWith('['))
+        return false;
+    bool quoted = false;
+    for (qsizetype i = equals + 1; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '\\')
+            ++i;
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            return true;
+    }
+    return false;
+}
+
+// True when the file holds text QSettings keeps no trace of on a save:
+// comments (";" or "#") written by hand, on lines of their own or after a
+// value.
 bool hasComments(const QByteArray& content) {
     for (const QByteArray& line : content.split('\n')) {
         const QByteArray text = line.trimmed();
-        if (text.startsWith(';') || text.startsWith('#'))
+        if (text.startsWith(';') || text.startsWith('#') || hasTrailingComment(text))
             return true;
     }
     return false;
@@ -434,7 +455,7 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
-    if (keyPath.isEmpty() || !isWritable())
+    if (keyPath.isEmpty())
         return std::nullopt;
     QSettings settings(m_userFile, QSettings::NativeFormat);
     return exportFrom(settings, keyPath);
@@ -445,6 +466,19 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
         return false;
     QSettings settings(m_userFile, QSettings::NativeFormat);
     stageReplacement(settings, keyPath, content);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return false;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    const std::optional<StoredKey> current = exportFrom(settings, keyPath);
+    const std::optional<StoredKey> next = update(*current);
+    if (!next)
+        return false;
+    stageReplacement(settings, keyPath, *next);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -532,10 +566,13 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
-    if (keyPath.isEmpty() || !isWritable())
+    if (keyPath.isEmpty())
         return std::nullopt;
-    if (!QFileInfo::exists(m_userFile))
+    const QFileInfo file(m_userFile);
+    if (!file.exists())
         return StoredKey{{QString(), {}}};
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
     QSettings user(m_userFile, QSettings::IniFormat);
     if (user.status() != QSettings::NoError)
         return std::nullopt;
@@ -550,6 +587,24 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
     // One save of the whole file: the key changes at once or not at all.
     return saveUserFile(m_userFile, [&](QSettings& user) {
         return stageReplacement(user, keyPath, content) ? Change::Save : Change::Unchanged;
+    });
+}
+
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return false;
+    if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
+        return false;
+    return saveUserFile(m_userFile, [&](QSettings& user) {
+        if (user.status() != QSettings::NoError)
+            return Change::Refused;
+        const std::optional<StoredKey> current = exportFrom(user, keyPath);
+        const std::optional<StoredKey> next = update(*current);
+        if (!next)
+            return Change::Refused;
+        if (*next == *current)
+            return Change::Unchanged;
+        return stageReplacement(user, keyPath, *next) ? Change::Save : Change::Unchanged;
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <QMap>
 #include <QString>
@@ -27,13 +28,22 @@ public:
     bool removeKey(const QStringList& keyPath) const;
 
     // The key with its subkeys as the user's own store holds them (empty when
-    // it has none); nothing when the store cannot be opened.  The
-    // system-wide file is not part of it.
+    // it has none); nothing when the store cannot be read.  The system-wide
+    // file is not part of it.  Reading needs no write access.
     std::optional<StoredKey> exportKey(const QStringList& keyPath) const;
     // Replaces the key and everything below it (under any spelling of its
     // name) by `content`, in one write: either all of it takes effect or the
     // store stays as it was.  False in the second case.
     bool replaceKey(const QStringList& keyPath, const StoredKey& content) const;
+
+    // What an update makes of the key as it is stored: its new content, or
+    // nothing to leave the store as it is.
+    using KeyUpdate = std::function<std::optional<StoredKey>(const StoredKey& current)>;
+    // Reads the key and replaces it by what `update` makes of it as one step
+    // under the writers' lock, so that no other copy of the program writes
+    // between the reading and the save.  False when the store could not be
+    // read or saved, or the update declined; the store is then as it was.
+    bool updateKey(const QStringList& keyPath, const KeyUpdate& update) const;
 
     // Keys that belong to the reader alone (the bookmarks): read and written
     // in the user's store only, never completed from the system-wide file,

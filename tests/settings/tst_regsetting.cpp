@@ -325,7 +325,13 @@ void TestRegSetting::commentedFileIsKeptAside_data() {
                                   << 1;
     QTest::newRow("indented comment among values")
         << QByteArray("[Settings]\nOrderString=1/2/3\n  ; keep the transliteration\n") << 1;
+    QTest::newRow("comment after a value")
+        << QByteArray("[Settings]\nOrderString=1/2/3\n[BookMarks]\nBookMarks=1;2\n") << 1;
     QTest::newRow("no comment") << QByteArray("[Settings]\nOrderString=1/2/3\n") << 0;
+    QTest::newRow("semicolon in quotes")
+        << QByteArray("[Settings]\nOrderString=1/2/3\n[BookMarks]\n"
+                      "BookMarks=\"1;2\"\nName=\"a \\\" b;c\"\n")
+        << 0;
 }
 
 void TestRegSetting::commentedFileIsKeptAside() {
