@@ -24,6 +24,8 @@ enum : int {
     GoToVerse = 225,
     ImportFavorites = 249,
     ExportFavorites = 250,
+    // The last entry of a Bookmarks popup too long for the screen.
+    MoreBookmarks = 251,
     ToggleLibrary1 = 501,
     ToggleLibrary2 = 502,
     ToggleLibrary3 = 503,
