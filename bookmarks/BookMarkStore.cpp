@@ -29,6 +29,17 @@ std::optional<StoredBookmarks> BookMarkStore::read() const {
     return StoredBookmarks(std::move(*key));
 }
 
+std::optional<StoredBookmarks> BookMarkStore::readFirst(int count) const {
+    std::optional<StoredKey> key = RegSetting::ExportKeyPart(
+        application_, bookmarkSection(), [count](const QMap<QString, QString>& ownValues) {
+            const StoredBookmarks listOnly(StoredKey{{QString(), ownValues}});
+            return listOnly.listed().mid(0, count);
+        });
+    if (!key)
+        return std::nullopt;
+    return StoredBookmarks(std::move(*key));
+}
+
 StoredBookmarks BookMarkStore::readOrEmpty() const {
     // A store that cannot be read holds no bookmark, as a missing list does.
     return read().value_or(StoredBookmarks(StoredKey{}));

@@ -49,6 +49,9 @@ public:
 
     // The whole key in one reading; nothing when the store cannot be read.
     std::optional<StoredBookmarks> read() const;
+    // The whole list, but the names of its first `count` elements only: as
+    // much as a menu shows, however many bookmarks are stored.
+    std::optional<StoredBookmarks> readFirst(int count) const;
     // The listed bookmarks in list order, from one reading.
     QList<Entry> entries() const;
     // The list value split at ";" (elements as stored).

@@ -30,7 +30,9 @@ CommandBar* BookmarkMenu::popup() const {
 void BookmarkMenu::EnumBookMarks(const BookMarkStore& store) {
     // The stamp first: a save between it and the reading shows next time.
     stamp_ = store.stamp();
-    const std::optional<StoredBookmarks> stored = store.read();
+    // The names of the entries that fit only: the first ones of the list,
+    // and one more, whose entry "More Bookmarks..." stands for the rest.
+    const std::optional<StoredBookmarks> stored = store.readFirst(kMaxEntries + 1);
     if (!stored) {
         qCInfo(lcBookmarks) << "the bookmarks could not be read for the menu";
         return;

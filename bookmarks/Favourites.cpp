@@ -112,7 +112,8 @@ std::optional<Favourites::Replaced> Favourites::replaceWith(const BookmarkSet& b
     Replaced replaced;
     QString reason;
     const bool saved = RegSetting::UpdateKey(
-        application_, bookmarkSection(), [&](const StoredKey& current) -> std::optional<StoredKey> {
+        application_, bookmarkSection(),
+        [&](const StoredKey& current) -> std::optional<StoredKey> {
             // What is kept is what this very step replaces, even when another
             // copy of the program changed the bookmarks since they were counted.
             const BookmarkSet before = FavouritesFile::fromStoredKey(current);
@@ -127,7 +128,8 @@ std::optional<Favourites::Replaced> Favourites::replaceWith(const BookmarkSet& b
                 }
             }
             return FavouritesFile::toStoredKey(bookmarks);
-        });
+        },
+        RegistryStore::Replacement::WholeKey);
     if (!saved) {
         tell(why, reason.isEmpty() ? QStringLiteral("the bookmarks could not be saved") : reason);
         return std::nullopt;

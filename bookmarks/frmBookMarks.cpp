@@ -171,12 +171,9 @@ void frmBookMarks::bookmarksChanged() {
 
 void frmBookMarks::addChosen(int sura, int verse) {
     const QString mark = QStringLiteral("%1:%2").arg(sura).arg(verse);
-    if (bookmarks_.store().Dublicated(mark)) {
-        services_.showMessage(this, services_.guiText(249));
-        return;
-    }
+    // The store refuses a verse bookmarked already (by this or another copy
+    // of the program) in the same step that adds; only a refusal asks why.
     if (bookmarks_.AddBookMark(mark) == 0) {
-        // Another copy of the program may have bookmarked it meanwhile.
         services_.showMessage(this, bookmarks_.store().Dublicated(mark) ? services_.guiText(249)
                                                                         : kNotSaved);
         return;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -149,30 +150,48 @@ QString decodedName(const QString& name) {
     return plain;
 }
 
-// Adds the values of the settings' current group and of every group below it.
-void collectKey(QSettings& settings, const QString& relativePath, StoredKey& out) {
-    const QStringList names = settings.childKeys();
-    if (!names.isEmpty() || relativePath.isEmpty()) {
-        QMap<QString, QString>& values = out[relativePath];
-        for (const QString& name : names)
-            values.insert(decodedName(name), textOf(settings.value(name)));
-    }
-    for (const QString& group : settings.childGroups()) {
-        settings.beginGroup(group);
-        const QString child = decodedName(group);
-        collectKey(settings,
-                   relativePath.isEmpty() ? child : relativePath + QLatin1Char('\\') + child, out);
-        settings.endGroup();
-    }
-}
-
 std::optional<StoredKey> exportFrom(QSettings& settings, const QStringList& keyPath) {
     StoredKey key;
     key.insert(QString(), {});
     if (const std::optional<QString> group = findGroup(settings, keyPath)) {
         settings.beginGroup(*group);
-        collectKey(settings, QString(), key);
+        // One pass over the values: asking for the subkeys of each subkey
+        // costs a pass over the whole file per subkey.
+        for (const QString& stored : settings.allKeys()) {
+            QStringList parts = stored.split(QLatin1Char('/'));
+            const QString valueName = decodedName(parts.takeLast());
+            for (QString& part : parts)
+                part = decodedName(part);
+            key[parts.join(QLatin1Char('\\'))].insert(valueName, textOf(settings.value(stored)));
+        }
         settings.endGroup();
+    }
+    return key;
+}
+
+std::optional<StoredKey> exportPartFrom(QSettings& settings, const QStringList& keyPath,
+                                        const RegistryStore::SubkeyChoice& subkeys) {
+    StoredKey key;
+    key.insert(QString(), {});
+    const std::optional<QString> group = findGroup(settings, keyPath);
+    if (!group)
+        return key;
+    const auto valuesOf = [&settings](const QString& path) {
+        QMap<QString, QString> values;
+        settings.beginGroup(path);
+        for (const QString& name : settings.childKeys())
+            values.insert(decodedName(name), textOf(settings.value(name)));
+        settings.endGroup();
+        return values;
+    };
+    key[QString()] = valuesOf(*group);
+    for (const QString& subkey : subkeys(key.value(QString()))) {
+        QStringList path{*group};
+        for (const QString& part : subkey.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+            path << encodedName(part);
+        QMap<QString, QString> values = valuesOf(path.join(QLatin1Char('/')));
+        if (!values.isEmpty())
+            key.insert(subkey, values);
     }
     return key;
 }
@@ -223,7 +242,59 @@ bool stageReplacement(QSettings& settings, const QStringList& keyPath, const Sto
     return removed || wrote;
 }
 
+// The key of a value below `group`: the subkey path and the value name as
+// QSettings spells them.
+QString valueKey(const QString& group, const QString& subkey, const QString& valueName) {
+    QStringList path{group};
+    for (const QString& part : subkey.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+        path << encodedName(part);
+    path << encodedName(valueName);
+    return path.join(QLatin1Char('/'));
+}
+
+// Stages the change from `current` (the key as exported) to `next`: values
+// that are new or changed are set, values that are gone are removed.  One
+// bookmark changed among thousands thus costs one value, not thousands.
+bool stageDifference(QSettings& settings, const QStringList& keyPath, const StoredKey& current,
+                     const StoredKey& next) {
+    qsizetype matched = 0;
+    const QString group = spelledGroups(settings, keyPath, &matched).join(QLatin1Char('/'));
+    bool changed = false;
+    for (auto key = current.cbegin(); key != current.cend(); ++key) {
+        const auto kept = next.constFind(key.key());
+        for (auto value = key->cbegin(); value != key->cend(); ++value) {
+            if (kept == next.cend() || !kept->contains(value.key())) {
+                settings.remove(valueKey(group, key.key(), value.key()));
+                changed = true;
+            }
+        }
+    }
+    for (auto key = next.cbegin(); key != next.cend(); ++key) {
+        const auto before = current.constFind(key.key());
+        for (auto value = key->cbegin(); value != key->cend(); ++value) {
+            if (before == current.cend() || before->value(value.key()) != value.value() ||
+                !before->contains(value.key())) {
+                settings.setValue(valueKey(group, key.key(), value.key()), value.value());
+                changed = true;
+            }
+        }
+    }
+    return changed;
+}
+
 #ifndef Q_OS_WIN
+
+// QSettings shares one parsed copy of a file between all its objects, and
+// keeps it after the last one goes only for small files; so with thousands
+// of bookmarks stored every call parsed the whole file again.  One reader
+// kept open per file for the run keeps the parsed copy, which QSettings still
+// reads again whenever the file changed (size or modification time).  Never
+// written through, and never deleted: it outlives the program's last call.
+void keepParsed(const QString& fileName) {
+    static auto* kept = new QHash<QString, QSettings*>;
+    if (!kept->contains(fileName))
+        kept->insert(fileName, new QSettings(fileName, QSettings::IniFormat));
+}
 
 // True when QSettings would drop part of the file on its next save: a line it
 // cannot read, or text that is not UTF-8. Errs on the side of "damaged".
@@ -377,6 +448,7 @@ bool saveUserFile(const QString& fileName, const std::function<Change(QSettings&
     const FileIdentity before = identityOf(fileName);
     const QDateTime modifiedBefore = QFileInfo(fileName).lastModified();
     {
+        keepParsed(fileName);
         QSettings user(fileName, QSettings::IniFormat);
         switch (change(user)) {
         case Change::Unchanged:
@@ -461,6 +533,14 @@ std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) co
     return exportFrom(settings, keyPath);
 }
 
+std::optional<StoredKey> RegistryStore::exportPart(const QStringList& keyPath,
+                                                   const SubkeyChoice& subkeys) const {
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    return exportPartFrom(settings, keyPath, subkeys);
+}
+
 bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
     if (keyPath.isEmpty() || !isWritable())
         return false;
@@ -470,7 +550,8 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
     return settings.status() == QSettings::NoError;
 }
 
-bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update) const {
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update,
+                              Replacement replacement) const {
     if (keyPath.isEmpty() || !isWritable())
         return false;
     QSettings settings(m_userFile, QSettings::NativeFormat);
@@ -478,7 +559,10 @@ bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& updat
     const std::optional<StoredKey> next = update(*current);
     if (!next)
         return false;
-    stageReplacement(settings, keyPath, *next);
+    if (replacement == Replacement::WholeKey)
+        stageReplacement(settings, keyPath, *next);
+    else
+        stageDifference(settings, keyPath, *current, *next);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -517,6 +601,7 @@ std::optional<QString> RegistryStore::read(const QStringList& keyPath,
     for (const QString& fileName : files) {
         if (!QFileInfo(fileName).isFile())
             continue;
+        keepParsed(fileName);
         QSettings settings(fileName, QSettings::IniFormat);
         if (const std::optional<QString> key = findValue(settings, keyPath, valueName))
             return textOf(settings.value(*key));
@@ -573,10 +658,27 @@ std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) co
         return StoredKey{{QString(), {}}};
     if (!file.isFile() || !file.isReadable())
         return std::nullopt;
+    keepParsed(m_userFile);
     QSettings user(m_userFile, QSettings::IniFormat);
     if (user.status() != QSettings::NoError)
         return std::nullopt;
     return exportFrom(user, keyPath);
+}
+
+std::optional<StoredKey> RegistryStore::exportPart(const QStringList& keyPath,
+                                                   const SubkeyChoice& subkeys) const {
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    const QFileInfo file(m_userFile);
+    if (!file.exists())
+        return StoredKey{{QString(), {}}};
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    keepParsed(m_userFile);
+    QSettings user(m_userFile, QSettings::IniFormat);
+    if (user.status() != QSettings::NoError)
+        return std::nullopt;
+    return exportPartFrom(user, keyPath, subkeys);
 }
 
 bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
@@ -590,7 +692,8 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
     });
 }
 
-bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update) const {
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update,
+                              Replacement replacement) const {
     if (keyPath.isEmpty() || !isWritable())
         return false;
     if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
@@ -604,7 +707,10 @@ bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& updat
             return Change::Refused;
         if (*next == *current)
             return Change::Unchanged;
-        return stageReplacement(user, keyPath, *next) ? Change::Save : Change::Unchanged;
+        const bool changed = replacement == Replacement::WholeKey
+                                 ? stageReplacement(user, keyPath, *next)
+                                 : stageDifference(user, keyPath, *current, *next);
+        return changed ? Change::Save : Change::Unchanged;
     });
 }
 
