@@ -1,5 +1,6 @@
 #include "AppContext.h"
 
+#include "AppLog.h"
 #include "LibraryLayout.h"
 #include "ResReader.h"
 
@@ -42,12 +43,21 @@ void AppContext::readSuraNames() {
 }
 
 bool AppContext::readGuiStrings() {
+    const auto hasCaptions = [this] {
+        for (const int id : GuiStrings::numbers()) {
+            if (strings_.text(id) != QLatin1String("*"))
+                return true;
+        }
+        return false;
+    };
     ResReader reader;
     reader.LoadLibrary(libraryFile(2));
     strings_.load(reader);
-    for (const int id : GuiStrings::numbers()) {
-        if (strings_.text(id) != QLatin1String("*"))
-            return true;
-    }
-    return false; // not even the program's own library gave a caption
+    if (hasCaptions())
+        return true;
+    // A sound library without captions (another language's transliteration
+    // copied in its place): the program's own captions, as for a missing one.
+    qCInfo(lcApp) << "no interface captions in" << libraryFile(2) << "- using the program's own";
+    strings_.load(ResReader());
+    return hasCaptions(); // false: not even the program's own library gave one
 }
