@@ -56,12 +56,17 @@ std::optional<QString> findName(const QStringList& stored, const QString& wanted
 
 // Follows keyPath group by group without regard to case. Returns the stored
 // spelling of the groups ("A/B/C"), or nothing when one of them is missing.
-// Leaves the settings object at its root.
-std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath) {
+// Leaves the settings object at its root.  `topGroups`, when given, are the
+// groups at the root as the file holds them (asking QSettings for them means
+// a pass over every value of the file).
+std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath,
+                                 const QStringList* topGroups = nullptr) {
     QStringList spelled;
     std::optional<QString> result;
     for (const QString& part : keyPath) {
-        const std::optional<QString> group = findName(settings.childGroups(), encodedName(part));
+        const std::optional<QString> group =
+            findName(spelled.isEmpty() && topGroups ? *topGroups : settings.childGroups(),
+                     encodedName(part));
         if (!group)
             break;
         spelled << *group;
@@ -75,8 +80,8 @@ std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath
 }
 
 std::optional<QString> findValue(QSettings& settings, const QStringList& keyPath,
-                                 const QString& valueName) {
-    const std::optional<QString> group = findGroup(settings, keyPath);
+                                 const QString& valueName, const QStringList* topGroups = nullptr) {
+    const std::optional<QString> group = findGroup(settings, keyPath, topGroups);
     if (!group)
         return std::nullopt;
     settings.beginGroup(*group);
@@ -294,6 +299,35 @@ void keepParsed(const QString& fileName) {
     static auto* kept = new QHash<QString, QSettings*>;
     if (!kept->contains(fileName))
         kept->insert(fileName, new QSettings(fileName, QSettings::IniFormat));
+}
+
+// What QSettings goes by to tell that a file changed.
+QString fileStamp(const QString& fileName) {
+    const QFileInfo file(fileName);
+    return QStringLiteral("%1/%2/%3")
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch())
+        .arg(file.birthTime().toMSecsSinceEpoch());
+}
+
+// The groups at the root of a file, kept while the file is unchanged: every
+// read looks its key up there, and with thousands of bookmarks stored asking
+// QSettings each time cost a pass over all of them.  `stamp` is taken before
+// `settings` read the file, so a change in between is seen on the next call.
+// Only for reading: a QSettings object with changes not yet saved has other
+// groups.
+QStringList topGroupsOf(const QString& fileName, const QString& stamp, QSettings& settings) {
+    struct Kept {
+        QString stamp;
+        QStringList groups;
+    };
+    static auto* kept = new QHash<QString, Kept>;
+    Kept& entry = (*kept)[fileName];
+    if (entry.stamp != stamp) {
+        entry.groups = settings.childGroups();
+        entry.stamp = stamp;
+    }
+    return entry.groups;
 }
 
 // True when QSettings would drop part of the file on its next save: a line it
@@ -601,9 +635,11 @@ std::optional<QString> RegistryStore::read(const QStringList& keyPath,
     for (const QString& fileName : files) {
         if (!QFileInfo(fileName).isFile())
             continue;
+        const QString stamp = fileStamp(fileName);
         keepParsed(fileName);
         QSettings settings(fileName, QSettings::IniFormat);
-        if (const std::optional<QString> key = findValue(settings, keyPath, valueName))
+        const QStringList topGroups = topGroupsOf(fileName, stamp, settings);
+        if (const std::optional<QString> key = findValue(settings, keyPath, valueName, &topGroups))
             return textOf(settings.value(*key));
     }
     return std::nullopt;
