@@ -15,7 +15,8 @@ using StoredKey = QMap<QString, QMap<QString, QString>>;
 // user's file for reading and writing, the system-wide file as a read-only
 // fallback (where an installer puts the culture sections). On Windows the
 // machine-wide registry key itself. Key and value names match without regard
-// to case. Every call opens the store afresh and leaves nothing open.
+// to case. Every call sees the file as it is now: one parsed copy per file is
+// kept for the run, and QSettings reads the file again whenever it changed.
 class RegistryStore {
 public:
     // The store of one application under the organisation "Talvesk"; an empty
