@@ -1,5 +1,8 @@
 #include "AppContext.h"
 
+#include "AppLog.h"
+#include "ResReader.h"
+
 #include <QDesktopServices>
 #include <QStandardPaths>
 #include <QUrl>
@@ -47,10 +50,19 @@ void AppContext::readCatalogue() {
 }
 
 bool AppContext::readGuiStrings() {
+    const auto hasCaptions = [this] {
+        for (const int id : GuiStrings::numbers()) {
+            if (strings_.text(id) != QLatin1String("*"))
+                return true;
+        }
+        return false;
+    };
     strings_.load(library(2));
-    for (const int id : GuiStrings::numbers()) {
-        if (strings_.text(id) != QLatin1String("*"))
-            return true;
-    }
-    return false; // not even the program's own library gave a caption
+    if (hasCaptions())
+        return true;
+    // A sound library without captions (another language's transliteration
+    // copied in its place): the program's own captions, as for a missing one.
+    qCInfo(lcApp) << "no interface captions in" << libraryFile(2) << "- using the program's own";
+    strings_.load(ResReader());
+    return hasCaptions(); // false: not even the program's own library gave one
 }

@@ -5,18 +5,16 @@
 #include "SettingKeys.h"
 #include "VerseMark.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
 
 const QString kSeparator = QStringLiteral(";");
 
-QString listSection() {
+QString bookmarkSection() {
     return QString::fromLatin1(Setting::BookMarkList.section);
-}
-
-QString numberSection(const QString& number) {
-    return QString::fromLatin1(Setting::BookMarkName.section).arg(number);
 }
 
 } // namespace
@@ -24,30 +22,60 @@ QString numberSection(const QString& number) {
 BookMarkStore::BookMarkStore(SuraTreeText suraTreeText, QString application)
     : suraTreeText_(std::move(suraTreeText)), application_(std::move(application)) {}
 
+std::optional<StoredBookmarks> BookMarkStore::read() const {
+    std::optional<StoredKey> key = RegSetting::ExportKey(application_, bookmarkSection());
+    if (!key)
+        return std::nullopt;
+    return StoredBookmarks(std::move(*key));
+}
+
+std::optional<StoredBookmarks> BookMarkStore::readFirst(int count) const {
+    std::optional<StoredKey> key = RegSetting::ExportKeyPart(
+        application_, bookmarkSection(), [count](const QMap<QString, QString>& ownValues) {
+            const StoredBookmarks listOnly(StoredKey{{QString(), ownValues}});
+            return listOnly.listed().mid(0, count);
+        });
+    if (!key)
+        return std::nullopt;
+    return StoredBookmarks(std::move(*key));
+}
+
+StoredBookmarks BookMarkStore::readOrEmpty() const {
+    // A store that cannot be read holds no bookmark, as a missing list does.
+    return read().value_or(StoredBookmarks(StoredKey{}));
+}
+
+QList<BookMarkStore::Entry> BookMarkStore::entries() const {
+    return readOrEmpty().entries();
+}
+
 QString BookMarkStore::list() const {
-    return RegSetting::GetValue(application_, listSection(),
-                                QString::fromLatin1(Setting::BookMarkList.valueName), QString());
+    return readOrEmpty().list();
 }
 
 QStringList BookMarkStore::listed() const {
-    const QString text = list();
-    return text.isEmpty() ? QStringList() : text.split(kSeparator);
+    return readOrEmpty().listed();
 }
 
 QString BookMarkStore::name(const QString& number) const {
-    if (number.isEmpty())
+    return readOrEmpty().name(number);
+}
+
+QString BookMarkStore::stamp() const {
+    const QFileInfo file(RegSetting::UserFileName(application_));
+    if (!file.exists())
         return {};
-    return RegSetting::GetValue(application_, numberSection(number),
-                                QString::fromLatin1(Setting::BookMarkName.valueName), QString());
+    return QStringLiteral("%1/%2/%3")
+        .arg(file.lastModified().toMSecsSinceEpoch())
+        .arg(file.size())
+        .arg(file.birthTime().toMSecsSinceEpoch());
 }
 
 int BookMarkStore::NextBookMark() const {
-    for (int n = 1; n <= kMaxNumber; ++n) {
-        if (name(n).isEmpty())
-            return n;
-    }
-    qCInfo(lcBookmarks) << "every bookmark number is taken";
-    return 0;
+    const int n = readOrEmpty().nextNumber(kMaxNumber);
+    if (n == 0)
+        qCInfo(lcBookmarks) << "every bookmark number is taken";
+    return n;
 }
 
 std::optional<QString> BookMarkStore::GetFullName(const QString& strmark) const {
@@ -59,44 +87,48 @@ std::optional<QString> BookMarkStore::GetFullName(const QString& strmark) const 
 }
 
 bool BookMarkStore::Dublicated(const QString& strmark) const {
-    for (const QString& number : listed()) {
-        if (VerseMark::markOf(name(number)) == strmark)
-            return true;
-    }
-    return false;
+    return readOrEmpty().hasMark(strmark);
 }
 
-int BookMarkStore::AddBookMark(const QString& strmark) {
-    const int n = NextBookMark();
-    if (n == 0)
-        return 0;
-    const QString before = list();
-    QString after = before;
-    // A listed number whose name was lost is named again, not listed twice.
-    if (!listed().contains(QString::number(n)))
-        after = before.isEmpty() ? QString::number(n) : before + kSeparator + QString::number(n);
-    if (!RegSetting::SaveValue(application_, listSection(),
-                               QString::fromLatin1(Setting::BookMarkList.valueName), after))
-        return 0;
+QString BookMarkStore::nameFor(const QString& strmark) const {
     const std::optional<QString> fullName = GetFullName(strmark);
     if (!fullName)
         qCInfo(lcBookmarks) << "no sura tree entry for the mark" << strmark;
-    const QString text = strmark + QStringLiteral("  ") + fullName.value_or(QString());
-    if (!RegSetting::SaveValue(application_, numberSection(QString::number(n)),
-                               QString::fromLatin1(Setting::BookMarkName.valueName), text)) {
-        // The list must not name a bookmark that has no name.
-        RegSetting::SaveValue(application_, listSection(),
-                              QString::fromLatin1(Setting::BookMarkList.valueName), before);
-        return 0;
-    }
-    return n;
+    return strmark + QStringLiteral("  ") + fullName.value_or(QString());
 }
 
-void BookMarkStore::RemoveBookMark(int n) {
-    RegSetting::DeleteKey(application_, numberSection(QString::number(n)));
-    RegSetting::SaveValue(application_, listSection(),
-                          QString::fromLatin1(Setting::BookMarkList.valueName),
-                          listWithout(list(), n));
+int BookMarkStore::AddBookMark(const QString& strmark) {
+    const QString text = nameFor(strmark);
+    int number = 0;
+    const bool saved = RegSetting::UpdateKey(
+        application_, bookmarkSection(), [&](const StoredKey& current) -> std::optional<StoredKey> {
+            const StoredBookmarks stored(current);
+            // Another copy of the program may have bookmarked the verse since
+            // the dialog looked.
+            if (stored.hasMark(strmark)) {
+                qCInfo(lcBookmarks) << "the mark is bookmarked already:" << strmark;
+                return std::nullopt;
+            }
+            number = stored.nextNumber(kMaxNumber);
+            if (number == 0) {
+                qCInfo(lcBookmarks) << "every bookmark number is taken";
+                return std::nullopt;
+            }
+            return stored.withAdded(number, text);
+        });
+    return saved ? number : 0;
+}
+
+bool BookMarkStore::RemoveBookMark(int n, const std::optional<QString>& expectedName) {
+    return RegSetting::UpdateKey(
+        application_, bookmarkSection(), [&](const StoredKey& current) -> std::optional<StoredKey> {
+            const StoredBookmarks stored(current);
+            if (expectedName && stored.name(n) != *expectedName) {
+                qCInfo(lcBookmarks) << "bookmark" << n << "changed before it was deleted";
+                return std::nullopt;
+            }
+            return stored.withRemoved(n);
+        });
 }
 
 QString BookMarkStore::listWithout(const QString& list, int n) {

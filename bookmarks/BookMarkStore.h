@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoredBookmarks.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,12 +11,15 @@
 // The stored bookmarks: the list value "BookMarks" of the key "BookMarks"
 // (bookmark numbers joined by ";", in the order they were added) and one
 // subkey per number whose "Name" is the mark, two spaces and the sura's tree
-// text.  Every call reads the store afresh.
+// text.  Every call reads the store afresh, the whole key at once; a change
+// reads, decides and saves as one step under the store's lock, so two copies
+// of the program never choose the same number or undo each other's change.
 class BookMarkStore {
 public:
     // The text of the sura tree's entry with key "c" + sura; nothing when the
     // tree has no such entry.
     using SuraTreeText = std::function<std::optional<QString>(int sura)>;
+    using Entry = StoredBookmarks::Entry;
 
     explicit BookMarkStore(SuraTreeText suraTreeText,
                            QString application = QStringLiteral("Miravel"));
@@ -28,19 +33,35 @@ public:
     int NextBookMark() const;
     // The sura's display name for a mark ("2:255" gives sura 2's tree text).
     std::optional<QString> GetFullName(const QString& strmark) const;
+    // The "Name" a new bookmark of the mark gets: the mark, two spaces and
+    // the sura's display name.
+    QString nameFor(const QString& strmark) const;
     // Whether a listed bookmark already has this mark.
     bool Dublicated(const QString& strmark) const;
     // Stores a new bookmark for the mark; its number, or 0 when nothing was
-    // stored.
+    // stored (the mark is bookmarked already, or the save failed).
     int AddBookMark(const QString& strmark);
-    // Deletes bookmark n's subkey and takes n out of the list.
-    void RemoveBookMark(int n);
+    // Deletes bookmark n's subkey and takes n out of the list; with
+    // `expectedName`, only while n still has that name (so a bookmark that
+    // another copy or an import changed meanwhile is left alone).  Whether
+    // it was deleted.
+    bool RemoveBookMark(int n, const std::optional<QString>& expectedName = std::nullopt);
 
+    // The whole key in one reading; nothing when the store cannot be read.
+    std::optional<StoredBookmarks> read() const;
+    // The whole list, but the names of its first `count` elements only: as
+    // much as a menu shows, however many bookmarks are stored.
+    std::optional<StoredBookmarks> readFirst(int count) const;
+    // The listed bookmarks in list order, from one reading.
+    QList<Entry> entries() const;
     // The list value split at ";" (elements as stored).
     QStringList listed() const;
     QString list() const;
     QString name(const QString& number) const;
     QString name(int number) const { return name(QString::number(number)); }
+    // Changes whenever the user's settings file is saved (by any copy of the
+    // program); empty when there is no file.
+    QString stamp() const;
 
     // "210" followed by the number; 0 when that is no valid identifier.
     static int menuId(int number);
@@ -50,6 +71,8 @@ public:
     const QString& application() const { return application_; }
 
 private:
+    StoredBookmarks readOrEmpty() const;
+
     SuraTreeText suraTreeText_;
     QString application_;
 };

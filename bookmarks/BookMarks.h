@@ -17,8 +17,9 @@ public:
     // Stores a bookmark for the mark and appends its menu entry; its number,
     // or 0 when nothing was stored.
     int AddBookMark(const QString& strmark);
-    // Removes the stored bookmark and its menu entry.
-    void RemoveBookMark(int number);
+    // Removes the stored bookmark (only while it still has `expectedName`,
+    // when given) and its menu entry; whether it was removed.
+    bool RemoveBookMark(int number, const std::optional<QString>& expectedName = std::nullopt);
 
 private:
     BookMarkStore store_;

@@ -13,6 +13,8 @@ enum : int {
     GoToVerse = 225,
     ImportFavorites = 249,
     ExportFavorites = 250,
+    // The last entry of a Bookmarks popup too long for the screen.
+    MoreBookmarks = 251,
 };
 
 // Whether an identifier is that of a bookmark entry: its decimal text begins

@@ -6,7 +6,9 @@
 #include "QuranReader.h"
 #include "VerseMark.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -14,9 +16,8 @@ namespace {
 const QString kTitle = QStringLiteral("Miravel");
 // The filter of the favourites dialogs: the pattern "*.fav" shown as "{*.fav}".
 const QString kFavouritesFilter = QStringLiteral("{*.fav} (*.fav)");
-const QString kImported = QStringLiteral("Booksmarks have been successfully imported ... ") +
-                          QStringLiteral("\r\n") +
-                          QStringLiteral("Please restart Miravel for changes to take effect");
+const QString kImported = QStringLiteral("Booksmarks have been successfully imported ... ");
+const QString kLineBreak = QStringLiteral("\r\n");
 
 enum Mode : qint16 { GoToMode = 3 };
 
@@ -31,6 +32,27 @@ BookmarkCommands::BookmarkCommands(AppContext& context, QuranReader& reader, QWi
     showImported = [this](const QString& text) {
         QMessageBox::information(mainWindow_, kTitle, text, QMessageBox::Ok);
     };
+    askReplace = [this](const QString& question) {
+        return QMessageBox::question(mainWindow_, kTitle, question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    showDialogMessage = [](QWidget* parent, const QString& text) {
+        QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent).exec();
+    };
+    showFailure = [this](const QString& text) {
+        QMessageBox::warning(mainWindow_, kTitle, text, QMessageBox::Ok);
+    };
+}
+
+void BookmarkCommands::attachMenu(CommandBars* bars) {
+    BookmarkMenu& menu = bookmarks_.menu();
+    menu.attach(bars);
+    menu.EnumBookMarks(bookmarks_.store());
+    // Another copy of the program may have changed the bookmarks.
+    if (CommandBar* popup = menu.popup(); popup && qobject_cast<QMenu*>(popup->widget()))
+        connect(static_cast<QMenu*>(popup->widget()), &QMenu::aboutToShow, this,
+                [this] { bookmarks_.menu().refresh(bookmarks_.store()); });
 }
 
 std::optional<QString> BookmarkCommands::suraTreeText(int sura) const {
@@ -52,8 +74,9 @@ BookmarkDialogServices BookmarkCommands::dialogServices() {
         return context_.catalogue().verseCount(resourceId - 100);
     };
     services.goToVerse = [this](int sura, int verse) { return reader_.goToVerse(sura, verse); };
-    services.showMessage = [](QWidget* parent, const QString& text) {
-        QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent).exec();
+    services.showMessage = [this](QWidget* parent, const QString& text) {
+        if (showDialogMessage)
+            showDialogMessage(parent, text);
     };
     return services;
 }
@@ -98,16 +121,48 @@ QString BookmarkCommands::chooseFile(bool forSaving) const {
 
 void BookmarkCommands::importFavourites() {
     const QString fileName = chooseImportFile();
-    if (fileName.isEmpty() || !favourites_.importFrom(fileName))
+    if (fileName.isEmpty())
         return;
-    // The menu follows at once, so that no entry of a bookmark that is gone
-    // shares its identifier with a new one.
+    QString why;
+    const std::optional<BookmarkSet> imported = Favourites::readFile(fileName, &why);
+    if (!imported) {
+        showFailure(QStringLiteral("The bookmarks were not imported: %1.").arg(why));
+        return;
+    }
+    const qsizetype storedCount = favourites_.stored().value_or(BookmarkSet{}).order.size();
+    if (storedCount > 0 &&
+        !askReplace(QStringLiteral("Replace the %1 stored bookmarks by the %2 bookmarks of %3?")
+                        .arg(storedCount)
+                        .arg(imported->order.size())
+                        .arg(fileName) +
+                    kLineBreak +
+                    QStringLiteral("The stored bookmarks are first saved in a favourites file "
+                                   "beside the settings file.")))
+        return;
+    const std::optional<Favourites::Replaced> replaced = favourites_.replaceWith(*imported, &why);
+    if (!replaced) {
+        showFailure(QStringLiteral("The bookmarks were not imported: %1.").arg(why));
+        return;
+    }
+    // The menu and an open list follow at once, so that nothing acts on a
+    // bookmark that is gone.
     bookmarks_.menu().rebuild(bookmarks_.store());
-    showImported(kImported);
+    if (dialog_)
+        dialog_->bookmarksChanged();
+    QString text = kImported;
+    if (!replaced->keptIn.isEmpty())
+        text += kLineBreak + QStringLiteral("The %1 bookmarks they replaced were saved in %2; "
+                                            "import that file to bring them back.")
+                                 .arg(replaced->count)
+                                 .arg(QDir::toNativeSeparators(replaced->keptIn));
+    showImported(text);
 }
 
 void BookmarkCommands::exportFavourites() {
     const QString fileName = chooseExportFile();
-    if (!fileName.isEmpty())
-        favourites_.exportTo(fileName);
+    if (fileName.isEmpty())
+        return;
+    QString why;
+    if (!favourites_.exportTo(fileName, &why))
+        showFailure(QStringLiteral("The bookmarks were not exported: %1.").arg(why));
 }

@@ -21,20 +21,30 @@ public:
     BookMarks& bookmarks() { return bookmarks_; }
     frmBookMarks* dialog() const { return dialog_; }
 
-    // Shows the dialog in `mode` (1 add, 2 delete, 3 go to a verse); an open
-    // dialog takes the new mode and rebuilds its lists.  Mode 3 waits.
+    // Shows the dialog in `mode` (1 add, 2 delete, 3 go to a verse, 4 go to
+    // a bookmark); an open dialog takes the new mode and rebuilds its lists.
+    // Mode 3 waits.
     void showDialog(qint16 mode);
     // The action of a Bookmarks menu entry: the verse of the caption's mark.
     // A caption that begins with no mark leads nowhere.
     void goToEntry(const QString& caption);
     void importFavourites();
     void exportFavourites();
+    // Joins the Bookmarks popup of newly built menus: its entries, and a
+    // fresh look at the store whenever it opens.
+    void attachMenu(CommandBars* bars);
 
     // How the favourites commands choose their file; tests answer instead.
     std::function<QString()> chooseImportFile;
     std::function<QString()> chooseExportFile;
     // Shows the import's success message; tests record it instead.
     std::function<void(const QString& text)> showImported;
+    // Asks whether the import may replace the stored bookmarks (Yes/No).
+    std::function<bool(const QString& question)> askReplace;
+    // Tells the reader why an import or export failed.
+    std::function<void(const QString& text)> showFailure;
+    // The bookmark dialog's message box (OK only).
+    std::function<void(QWidget* parent, const QString& text)> showDialogMessage;
 
 private:
     BookmarkDialogServices dialogServices();

@@ -1,6 +1,7 @@
 #include "FavouritesFile.h"
 
 #include "PlainNumber.h"
+#include "VerseMark.h"
 
 #include <QSet>
 #include <QStringDecoder>
@@ -50,6 +51,14 @@ std::optional<QString> unescaped(QStringView text) {
             return std::nullopt;
     }
     return out;
+}
+
+// The list as the settings file holds it, "2;1" in quotes (there a ";"
+// outside quotes starts a comment), is the same list.
+QString unquotedList(const QString& value) {
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 bool isSaneName(const QString& name) {
@@ -123,7 +132,7 @@ private:
             return refuse(QStringLiteral("a broken escape"));
         if (current_->number != 0 && !isSaneName(*value))
             return refuse(QStringLiteral("an empty or overlong name"));
-        current_->value = *value;
+        current_->value = current_->number == 0 ? unquotedList(*value) : *value;
         return true;
     }
 
@@ -167,6 +176,14 @@ private:
         }
         if (keys_.size() != set.order.size() + 1)
             return fail(QStringLiteral("a bookmark key missing from the list"));
+        // The Add dialog gives a verse one bookmark; so does an import.
+        QSet<QString> marks;
+        for (const int number : set.order) {
+            const QString mark = VerseMark::markOf(set.names.value(number));
+            if (marks.contains(mark))
+                return fail(QStringLiteral("the verse %1 is bookmarked twice").arg(mark.left(40)));
+            marks.insert(mark);
+        }
         return set;
     }
 
@@ -231,14 +248,16 @@ StoredKey toStoredKey(const BookmarkSet& bookmarks) {
 
 BookmarkSet fromStoredKey(const StoredKey& key) {
     BookmarkSet set;
+    QSet<QString> marks;
     const QString list = storedValue(key, QString(), kListValue).value_or(QString());
     for (const QString& element : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const std::optional<int> number = bookmarkNumber(element);
         if (!number || set.names.contains(*number))
             continue;
         const std::optional<QString> name = storedValue(key, element, kNameValue);
-        if (!name || !isSaneName(*name))
+        if (!name || !isSaneName(*name) || marks.contains(VerseMark::markOf(*name)))
             continue;
+        marks.insert(VerseMark::markOf(*name));
         set.order << *number;
         set.names.insert(*number, *name);
     }

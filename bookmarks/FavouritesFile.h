@@ -42,13 +42,14 @@ QByteArray write(const BookmarkSet& bookmarks);
 // The bookmarks of a file, or nothing (and `why` says what was wrong) unless
 // every line is valid: only the key "BookMarks" and its subkeys named by
 // positive numbers of at most seven digits, the list value in the key, a
-// non-empty "Name" of at most kMaxNameLength characters in each subkey, and a
-// list that names every subkey exactly once and nothing else.
+// non-empty "Name" of at most kMaxNameLength characters in each subkey, a
+// list that names every subkey exactly once and nothing else (written bare or
+// in double quotes), and no verse bookmarked twice.
 std::optional<BookmarkSet> read(const QByteArray& content, QString* why = nullptr);
 
 // The bookmark key as the store holds it, and back.  From the store only the
-// listed bookmarks with a valid "Name" are taken (once each), so that what
-// is exported can always be imported.
+// listed bookmarks with a valid "Name" are taken (once each, and the first
+// of each verse), so that what is exported can always be imported.
 StoredKey toStoredKey(const BookmarkSet& bookmarks);
 BookmarkSet fromStoredKey(const StoredKey& key);
 

@@ -44,6 +44,7 @@ void installBookmarks(SubsystemHost& host) {
     commands.setHandler(AddBookmark, showDialog(1));
     commands.setHandler(DeleteBookmark, showDialog(2));
     commands.setHandler(GoToVerse, showDialog(3));
+    commands.setHandler(MoreBookmarks, showDialog(4));
     commands.setHandler(ImportFavorites, [bookmarks](CommandBarControl*) {
         if (bookmarks)
             bookmarks->importFavourites();
@@ -60,7 +61,6 @@ void installBookmarks(SubsystemHost& host) {
     commands.addMenuExtender([bookmarks](CommandBars* bars) {
         if (!bookmarks)
             return;
-        bookmarks->bookmarks().menu().attach(bars);
-        bookmarks->bookmarks().menu().EnumBookMarks(bookmarks->bookmarks().store());
+        bookmarks->attachMenu(bars);
     });
 }

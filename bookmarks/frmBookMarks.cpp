@@ -1,9 +1,9 @@
 #include "frmBookMarks.h"
 
 #include "BookMarks.h"
-#include "BookmarksLog.h"
 #include "GuiStrings.h"
 #include "ucGradContainer.h"
+#include "VerseMark.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,9 +22,10 @@ int px(int twips) {
     return qRound(double(twips) / kTwipsPerPixel);
 }
 
-enum Mode : qint16 { AddMode = 1, DeleteMode = 2, GoToMode = 3 };
+enum Mode : qint16 { AddMode = 1, DeleteMode = 2, GoToMode = 3, GoToBookmarkMode = 4 };
 
-// Hint, caption of the dialog and of OK, by mode.
+// Hint, caption of the dialog and of OK, by mode: GUI string numbers, or the
+// program's own words for the mode the libraries have no captions for.
 struct ModeTexts {
     int hint;
     int caption;
@@ -36,9 +37,23 @@ ModeTexts textsOf(qint16 mode) {
         return {236, 210};
     case DeleteMode:
         return {237, 211};
+    case GoToBookmarkMode:
+        return {0, 0};
     default:
         return {247, 248};
     }
+}
+
+const QString kGoToBookmarkHint = QStringLiteral("Choose the bookmark to show:");
+const QString kGoToBookmarkCaption = QStringLiteral("Go to Bookmark");
+const QString kBookmarkChanged =
+    QStringLiteral("This bookmark has been changed or deleted since the list was made. "
+                   "The list now shows the stored bookmarks.");
+const QString kNotSaved =
+    QStringLiteral("The bookmarks could not be saved: the settings file cannot be written.");
+
+bool listsBookmarks(qint16 mode) {
+    return mode == DeleteMode || mode == GoToBookmarkMode;
 }
 
 QFont storedCaptionFont() {
@@ -96,8 +111,8 @@ void frmBookMarks::Form_Load() {
     ucGradContainer1->setGeometry(0, 0, width(), height());
 
     const ModeTexts texts = textsOf(flag_);
-    const QString caption = services_.guiText(texts.caption);
-    lbl_Example->setText(services_.guiText(texts.hint));
+    const QString caption = texts.caption ? services_.guiText(texts.caption) : kGoToBookmarkCaption;
+    lbl_Example->setText(texts.hint ? services_.guiText(texts.hint) : kGoToBookmarkHint);
     setWindowTitle(caption);
     cmdOK->setText(caption);
     cmdOK->setAccessibleName(GuiStrings::spoken(caption));
@@ -105,8 +120,8 @@ void frmBookMarks::Form_Load() {
     cmbAyat->setAccessibleName(GuiStrings::spoken(lbl_Example->text()));
 
     cmbBookMarks->show();
-    cmbAyat->setVisible(flag_ != DeleteMode);
-    if (flag_ == DeleteMode)
+    cmbAyat->setVisible(!listsBookmarks(flag_));
+    if (listsBookmarks(flag_))
         FillBookCombo();
     else
         FillSuras();
@@ -145,16 +160,45 @@ void frmBookMarks::FillAyat(int resourceId) {
 void frmBookMarks::FillBookCombo() {
     const QSignalBlocker quiet(cmbBookMarks);
     cmbBookMarks->clear();
-    const BookMarkStore& store = bookmarks_.store();
-    for (const QString& element : store.listed()) {
-        bool isNumber = false;
-        const int number = element.trimmed().toInt(&isNumber);
-        if (!isNumber) {
-            qCInfo(lcBookmarks) << "skipping the listed bookmark" << element;
-            continue;
-        }
-        cmbBookMarks->addItem(store.name(element), number);
+    for (const BookMarkStore::Entry& entry : bookmarks_.store().entries())
+        cmbBookMarks->addItem(entry.name, entry.number);
+}
+
+void frmBookMarks::bookmarksChanged() {
+    if (listsBookmarks(flag_))
+        FillBookCombo();
+}
+
+void frmBookMarks::addChosen(int sura, int verse) {
+    const QString mark = QStringLiteral("%1:%2").arg(sura).arg(verse);
+    // The store refuses a verse bookmarked already (by this or another copy
+    // of the program) in the same step that adds; only a refusal asks why.
+    if (bookmarks_.AddBookMark(mark) == 0) {
+        services_.showMessage(this, bookmarks_.store().Dublicated(mark) ? services_.guiText(249)
+                                                                        : kNotSaved);
+        return;
     }
+    close();
+}
+
+void frmBookMarks::deleteChosen() {
+    const int index = cmbBookMarks->currentIndex();
+    if (index < 0) {
+        close();
+        return;
+    }
+    const int number = cmbBookMarks->itemData(index).toInt();
+    const QString shown = cmbBookMarks->itemText(index);
+    if (bookmarks_.RemoveBookMark(number, shown)) {
+        close();
+        return;
+    }
+    if (bookmarks_.store().name(number) == shown) {
+        services_.showMessage(this, kNotSaved);
+        return;
+    }
+    services_.showMessage(this, kBookmarkChanged);
+    FillBookCombo();
 }
 
 void frmBookMarks::GoToVerse(int sura, int verse) {
@@ -166,21 +210,23 @@ void frmBookMarks::cmdOK_Click() {
     const int sura = cmbBookMarks->currentData().toInt() - kSuraIdBase;
     const int verse = cmbAyat->currentData().toInt();
     switch (flag_) {
-    case AddMode: {
-        if (cmbBookMarks->currentIndex() < 0 || cmbAyat->currentIndex() < 0)
+    case AddMode:
+        if (cmbBookMarks->currentIndex() >= 0 && cmbAyat->currentIndex() >= 0)
+            addChosen(sura, verse);
+        return;
+    case DeleteMode:
+        deleteChosen();
+        return;
+    case GoToBookmarkMode: {
+        const std::optional<VerseMark> mark = VerseMark::fromCaption(cmbBookMarks->currentText());
+        if (!mark)
+            break;
+        QPointer<frmBookMarks> self(this);
+        GoToVerse(mark->sura, mark->verse);
+        if (!self)
             return;
-        const QString mark = QStringLiteral("%1:%2").arg(sura).arg(verse);
-        if (bookmarks_.store().Dublicated(mark)) {
-            services_.showMessage(this, services_.guiText(249));
-            return;
-        }
-        bookmarks_.AddBookMark(mark);
         break;
     }
-    case DeleteMode:
-        if (cmbBookMarks->currentIndex() >= 0)
-            bookmarks_.RemoveBookMark(cmbBookMarks->currentData().toInt());
-        break;
     case GoToMode: {
         if (cmbBookMarks->currentIndex() < 0 || cmbAyat->currentIndex() < 0)
             break;

@@ -27,7 +27,10 @@ struct BookmarkDialogServices {
 };
 
 // The bookmark dialog: add a bookmark for a chosen verse (mode 1), delete a
-// stored bookmark (mode 2), go to a chosen verse (mode 3).
+// stored bookmark (mode 2), go to a chosen verse (mode 3), go to a stored
+// bookmark (mode 4, for bookmarks the Bookmarks menu has no room for).  It
+// acts only on what it shows: a bookmark that changed since it was listed
+// is not deleted.
 class frmBookMarks : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +44,8 @@ public:
     void FillSuras();
     void FillAyat(int resourceId);
     void FillBookCombo();
+    // The stored bookmarks changed (an import): a list of them is made again.
+    void bookmarksChanged();
     void GoToVerse(int sura, int verse);
 
     void cmdOK_Click();
@@ -49,6 +54,8 @@ public:
 private:
     void Form_Load();
     void cmbBookMarks_Click();
+    void deleteChosen();
+    void addChosen(int sura, int verse);
     void place(QWidget* widget, int left, int top, int width, int height);
 
     BookMarks& bookmarks_;

@@ -47,9 +47,25 @@ std::optional<StoredKey> ExportKey(const QString& application, const QString& se
     return store.exportKey(keysBelowStore(application, section));
 }
 
+std::optional<StoredKey> ExportKeyPart(const QString& application, const QString& section,
+                                       const RegistryStore::SubkeyChoice& subkeys) {
+    const RegistryStore store(application);
+    return store.exportPart(keysBelowStore(application, section), subkeys);
+}
+
 bool ReplaceKey(const QString& application, const QString& section, const StoredKey& content) {
     const RegistryStore store(application);
     return store.replaceKey(keysBelowStore(application, section), content);
+}
+
+bool UpdateKey(const QString& application, const QString& section,
+               const RegistryStore::KeyUpdate& update, RegistryStore::Replacement replacement) {
+    const RegistryStore store(application);
+    return store.updateKey(keysBelowStore(application, section), update, replacement);
+}
+
+QString UserFileName(const QString& application) {
+    return RegistryStore(application).userFileName();
 }
 
 } // namespace RegSetting

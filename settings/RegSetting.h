@@ -32,8 +32,23 @@ bool DeleteKey(const QString& application, const QString& section);
 // holds it; nothing when the store cannot be opened.
 std::optional<StoredKey> ExportKey(const QString& application, const QString& section);
 
+// The values of the section's key and of the subkeys `subkeys` picks from
+// them, without reading the other subkeys.
+std::optional<StoredKey> ExportKeyPart(const QString& application, const QString& section,
+                                       const RegistryStore::SubkeyChoice& subkeys);
+
 // Replaces the key of the section and everything below it by `content`, all at
 // once; on false the store is as it was.
 bool ReplaceKey(const QString& application, const QString& section, const StoredKey& content);
+
+// Reads the key of the section and replaces it by what `update` makes of it,
+// as one step that no other copy of the program can come between; false (and
+// the store as it was) when the update declined or the save failed.
+bool UpdateKey(const QString& application, const QString& section,
+               const RegistryStore::KeyUpdate& update,
+               RegistryStore::Replacement replacement = RegistryStore::Replacement::Difference);
+
+// The user's settings file (where the store keeps what the reader saves).
+QString UserFileName(const QString& application);
 
 } // namespace RegSetting

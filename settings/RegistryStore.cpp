@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -55,12 +56,17 @@ std::optional<QString> findName(const QStringList& stored, const QString& wanted
 
 // Follows keyPath group by group without regard to case. Returns the stored
 // spelling of the groups ("A/B/C"), or nothing when one of them is missing.
-// Leaves the settings object at its root.
-std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath) {
+// Leaves the settings object at its root.  `topGroups`, when given, are the
+// groups at the root as the file holds them (asking QSettings for them means
+// a pass over every value of the file).
+std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath,
+                                 const QStringList* topGroups = nullptr) {
     QStringList spelled;
     std::optional<QString> result;
     for (const QString& part : keyPath) {
-        const std::optional<QString> group = findName(settings.childGroups(), encodedName(part));
+        const std::optional<QString> group =
+            findName(spelled.isEmpty() && topGroups ? *topGroups : settings.childGroups(),
+                     encodedName(part));
         if (!group)
             break;
         spelled << *group;
@@ -74,8 +80,8 @@ std::optional<QString> findGroup(QSettings& settings, const QStringList& keyPath
 }
 
 std::optional<QString> findValue(QSettings& settings, const QStringList& keyPath,
-                                 const QString& valueName) {
-    const std::optional<QString> group = findGroup(settings, keyPath);
+                                 const QString& valueName, const QStringList* topGroups = nullptr) {
+    const std::optional<QString> group = findGroup(settings, keyPath, topGroups);
     if (!group)
         return std::nullopt;
     settings.beginGroup(*group);
@@ -149,30 +155,48 @@ QString decodedName(const QString& name) {
     return plain;
 }
 
-// Adds the values of the settings' current group and of every group below it.
-void collectKey(QSettings& settings, const QString& relativePath, StoredKey& out) {
-    const QStringList names = settings.childKeys();
-    if (!names.isEmpty() || relativePath.isEmpty()) {
-        QMap<QString, QString>& values = out[relativePath];
-        for (const QString& name : names)
-            values.insert(decodedName(name), textOf(settings.value(name)));
-    }
-    for (const QString& group : settings.childGroups()) {
-        settings.beginGroup(group);
-        const QString child = decodedName(group);
-        collectKey(settings,
-                   relativePath.isEmpty() ? child : relativePath + QLatin1Char('\\') + child, out);
-        settings.endGroup();
-    }
-}
-
 std::optional<StoredKey> exportFrom(QSettings& settings, const QStringList& keyPath) {
     StoredKey key;
     key.insert(QString(), {});
     if (const std::optional<QString> group = findGroup(settings, keyPath)) {
         settings.beginGroup(*group);
-        collectKey(settings, QString(), key);
+        // One pass over the values: asking for the subkeys of each subkey
+        // costs a pass over the whole file per subkey.
+        for (const QString& stored : settings.allKeys()) {
+            QStringList parts = stored.split(QLatin1Char('/'));
+            const QString valueName = decodedName(parts.takeLast());
+            for (QString& part : parts)
+                part = decodedName(part);
+            key[parts.join(QLatin1Char('\\'))].insert(valueName, textOf(settings.value(stored)));
+        }
         settings.endGroup();
+    }
+    return key;
+}
+
+std::optional<StoredKey> exportPartFrom(QSettings& settings, const QStringList& keyPath,
+                                        const RegistryStore::SubkeyChoice& subkeys) {
+    StoredKey key;
+    key.insert(QString(), {});
+    const std::optional<QString> group = findGroup(settings, keyPath);
+    if (!group)
+        return key;
+    const auto valuesOf = [&settings](const QString& path) {
+        QMap<QString, QString> values;
+        settings.beginGroup(path);
+        for (const QString& name : settings.childKeys())
+            values.insert(decodedName(name), textOf(settings.value(name)));
+        settings.endGroup();
+        return values;
+    };
+    key[QString()] = valuesOf(*group);
+    for (const QString& subkey : subkeys(key.value(QString()))) {
+        QStringList path{*group};
+        for (const QString& part : subkey.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+            path << encodedName(part);
+        QMap<QString, QString> values = valuesOf(path.join(QLatin1Char('/')));
+        if (!values.isEmpty())
+            key.insert(subkey, values);
     }
     return key;
 }
@@ -223,7 +247,88 @@ bool stageReplacement(QSettings& settings, const QStringList& keyPath, const Sto
     return removed || wrote;
 }
 
+// The key of a value below `group`: the subkey path and the value name as
+// QSettings spells them.
+QString valueKey(const QString& group, const QString& subkey, const QString& valueName) {
+    QStringList path{group};
+    for (const QString& part : subkey.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+        path << encodedName(part);
+    path << encodedName(valueName);
+    return path.join(QLatin1Char('/'));
+}
+
+// Stages the change from `current` (the key as exported) to `next`: values
+// that are new or changed are set, values that are gone are removed.  One
+// bookmark changed among thousands thus costs one value, not thousands.
+bool stageDifference(QSettings& settings, const QStringList& keyPath, const StoredKey& current,
+                     const StoredKey& next) {
+    qsizetype matched = 0;
+    const QString group = spelledGroups(settings, keyPath, &matched).join(QLatin1Char('/'));
+    bool changed = false;
+    for (auto key = current.cbegin(); key != current.cend(); ++key) {
+        const auto kept = next.constFind(key.key());
+        for (auto value = key->cbegin(); value != key->cend(); ++value) {
+            if (kept == next.cend() || !kept->contains(value.key())) {
+                settings.remove(valueKey(group, key.key(), value.key()));
+                changed = true;
+            }
+        }
+    }
+    for (auto key = next.cbegin(); key != next.cend(); ++key) {
+        const auto before = current.constFind(key.key());
+        for (auto value = key->cbegin(); value != key->cend(); ++value) {
+            if (before == current.cend() || before->value(value.key()) != value.value() ||
+                !before->contains(value.key())) {
+                settings.setValue(valueKey(group, key.key(), value.key()), value.value());
+                changed = true;
+            }
+        }
+    }
+    return changed;
+}
+
 #ifndef Q_OS_WIN
+
+// QSettings shares one parsed copy of a file between all its objects, and
+// keeps it after the last one goes only for small files; so with thousands
+// of bookmarks stored every call parsed the whole file again.  One reader
+// kept open per file for the run keeps the parsed copy, which QSettings still
+// reads again whenever the file changed (size or modification time).  Never
+// written through, and never deleted: it outlives the program's last call.
+void keepParsed(const QString& fileName) {
+    static auto* kept = new QHash<QString, QSettings*>;
+    if (!kept->contains(fileName))
+        kept->insert(fileName, new QSettings(fileName, QSettings::IniFormat));
+}
+
+// What QSettings goes by to tell that a file changed.
+QString fileStamp(const QString& fileName) {
+    const QFileInfo file(fileName);
+    return QStringLiteral("%1/%2/%3")
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch())
+        .arg(file.birthTime().toMSecsSinceEpoch());
+}
+
+// The groups at the root of a file, kept while the file is unchanged: every
+// read looks its key up there, and with thousands of bookmarks stored asking
+// QSettings each time cost a pass over all of them.  `stamp` is taken before
+// `settings` read the file, so a change in between is seen on the next call.
+// Only for reading: a QSettings object with changes not yet saved has other
+// groups.
+QStringList topGroupsOf(const QString& fileName, const QString& stamp, QSettings& settings) {
+    struct Kept {
+        QString stamp;
+        QStringList groups;
+    };
+    static auto* kept = new QHash<QString, Kept>;
+    Kept& entry = (*kept)[fileName];
+    if (entry.stamp != stamp) {
+        entry.groups = settings.childGroups();
+        entry.stamp = stamp;
+    }
+    return entry.groups;
+}
 
 // True when QSettings would drop part of the file on its next save: a line it
 // cannot read, or text that is not UTF-8. Errs on the side of "damaged".
@@ -255,12 +360,33 @@ QString backupName(const QString& fileName, QLatin1String kind) {
     return name;
 }
 
-// True when the file holds lines QSettings keeps no trace of on a save:
-// comments (";" or "#") written by hand.
+// A ";" outside quotes ends a value: the rest of the line is a comment. A
+// list written by hand as "BookMarks=2;1" thus reads as "2", and a save would
+// keep only that.  QSettings itself quotes every value holding a ";".
+bool hasTrailingComment(const QByteArray& text) {
+    const qsizetype equals = text.indexOf('=');
+    if (equals < 0 || text.startsWith('['))
+        return false;
+    bool quoted = false;
+    for (qsizetype i = equals + 1; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '\\')
+            ++i;
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            return true;
+    }
+    return false;
+}
+
+// True when the file holds text QSettings keeps no trace of on a save:
+// comments (";" or "#") written by hand, on lines of their own or after a
+// value.
 bool hasComments(const QByteArray& content) {
     for (const QByteArray& line : content.split('\n')) {
         const QByteArray text = line.trimmed();
-        if (text.startsWith(';') || text.startsWith('#'))
+        if (text.startsWith(';') || text.startsWith('#') || hasTrailingComment(text))
             return true;
     }
     return false;
@@ -356,6 +482,7 @@ bool saveUserFile(const QString& fileName, const std::function<Change(QSettings&
     const FileIdentity before = identityOf(fileName);
     const QDateTime modifiedBefore = QFileInfo(fileName).lastModified();
     {
+        keepParsed(fileName);
         QSettings user(fileName, QSettings::IniFormat);
         switch (change(user)) {
         case Change::Unchanged:
@@ -434,10 +561,18 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
-    if (keyPath.isEmpty() || !isWritable())
+    if (keyPath.isEmpty())
         return std::nullopt;
     QSettings settings(m_userFile, QSettings::NativeFormat);
     return exportFrom(settings, keyPath);
+}
+
+std::optional<StoredKey> RegistryStore::exportPart(const QStringList& keyPath,
+                                                   const SubkeyChoice& subkeys) const {
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    return exportPartFrom(settings, keyPath, subkeys);
 }
 
 bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
@@ -445,6 +580,23 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
         return false;
     QSettings settings(m_userFile, QSettings::NativeFormat);
     stageReplacement(settings, keyPath, content);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update,
+                              Replacement replacement) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return false;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    const std::optional<StoredKey> current = exportFrom(settings, keyPath);
+    const std::optional<StoredKey> next = update(*current);
+    if (!next)
+        return false;
+    if (replacement == Replacement::WholeKey)
+        stageReplacement(settings, keyPath, *next);
+    else
+        stageDifference(settings, keyPath, *current, *next);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -483,8 +635,11 @@ std::optional<QString> RegistryStore::read(const QStringList& keyPath,
     for (const QString& fileName : files) {
         if (!QFileInfo(fileName).isFile())
             continue;
+        const QString stamp = fileStamp(fileName);
+        keepParsed(fileName);
         QSettings settings(fileName, QSettings::IniFormat);
-        if (const std::optional<QString> key = findValue(settings, keyPath, valueName))
+        const QStringList topGroups = topGroupsOf(fileName, stamp, settings);
+        if (const std::optional<QString> key = findValue(settings, keyPath, valueName, &topGroups))
             return textOf(settings.value(*key));
     }
     return std::nullopt;
@@ -532,14 +687,34 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
-    if (keyPath.isEmpty() || !isWritable())
+    if (keyPath.isEmpty())
         return std::nullopt;
-    if (!QFileInfo::exists(m_userFile))
+    const QFileInfo file(m_userFile);
+    if (!file.exists())
         return StoredKey{{QString(), {}}};
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    keepParsed(m_userFile);
     QSettings user(m_userFile, QSettings::IniFormat);
     if (user.status() != QSettings::NoError)
         return std::nullopt;
     return exportFrom(user, keyPath);
+}
+
+std::optional<StoredKey> RegistryStore::exportPart(const QStringList& keyPath,
+                                                   const SubkeyChoice& subkeys) const {
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    const QFileInfo file(m_userFile);
+    if (!file.exists())
+        return StoredKey{{QString(), {}}};
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    keepParsed(m_userFile);
+    QSettings user(m_userFile, QSettings::IniFormat);
+    if (user.status() != QSettings::NoError)
+        return std::nullopt;
+    return exportPartFrom(user, keyPath, subkeys);
 }
 
 bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
@@ -550,6 +725,28 @@ bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& cont
     // One save of the whole file: the key changes at once or not at all.
     return saveUserFile(m_userFile, [&](QSettings& user) {
         return stageReplacement(user, keyPath, content) ? Change::Save : Change::Unchanged;
+    });
+}
+
+bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& update,
+                              Replacement replacement) const {
+    if (keyPath.isEmpty() || !isWritable())
+        return false;
+    if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
+        return false;
+    return saveUserFile(m_userFile, [&](QSettings& user) {
+        if (user.status() != QSettings::NoError)
+            return Change::Refused;
+        const std::optional<StoredKey> current = exportFrom(user, keyPath);
+        const std::optional<StoredKey> next = update(*current);
+        if (!next)
+            return Change::Refused;
+        if (*next == *current)
+            return Change::Unchanged;
+        const bool changed = replacement == Replacement::WholeKey
+                                 ? stageReplacement(user, keyPath, *next)
+                                 : stageDifference(user, keyPath, *current, *next);
+        return changed ? Change::Save : Change::Unchanged;
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <QMap>
 #include <QString>
@@ -14,7 +15,8 @@ using StoredKey = QMap<QString, QMap<QString, QString>>;
 // user's file for reading and writing, the system-wide file as a read-only
 // fallback (where an installer puts the culture sections). On Windows the
 // machine-wide registry key itself. Key and value names match without regard
-// to case. Every call opens the store afresh and leaves nothing open.
+// to case. Every call sees the file as it is now: one parsed copy per file is
+// kept for the run, and QSettings reads the file again whenever it changed.
 class RegistryStore {
 public:
     // The store of one application under the organisation "Talvesk"; an empty
@@ -27,13 +29,34 @@ public:
     bool removeKey(const QStringList& keyPath) const;
 
     // The key with its subkeys as the user's own store holds them (empty when
-    // it has none); nothing when the store cannot be opened.  The
-    // system-wide file is not part of it.
+    // it has none); nothing when the store cannot be read.  The system-wide
+    // file is not part of it.  Reading needs no write access.
     std::optional<StoredKey> exportKey(const QStringList& keyPath) const;
+    // Part of a large key: its own values and those of the subkeys that
+    // `subkeys` picks from them (by their names relative to the key), read
+    // without going through every subkey.  Nothing when the store cannot be
+    // read.
+    using SubkeyChoice = std::function<QStringList(const QMap<QString, QString>& ownValues)>;
+    std::optional<StoredKey> exportPart(const QStringList& keyPath,
+                                        const SubkeyChoice& subkeys) const;
+
     // Replaces the key and everything below it (under any spelling of its
     // name) by `content`, in one write: either all of it takes effect or the
     // store stays as it was.  False in the second case.
     bool replaceKey(const QStringList& keyPath, const StoredKey& content) const;
+
+    // What an update makes of the key as it is stored: its new content, or
+    // nothing to leave the store as it is.
+    using KeyUpdate = std::function<std::optional<StoredKey>(const StoredKey& current)>;
+    // How an update is written: only the values that differ, or the whole
+    // key anew (under any spelling of its name, as replaceKey does).
+    enum class Replacement { Difference, WholeKey };
+    // Reads the key and replaces it by what `update` makes of it as one step
+    // under the writers' lock, so that no other copy of the program writes
+    // between the reading and the save.  False when the store could not be
+    // read or saved, or the update declined; the store is then as it was.
+    bool updateKey(const QStringList& keyPath, const KeyUpdate& update,
+                   Replacement replacement = Replacement::Difference) const;
 
     // Keys that belong to the reader alone (the bookmarks): read and written
     // in the user's store only, never completed from the system-wide file,

@@ -250,6 +250,19 @@ private slots:
         QCOMPARE(w_->tree()->node(3)->text(0), QStringLiteral("001- Al-Faatiha (The Opening)"));
     }
 
+    void captionsWhenTheLibraryHasNone() {
+        // A sound library without a string table (the transliteration copied
+        // over the translation) starts on the program's own captions, as a
+        // missing library does.
+        values().TranslationLibraryFile = QStringLiteral("Etx3.dll");
+        QVERIFY(context_->readGuiStrings());
+        QCOMPARE(context_->strings().text(207), QStringLiteral("Gradient angle"));
+        QCOMPARE(context_->strings().text(210), QStringLiteral("*"));
+        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        QVERIFY(context_->readGuiStrings());
+        QVERIFY(context_->strings().text(210) != QStringLiteral("*"));
+    }
+
     void enterOpensTheSelectedSura() {
         setOrder(QStringLiteral("1"));
         w_->tree()->selectNode(w_->tree()->node(2 + 112));

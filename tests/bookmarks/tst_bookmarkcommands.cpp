@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "BookmarkCommandIds.h"
 #include "BookmarkCommands.h"
+#include "BookMarkStore.h"
 #include "BrowserView.h"
 #include "CommandBars.h"
 #include "frmBookMarks.h"
@@ -13,11 +14,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,6 +45,11 @@ private slots:
     void entryGoesToItsVerse();
     void goToVerseSelectsTheLabel();
     void importReplacesTheBookmarksAndTheMenu();
+    void importAsksBeforeReplacing();
+    void openDeleteDialogFollowsAnImport();
+    void refusedFilesAreTold();
+    void largestFileImportsAndTheWindowAnswers();
+    void menuShowsAnotherCopysChanges();
     void exportWritesTheChosenFile();
 
 private:
@@ -51,11 +60,48 @@ private:
     QStringList popupEntries() const;
     QString selection() const;
     BookmarkCommands* commands() const { return w_->findChild<BookmarkCommands*>(); }
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        const QString file = folders_->root() + '/' + name;
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(content);
+        return file;
+    }
+    void storeBookmarks(const QByteArray& listAndNames);
+    // Records what the commands would show or ask.
+    void recordMessages(bool answer = true);
+
+    QStringList messages_;
+    QStringList questions_;
 
     std::unique_ptr<StoreFolders> folders_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> w_;
 };
+
+void tst_BookmarkCommands::storeBookmarks(const QByteArray& listAndNames) {
+    // "3=2:25;1=2:250": number = name, in list order.
+    QStringList list;
+    for (const QByteArray& pair : listAndNames.split(';')) {
+        const QList<QByteArray> parts = pair.split('=');
+        list << QString::fromUtf8(parts.at(0));
+        QVERIFY(RegSetting::SaveValue(App, "BookMarks\\" + QString::fromUtf8(parts.at(0)), "Name",
+                                      QString::fromUtf8(parts.at(1)) + "  x"));
+    }
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks", "BookMarks", list.join(';')));
+}
+
+void tst_BookmarkCommands::recordMessages(bool answer) {
+    messages_.clear();
+    questions_.clear();
+    commands()->showImported = [this](const QString& text) { messages_ << text; };
+    commands()->showFailure = [this](const QString& text) { messages_ << text; };
+    commands()->showDialogMessage = [this](QWidget*, const QString& text) { messages_ << text; };
+    commands()->askReplace = [this, answer](const QString& question) {
+        questions_ << question;
+        return answer;
+    };
+}
 
 void tst_BookmarkCommands::init() {
     folders_ = std::make_unique<StoreFolders>();
@@ -199,18 +245,161 @@ void tst_BookmarkCommands::importReplacesTheBookmarksAndTheMenu() {
     out.write("Miravel favourites 1\n[BookMarks]\nBookMarks=7\n[BookMarks\\7]\nName=2:255  new\n");
     out.close();
 
-    QStringList messages;
-    commands()->showImported = [&](const QString& text) { messages << text; };
+    recordMessages();
     commands()->chooseImportFile = [] { return QString(); };
     invoke(249);
-    QVERIFY(messages.isEmpty());
+    QVERIFY(messages_.isEmpty());
 
     commands()->chooseImportFile = [&] { return file; };
     invoke(249);
-    QCOMPARE(messages, QStringList{"Booksmarks have been successfully imported ... \r\n"
-                                   "Please restart Miravel for changes to take effect"});
+    QCOMPARE(questions_.size(), 1);
+    QVERIFY(questions_.first().startsWith("Replace the 1 stored bookmarks by the 1 bookmarks of " +
+                                          file + "?"));
+    QCOMPARE(messages_.size(), 1);
+    // The menu is rebuilt already: no word of a restart.
+    QVERIFY(messages_.first().startsWith("Booksmarks have been successfully imported ... \r\n"));
+    QVERIFY(!messages_.first().contains("restart"));
     QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", "gone"), QString("gone"));
     QCOMPARE(popupEntries().mid(2), QStringList{"2107 2:255  new"});
+}
+
+void tst_BookmarkCommands::importAsksBeforeReplacing() {
+    storeBookmarks("3=2:25;1=2:250");
+    openWindow();
+    // A file holding only an empty list would erase them all.
+    const QString file = writeFile("empty.fav", "Miravel favourites 1\n[BookMarks]\nBookMarks=\n");
+    commands()->chooseImportFile = [&] { return file; };
+    const QByteArray before = StoreFolders::contentOf(folders_->userFile());
+
+    recordMessages(false);
+    invoke(249);
+    QCOMPARE(questions_.size(), 1);
+    QVERIFY(questions_.first().startsWith("Replace the 2 stored bookmarks by the 0 bookmarks"));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
+    QCOMPARE(popupEntries().size(), 4);
+
+    recordMessages(true);
+    invoke(249);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(popupEntries().size(), 2);
+    // The message names the file that brings the replaced bookmarks back.
+    static const QRegularExpression keptIn(
+        "The 2 bookmarks they replaced were saved in (.+\\.fav);");
+    const QRegularExpressionMatch match = keptIn.match(messages_.first());
+    QVERIFY2(match.hasMatch(), qPrintable(messages_.first()));
+    commands()->chooseImportFile = [&] { return match.captured(1); };
+    invoke(249);
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString("3;1"));
+    QCOMPARE(popupEntries().mid(2), QStringList({"2103 2:25  x", "2101 2:250  x"}));
+}
+
+void tst_BookmarkCommands::openDeleteDialogFollowsAnImport() {
+    storeBookmarks("3=2:25;1=2:250");
+    openWindow();
+    recordMessages();
+    invoke(211);
+    frmBookMarks* dialog = commands()->dialog();
+    auto* list = dialog->findChild<QComboBox*>("cmbBookMarks");
+    QCOMPARE(list->itemText(1), QString("2:250  x"));
+
+    // Bookmark 1 is another verse after the import; the dialog lists anew.
+    commands()->chooseImportFile = [&] {
+        return writeFile("two.fav", "Miravel favourites 1\n[BookMarks]\nBookMarks=2;1\n"
+                                    "[BookMarks\\2]\nName=2:255  y\n[BookMarks\\1]\nName=1:7  y\n");
+    };
+    invoke(249);
+    QCOMPARE(commands()->dialog(), dialog);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(1), QString("1:7  y"));
+
+    // A list that is out of date (another copy imported) deletes nothing it
+    // does not show.
+    list->setItemText(1, "2:250  x");
+    list->setCurrentIndex(1);
+    dialog->findChild<QPushButton*>("cmdOK")->click();
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString("2;1"));
+    QVERIFY(commands()->dialog());
+    QCOMPARE(messages_.size(), 2);
+    QVERIFY(messages_.last().startsWith("This bookmark has been changed or deleted"));
+    QCOMPARE(list->itemText(1), QString("1:7  y"));
+
+    list->setCurrentIndex(1);
+    dialog->findChild<QPushButton*>("cmdOK")->click();
+    QTRY_VERIFY(!commands()->dialog());
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString("2"));
+}
+
+void tst_BookmarkCommands::refusedFilesAreTold() {
+    storeBookmarks("1=1:1");
+    openWindow();
+    recordMessages();
+    const QByteArray before = StoreFolders::contentOf(folders_->userFile());
+    const QString fifo = folders_->root() + "/pipe.fav";
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& file : {fifo, QString("/dev/null"), folders_->root()}) {
+        commands()->chooseImportFile = [&] { return file; };
+        invoke(249);
+    }
+    commands()->chooseImportFile = [&] { return writeFile("bad.fav", "not favourites"); };
+    invoke(249);
+    commands()->chooseExportFile = [&] { return fifo; };
+    invoke(250);
+    QCOMPARE(messages_.size(), 5);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(messages_.at(i).startsWith("The bookmarks were not imported: "),
+                 qPrintable(messages_.at(i)));
+    QVERIFY(messages_.at(4).startsWith("The bookmarks were not exported: "));
+    QVERIFY(questions_.isEmpty());
+    QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
+}
+
+void tst_BookmarkCommands::largestFileImportsAndTheWindowAnswers() {
+    // As many bookmarks as a favourites file of 1 MiB holds.
+    const int count = 28939;
+    QByteArray list;
+    QByteArray keys;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray number = QByteArray::number(i + 1);
+        list += (i ? ";" : "") + number;
+        keys += "[BookMarks\\" + number + "]\nName=" + QByteArray::number(i / 254 + 1) + ':' +
+                QByteArray::number(i % 254 + 1) + "\n";
+    }
+    const QByteArray content = "Miravel favourites 1\n[BookMarks]\nBookMarks=" + list + "\n" + keys;
+    QVERIFY(content.size() <= 1024 * 1024);
+    openWindow();
+    recordMessages();
+    commands()->chooseImportFile = [&] { return writeFile("large.fav", content); };
+    invoke(249);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_.first().startsWith("Booksmarks have been successfully imported"));
+    // The popup keeps to what a screen shows; the dialog lists them all.
+    QCOMPARE(popupEntries().size(), 2 + BookmarkMenu::kMaxEntries + 1);
+    QCOMPARE(popupEntries().last(), QString("251 More Bookmarks..."));
+    invoke(251);
+    QCOMPARE(commands()->dialog()->findChild<QComboBox*>("cmbBookMarks")->count(), count);
+
+    // The window still answers.
+    bool answered = false;
+    QTimer::singleShot(0, w_.get(), [&] { answered = true; });
+    QTRY_VERIFY(answered);
+}
+
+void tst_BookmarkCommands::menuShowsAnotherCopysChanges() {
+    storeBookmarks("1=1:1");
+    openWindow();
+    // Another copy of the program adds a bookmark; the popup shows it as it opens.
+    BookMarkStore other([](int) { return std::optional<QString>("other"); }, App);
+    QCOMPARE(other.AddBookMark("2:255"), 2);
+    auto* popup = qobject_cast<QMenu*>(w_->commandBars()
+                                           ->ActiveMenuBar()
+                                           ->Controls()
+                                           ->Find(ControlKind::Popup, 209)
+                                           ->CommandBar()
+                                           ->widget());
+    QVERIFY(popup);
+    emit popup->aboutToShow();
+    QCOMPARE(popupEntries().mid(2), QStringList({"2101 1:1  x", "2102 2:255  other"}));
 }
 
 void tst_BookmarkCommands::exportWritesTheChosenFile() {

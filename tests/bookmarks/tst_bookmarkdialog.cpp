@@ -48,6 +48,7 @@ private slots:
     void deleteRemovesTheChosenBookmark();
     void modeChangeRebuildsTheLists();
     void goToVerseShowsTheChosenVerse();
+    void goToBookmarkShowsItsVerse();
 
 private:
     frmBookMarks* open(qint16 mode);
@@ -220,6 +221,21 @@ void tst_BookmarkDialog::goToVerseShowsTheChosenVerse() {
     QTRY_VERIFY(!dialog_);
     QCOMPARE(shownVerses_, (QList<QPair<int, int>>{{1, 7}}));
     QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", "none"), QString("none"));
+}
+
+void tst_BookmarkDialog::goToBookmarkShowsItsVerse() {
+    // The list behind "More Bookmarks...": every bookmark, OK shows its verse.
+    for (const char* mark : {"1:1", "2:255"})
+        bookmarks_->AddBookMark(mark);
+    open(4);
+    QCOMPARE(dialog_->windowTitle(), QString("Go to Bookmark"));
+    QVERIFY(!combo("cmbAyat")->isVisible());
+    QCOMPARE(combo("cmbBookMarks")->count(), 2);
+    combo("cmbBookMarks")->setCurrentIndex(1);
+    dialog_->cmdOK_Click();
+    QTRY_VERIFY(!dialog_);
+    QCOMPARE(shownVerses_, (QList<QPair<int, int>>{{2, 255}}));
+    QCOMPARE(RegSetting::GetValue(App, "BookMarks", "BookMarks", ""), QString("1;2"));
 }
 
 QTEST_MAIN(tst_BookmarkDialog)

@@ -4,7 +4,9 @@
 #include "StoreFolders.h"
 #include "VerseMark.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -18,6 +20,16 @@ std::optional<QString> treeText(int sura) {
         return std::nullopt;
     return QStringLiteral("%1- Sura %2").arg(sura, 3, 10, QLatin1Char('0')).arg(sura);
 }
+
+// A bookmark key built up one bookmark at a time.
+struct BookmarkSetWriter {
+    StoredKey key{{"", {{"BookMarks", ""}}}};
+    void add(int number, const QString& name) {
+        QString& list = key[""]["BookMarks"];
+        list += (list.isEmpty() ? "" : ";") + QString::number(number);
+        key[QString::number(number)] = {{"Name", name}};
+    }
+};
 
 QString storedList() {
     return RegSetting::GetValue(App, "BookMarks", "BookMarks", "ABSENT");
@@ -45,9 +57,18 @@ private slots:
     void marksFromCaptions();
     void menuFollowsTheStore();
     void menuRebuildKeepsTheFixedItems();
+    void menuShowsNamesAsWritten();
+    void longListEndsInMoreEntry();
+    void menuFollowsAnotherCopy();
+    void storeRefusesASecondBookmarkOfAVerse();
+    void twoCopiesAtOnce_data();
+    void twoCopiesAtOnce();
 
 private:
     QStringList popupEntries() const;
+    QString helper() const {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/bookmark_store_helper");
+    }
 
     std::unique_ptr<StoreFolders> folders_;
     std::unique_ptr<BookMarks> bookmarks_;
@@ -208,6 +229,127 @@ void tst_BookmarkStore::menuRebuildKeepsTheFixedItems() {
                                    {{"", {{"BookMarks", "5"}}}, {"5", {{"Name", "9:9  new"}}}}));
     bookmarks_->menu().rebuild(bookmarks_->store());
     QCOMPARE(popupEntries(), QStringList({"210 Add", "211 Delete", "2105 9:9  new"}));
+}
+
+void tst_BookmarkStore::menuShowsNamesAsWritten() {
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks", "BookMarks", "1"));
+    QVERIFY(RegSetting::SaveValue(App, "BookMarks\\1", "Name", "1:1  A&B && C"));
+    bookmarks_->menu().EnumBookMarks(bookmarks_->store());
+    CommandBarControl* entry = bookmarks_->menu().popup()->Controls()->Item(3);
+    QCOMPARE(entry->Caption(), QString("1:1  A&B && C"));
+    // The menu shows "&&" as "&" and reads a lone "&" as an access key.
+    QCOMPARE(entry->action()->text(), QString("1:1  A&&B &&&& C"));
+}
+
+void tst_BookmarkStore::longListEndsInMoreEntry() {
+    const int count = BookmarkMenu::kMaxEntries + 5;
+    BookmarkSetWriter set;
+    for (int n = 1; n <= count; ++n)
+        set.add(n, QStringLiteral("1:%1  x").arg(n));
+    QVERIFY(RegSetting::ReplaceKey(App, "BookMarks", set.key));
+    bookmarks_->menu().EnumBookMarks(bookmarks_->store());
+    QStringList entries = popupEntries();
+    QCOMPARE(entries.size(), 2 + BookmarkMenu::kMaxEntries + 1);
+    QCOMPARE(entries.at(2), QString("2101 1:1  x"));
+    QCOMPARE(entries.last(), QString("251 More Bookmarks..."));
+    QVERIFY(bookmarks_->menu().isFull());
+
+    // Adding to a full popup keeps it as it is; removing a shown bookmark
+    // takes the next listed one in.
+    QVERIFY(bookmarks_->AddBookMark("2:1") != 0);
+    QCOMPARE(popupEntries(), entries);
+    QVERIFY(bookmarks_->RemoveBookMark(1));
+    entries = popupEntries();
+    QCOMPARE(entries.at(2), QString("2102 1:2  x"));
+    QCOMPARE(entries.at(entries.size() - 2),
+             QStringLiteral("210%1 1:%1  x").arg(BookmarkMenu::kMaxEntries + 1));
+    QCOMPARE(entries.last(), QString("251 More Bookmarks..."));
+}
+
+void tst_BookmarkStore::menuFollowsAnotherCopy() {
+    bookmarks_->store().AddBookMark("1:1");
+    bookmarks_->menu().EnumBookMarks(bookmarks_->store());
+    bookmarks_->menu().refresh(bookmarks_->store());
+    QCOMPARE(popupEntries().mid(2), QStringList{"2101 1:1  001- Sura 1"});
+
+    // Another copy of the program adds a bookmark.
+    BookMarkStore other(treeText, App);
+    QCOMPARE(other.AddBookMark("2:255"), 2);
+    bookmarks_->menu().refresh(bookmarks_->store());
+    QCOMPARE(popupEntries().mid(2),
+             QStringList({"2101 1:1  001- Sura 1", "2102 2:255  002- Sura 2"}));
+}
+
+void tst_BookmarkStore::storeRefusesASecondBookmarkOfAVerse() {
+    // The dialog asks first; the store itself holds the line for the moment
+    // when another copy bookmarked the verse in between.
+    BookMarkStore other(treeText, App);
+    QCOMPARE(other.AddBookMark("2:255"), 1);
+    QCOMPARE(bookmarks_->AddBookMark("2:255"), 0);
+    QCOMPARE(storedList(), QString("1"));
+    // A delete of what the dialog showed leaves a bookmark that changed alone.
+    QVERIFY(!bookmarks_->RemoveBookMark(1, QString("2:255  old name")));
+    QCOMPARE(storedList(), QString("1"));
+    QVERIFY(bookmarks_->RemoveBookMark(1, QString("2:255  002- Sura 2")));
+    QCOMPARE(storedList(), QString(""));
+}
+
+void tst_BookmarkStore::twoCopiesAtOnce_data() {
+    QTest::addColumn<QString>("firstAction");
+    QTest::addColumn<int>("prestored"); // bookmarks of sura 3 stored before
+    QTest::addColumn<int>("expected");  // bookmarks left: sura 2 and, when added, sura 3
+    QTest::newRow("both add") << "add" << 0 << 400;
+    QTest::newRow("one deletes while the other adds") << "delete" << 200 << 200;
+}
+
+void tst_BookmarkStore::twoCopiesAtOnce() {
+    QFETCH(QString, firstAction);
+    QFETCH(int, prestored);
+    QFETCH(int, expected);
+    const int count = 200;
+    for (int verse = 1; verse <= prestored; ++verse)
+        QVERIFY(bookmarks_->store().AddBookMark(QStringLiteral("3:%1").arg(verse)) != 0);
+
+    const QString goFile = folders_->root() + "/go";
+    QProcess copies[2];
+    const QStringList actions{firstAction, "add"};
+    const QStringList suras{"3", "2"};
+    for (int i = 0; i < 2; ++i) {
+        copies[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        copies[i].start(helper(), {folders_->userFolder(), folders_->systemFolder(), actions[i],
+                                   suras[i], QString::number(count), goFile});
+        QVERIFY(copies[i].waitForStarted());
+    }
+    QFile go(goFile);
+    QVERIFY(go.open(QIODevice::WriteOnly));
+    go.close();
+    for (QProcess& copy : copies) {
+        QVERIFY(copy.waitForFinished(240000));
+        QCOMPARE(copy.readAllStandardOutput().trimmed(), QByteArray("failures=0"));
+        QCOMPARE(copy.exitCode(), 0);
+    }
+
+    // Numbers unique, every listed bookmark named, every named one listed.
+    QSettings::Status status;
+    const auto values = folders_->parse(folders_->userFile(), &status);
+    QCOMPARE(status, QSettings::NoError);
+    const QStringList listed = values.value("BookMarks/BookMarks").toString().split(';');
+    QCOMPARE(listed.size(), expected);
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()).size(), expected);
+    QSet<QString> marks;
+    for (const QString& number : listed) {
+        const QString name = values.value("BookMarks/" + number + "/Name").toString();
+        QVERIFY2(!name.isEmpty(), qPrintable("bookmark " + number + " has no name"));
+        marks.insert(VerseMark::markOf(name));
+    }
+    QCOMPARE(values.size(), expected + 1);
+    QSet<QString> wanted;
+    for (int verse = 1; verse <= count; ++verse) {
+        wanted.insert(QStringLiteral("2:%1").arg(verse));
+        if (firstAction == "add")
+            wanted.insert(QStringLiteral("3:%1").arg(verse));
+    }
+    QCOMPARE(marks, wanted);
 }
 
 QTEST_MAIN(tst_BookmarkStore)

@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +38,13 @@ private slots:
     void failedExportKeepsTheOldFile();
     void hostileFileChangesNothing_data();
     void hostileFileChangesNothing();
+    void quotedListIsTheSameList();
+    void importOnlyFromARegularFile_data();
+    void importOnlyFromARegularFile();
+    void exportOnlyToARegularFile_data();
+    void exportOnlyToARegularFile();
+    void exportFromAReadOnlyStore();
+    void replacedBookmarksAreKept();
 
 private:
     QString path(const QString& name) const { return folders_->root() + '/' + name; }
@@ -149,6 +158,8 @@ void tst_Favourites::hostileFileChangesNothing_data() {
     QTest::newRow("broken escape") << validFile("1", "[BookMarks\\1]\nName=1:1 \\q\n");
     QTest::newRow("10 MB name") << validFile("1", "[BookMarks\\1]\nName=1:1  " +
                                                       QByteArray(10 * 1024 * 1024, 'x') + "\n");
+    QTest::newRow("a verse bookmarked twice")
+        << validFile("1;2", name + "[BookMarks\\2]\nName=1:1  again\n");
     QTest::newRow("1001 characters")
         << validFile("1", "[BookMarks\\1]\nName=" + QByteArray(1001, 'x') + "\n");
 }
@@ -162,6 +173,124 @@ void tst_Favourites::hostileFileChangesNothing() {
 
     QVERIFY(!favourites_.importFrom(path("hostile.fav")));
     QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
+}
+
+void tst_Favourites::quotedListIsTheSameList() {
+    // The list as the settings file must hold it, quoted.
+    writeFile("quoted.fav", validFile("\"2;1\"", "[BookMarks\\1]\nName=1:1  a\n"
+                                                 "[BookMarks\\2]\nName=1:2  b\n"));
+    const std::optional<BookmarkSet> set = Favourites::readFile(path("quoted.fav"));
+    QVERIFY(set);
+    QCOMPARE(set->order, QList<int>({2, 1}));
+}
+
+void tst_Favourites::importOnlyFromARegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("device") << "device";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("missing") << "missing";
+}
+
+void tst_Favourites::importOnlyFromARegularFile() {
+    QFETCH(QString, kind);
+    storeBookmarks({{"", {{"BookMarks", "2"}}}, {"2", {{"Name", "2:255  mine"}}}});
+    const QByteArray before = StoreFolders::contentOf(folders_->userFile());
+    QString file = path("x.fav");
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (kind == "device")
+        file = "/dev/zero";
+    else if (kind == "folder")
+        QVERIFY(QDir().mkpath(file));
+
+    // A pipe with no writer would hold the reading for ever.
+    QString why;
+    QVERIFY(!favourites_.importFrom(file, &why));
+    QVERIFY(why.contains(file));
+    QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
+}
+
+void tst_Favourites::exportOnlyToARegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("folder") << "folder";
+}
+
+void tst_Favourites::exportOnlyToARegularFile() {
+    QFETCH(QString, kind);
+    storeBookmarks({{"", {{"BookMarks", "2"}}}, {"2", {{"Name", "2:255  mine"}}}});
+    const QString file = path("x.fav");
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkpath(file));
+
+    QString why;
+    QVERIFY(!favourites_.exportTo(file, &why));
+    QVERIFY(why.contains("not a regular file"));
+    // Still what it was, not a plain file saved in its place.
+    const QFileInfo after(file);
+    QVERIFY(kind == "fifo" ? !after.isFile() && after.exists() : after.isDir());
+}
+
+void tst_Favourites::exportFromAReadOnlyStore() {
+    storeBookmarks({{"", {{"BookMarks", "2"}}}, {"2", {{"Name", "2:255  mine"}}}});
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions openFolder =
+        readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(folders_->userFile(), readable));
+    // The export goes to a folder anyone may write to.
+    const QString out = path("out");
+    QVERIFY(QDir().mkpath(out));
+    QVERIFY(QFile::setPermissions(out, openFolder | QFile::WriteOwner | QFile::WriteGroup |
+                                           QFile::WriteOther));
+    for (const QString& folder :
+         {folders_->root(), folders_->userFolder(), folders_->userFolder() + "/Talvesk"})
+        QVERIFY(QFile::setPermissions(folder, openFolder | QFile::WriteOwner));
+
+    // Permissions do not hold back root, so the export then runs as "nobody".
+    const QString helper =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/bookmark_store_helper");
+    QStringList args{folders_->userFolder(), folders_->systemFolder(), "export", out + "/set.fav"};
+    QProcess exporter;
+    if (::geteuid() == 0) {
+        args.prepend(helper);
+        exporter.start("setpriv",
+                       QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + args);
+    } else {
+        exporter.start(helper, args);
+    }
+    QVERIFY(exporter.waitForFinished(30000));
+    QCOMPARE(exporter.readAllStandardOutput().trimmed(), QByteArray("export=1"));
+    QCOMPARE(StoreFolders::contentOf(out + "/set.fav"),
+             QByteArray("Miravel favourites 1\n[BookMarks]\nBookMarks=2\n\n[BookMarks\\2]\n"
+                        "Name=2:255  mine\n"));
+}
+
+void tst_Favourites::replacedBookmarksAreKept() {
+    const StoredKey original{
+        {"", {{"BookMarks", "2;1"}}}, {"1", {{"Name", "1:1  a"}}}, {"2", {{"Name", "2:255  b"}}}};
+    storeBookmarks(original);
+    const BookmarkSet imported{{7}, {{7, "3:3  new"}}};
+    QString why;
+    const std::optional<Favourites::Replaced> replaced = favourites_.replaceWith(imported, &why);
+    QVERIFY2(replaced, qPrintable(why));
+    QCOMPARE(replaced->count, 2);
+    QCOMPARE(QFileInfo(replaced->keptIn).absolutePath(),
+             QFileInfo(folders_->userFile()).absolutePath());
+    QVERIFY(replaced->keptIn.endsWith(".fav"));
+
+    // The kept file brings them back, and holds what the new set replaced.
+    QVERIFY(favourites_.importFrom(replaced->keptIn));
+    QCOMPARE(storedBookmarks(), std::optional<StoredKey>(original));
+
+    // Nothing stored, nothing kept.
+    storeBookmarks({{"", {{"BookMarks", ""}}}});
+    const std::optional<Favourites::Replaced> none = favourites_.replaceWith(imported);
+    QVERIFY(none);
+    QCOMPARE(none->count, 0);
+    QVERIFY(none->keptIn.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_Favourites)

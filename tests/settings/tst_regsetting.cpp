@@ -43,6 +43,8 @@ private slots:
     void commentedFileIsKeptAside();
     void twoWritersAtOnce();
     void failedReplaceChangesNothing();
+    void updateWritesOnlyTheDifference();
+    void partOfAKey();
 
 private:
     QString helper() const {
@@ -325,7 +327,13 @@ void TestRegSetting::commentedFileIsKeptAside_data() {
                                   << 1;
     QTest::newRow("indented comment among values")
         << QByteArray("[Settings]\nOrderString=1/2/3\n  ; keep the transliteration\n") << 1;
+    QTest::newRow("comment after a value")
+        << QByteArray("[Settings]\nOrderString=1/2/3\n[BookMarks]\nBookMarks=1;2\n") << 1;
     QTest::newRow("no comment") << QByteArray("[Settings]\nOrderString=1/2/3\n") << 0;
+    QTest::newRow("semicolon in quotes")
+        << QByteArray("[Settings]\nOrderString=1/2/3\n[BookMarks]\n"
+                      "BookMarks=\"1;2\"\nName=\"a \\\" b;c\"\n")
+        << 0;
 }
 
 void TestRegSetting::commentedFileIsKeptAside() {
@@ -390,6 +398,47 @@ void TestRegSetting::failedReplaceChangesNothing() {
     QVERIFY(!RegSetting::ReplaceKey(App, "BookMarks", {{"", {{"BookMarks", "2"}}}}));
     QCOMPARE(StoreFolders::contentOf(m_store->userFile()), before);
     QCOMPARE(RegSetting::GetValue(App, "BookMarks\\1", "Name", ""), QString("1:1  kept"));
+}
+
+void TestRegSetting::updateWritesOnlyTheDifference() {
+    // Values the update does not touch stay as written, a second spelling of
+    // the key included.
+    m_store->writeUserFile("[Settings]\nSkin=3\n\n[BookMarks]\nBookMarks=\"1\"\n1\\Name=1:1  a\n"
+                           "1\\Extra=x\n2\\Name=1:2  b\n\n[bookmarks]\n9\\Name=9:9  hidden\n");
+    const QByteArray before = StoreFolders::contentOf(m_store->userFile());
+    StoredKey seen;
+    QVERIFY(!RegSetting::UpdateKey(App, "BookMarks", [&](const StoredKey& current) {
+        seen = current;
+        return std::optional<StoredKey>();
+    }));
+    QCOMPARE(StoreFolders::contentOf(m_store->userFile()), before);
+    QCOMPARE(seen, StoredKey({{"", {{"BookMarks", "1"}}},
+                              {"1", {{"Extra", "x"}, {"Name", "1:1  a"}}},
+                              {"2", {{"Name", "1:2  b"}}}}));
+
+    QVERIFY(RegSetting::UpdateKey(App, "BookMarks", [](StoredKey key) {
+        key[""]["BookMarks"] = "1;3";
+        key.remove("2");
+        key["3"]["Name"] = "3:3  c";
+        return std::optional<StoredKey>(key);
+    }));
+    QSettings::Status status;
+    const auto values = m_store->parse(m_store->userFile(), &status);
+    QCOMPARE(values.keys(),
+             QStringList({"BookMarks/1/Extra", "BookMarks/1/Name", "BookMarks/3/Name",
+                          "BookMarks/BookMarks", "Settings/Skin", "bookmarks/9/Name"}));
+    QCOMPARE(values.value("BookMarks/BookMarks").toString(), QString("1;3"));
+}
+
+void TestRegSetting::partOfAKey() {
+    m_store->writeUserFile("[BookMarks]\nBookMarks=\"3;1;2\"\n1\\Name=a\n2\\Name=b\n3\\Name=c\n");
+    const std::optional<StoredKey> part =
+        RegSetting::ExportKeyPart(App, "bookmarks", [](const QMap<QString, QString>& own) {
+            return own.value("BookMarks").split(';').mid(0, 2) + QStringList{"7"};
+        });
+    QCOMPARE(part, std::optional<StoredKey>(StoredKey({{"", {{"BookMarks", "3;1;2"}}},
+                                                       {"3", {{"Name", "c"}}},
+                                                       {"1", {{"Name", "a"}}}})));
 }
 
 QTEST_GUILESS_MAIN(TestRegSetting)
