@@ -429,7 +429,7 @@ private slots:
     // The rule under the Arabic (the separator before the translation, or
     // the rule of the verse's foot) leaves the lowest marks of its last word
     // in view: with the rule taken away, no ink of the word reaches down to
-    // where the rule stands.
+    // where the rule stands, and none of it is cut off by the paragraph.
     void ruleKeepsClearOfTheLastLine_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<int>("zoom");
@@ -461,32 +461,49 @@ private slots:
                              next: arabicPage.rect(next.getBoundingClientRect())}});
 })())"))
                                       .toObject();
-        const QImage page = grabPage();
-        QVERIFY(
-            w_->browser()
-                ->runScript(QStringLiteral("document.querySelectorAll('img').forEach(function(i) {"
-                                           "  i.style.visibility = ''; }); true"))
-                .value_or(false)
-                .toBool());
         const Box word = Box::from(found.value(QLatin1String("word")));
         const Box rule = Box::from(found.value(QLatin1String("rule")));
         const Box next = Box::from(found.value(QLatin1String("next")));
         const double scale = zoom / 100.0;
-        // The word's columns, from its top down to a little below the rule,
-        // short of the next text.
-        int lowestInk = -1;
-        const int bottom =
-            std::min(page.height(), int(std::min(rule.bottom + 8, next.top) * scale));
-        for (int y = int(word.top * scale); y < bottom; ++y) {
-            for (int x = int(word.left * scale); x < int(word.right * scale); ++x) {
-                if (isInk(page.pixel(x, y)))
-                    lowestInk = y;
+        // The lowest row of ink in the word's columns, from its top down to
+        // a little below the rule, short of the next text.
+        const auto lowestInk = [&](const QImage& page) {
+            int lowest = -1;
+            const int bottom =
+                std::min(page.height(), int(std::min(rule.bottom + 8, next.top) * scale));
+            for (int y = int(word.top * scale); y < bottom; ++y) {
+                for (int x = int(word.left * scale); x < int(word.right * scale); ++x) {
+                    if (isInk(page.pixel(x, y)))
+                        lowest = y;
+                }
             }
-        }
-        QVERIFY2(lowestInk >= 0, "the word paints no ink");
-        QVERIFY2(lowestInk < int(rule.top * scale),
+            return lowest;
+        };
+        const int painted = lowestInk(grabPage());
+        // The same paragraph painted without the containment that skips it
+        // off screen, which would clip what reaches out of its box.
+        QVERIFY(w_->browser()
+                    ->runScript(QStringLiteral("arabicPage.texts('1 : 1')[0].style.contain = "
+                                               "'none'; arabicPage.texts('1 : 1')[0].style."
+                                               "contentVisibility = 'visible'; true"))
+                    .value_or(false)
+                    .toBool());
+        const int whole = lowestInk(grabPage());
+        QVERIFY(
+            w_->browser()
+                ->runScript(QStringLiteral("arabicPage.texts('1 : 1')[0].removeAttribute('style');"
+                                           "document.querySelectorAll('img').forEach(function(i) {"
+                                           "  i.style.visibility = ''; }); true"))
+                .value_or(false)
+                .toBool());
+        QVERIFY2(whole >= 0, "the word paints no ink");
+        QVERIFY2(painted == whole,
+                 qPrintable(QStringLiteral("the word's ink is cut at row %1, it reaches row %2")
+                                .arg(painted)
+                                .arg(whole)));
+        QVERIFY2(whole < int(rule.top * scale),
                  qPrintable(QStringLiteral("the word's ink reaches row %1, the rule's top is %2")
-                                .arg(lowestInk)
+                                .arg(whole)
                                 .arg(rule.top * scale)));
     }
 
