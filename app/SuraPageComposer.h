@@ -41,9 +41,9 @@ struct ComposerHost {
 // a rule and the label "sura : verse", appended in four portions so that the
 // first verses show early.  A paragraph written in Arabic is marked as such,
 // so that the page sets it right to left in the Qur'anic face; the sura opens
-// with its basmala in Arabic where one is printed above it.  `CancelDisplay` stops it at any step;
-// a newer composition started from inside one of its yields stops it too, so a page never receives
-// another sura's portions.
+// with its basmala in Arabic where one is printed above it.  `CancelDisplay`
+// stops it at any step; a newer composition started from inside one of its
+// yields stops it too, so a page never receives another sura's portions.
 class SuraPageComposer {
 public:
     // Fragments of the page markup.
