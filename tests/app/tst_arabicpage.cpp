@@ -207,9 +207,10 @@ private slots:
 
     void cleanup() { w_->pageZoom()->setPercent(100); }
 
-    // Every line of an Arabic paragraph on screen ends at its right edge
-    // and its first word stands at the right; every other text paragraph is
-    // left-aligned, whichever display position the Arabic takes.
+    // Every line of an Arabic paragraph on screen ends at its right edge,
+    // clear of the scroll bar, and its first word stands at the right; every
+    // other text paragraph is left-aligned, whichever display position the
+    // Arabic takes.
     void arabicIsRightAligned_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<QString>("place"); // label of the verse brought into view
@@ -236,6 +237,7 @@ private slots:
     found.push({arabic: /[\u0600-\u06ff]/.test(text),
                 left: box.left + parseFloat(style.paddingLeft),
                 right: box.right - parseFloat(style.paddingRight),
+                scrollBar: document.documentElement.clientWidth,
                 lines: arabicPage.lines(p),
                 firstWord: arabicPage.box(p, first, firstEnd < 0 ? text.length : firstEnd)});
   });
@@ -252,6 +254,8 @@ private slots:
             QVERIFY(!lines.isEmpty());
             if (p.value(QLatin1String("arabic")).toBool()) {
                 ++arabic;
+                // As far from the scroll bar as the translation keeps.
+                QVERIFY(p.value(QLatin1String("scrollBar")).toDouble() - right >= 40);
                 for (const QJsonValue& line : lines)
                     QVERIFY2(qAbs(Box::from(line).right - right) <= 2,
                              qPrintable(QStringLiteral("a line ends at %1, the paragraph at %2")
