@@ -30,3 +30,22 @@ void BrowserComposerView::replaceInBody(const QString& find, const QString& repl
             .arg(PageScript::literal(find), PageScript::literal(replacement));
     view_->postScript(script);
 }
+
+void BrowserComposerView::setOpening(const QString& basmala, bool englishShown) {
+    // The template's two opening paragraphs, found by their ids; a page
+    // without them is left as it is.
+    const QString script =
+        QStringLiteral("(function(basmala, englishShown) {"
+                       "  var arabic = document.getElementById('basmala');"
+                       "  if (arabic) {"
+                       "    arabic.innerHTML = basmala;"
+                       "    arabic.hidden = basmala === '';"
+                       "  }"
+                       "  var english = document.getElementById('opening');"
+                       "  if (english) english.hidden = !englishShown;"
+                       "  return true;"
+                       "})(%1, %2)")
+            .arg(PageScript::literal(basmala),
+                 englishShown ? QStringLiteral("true") : QStringLiteral("false"));
+    view_->postScript(script);
+}

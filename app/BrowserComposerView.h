@@ -14,6 +14,7 @@ public:
     void navigate(const QString& address) override;
     void appendBody(const QString& markup) override;
     void replaceInBody(const QString& find, const QString& replacement) override;
+    void setOpening(const QString& basmala, bool englishShown) override;
 
 private:
     BrowserView* view_;

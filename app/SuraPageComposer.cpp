@@ -1,8 +1,10 @@
 #include "SuraPageComposer.h"
 
 #include "DisplayOrder.h"
+#include "LibraryLayout.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
+#include "TextScript.h"
 
 #include <cmath>
 #include <memory>
@@ -11,6 +13,10 @@
 
 const QString SuraPageComposer::kFirstOpening = QStringLiteral("<p class='main'>");
 const QString SuraPageComposer::kOtherOpening = QStringLiteral("<p class='Trans'>");
+const QString SuraPageComposer::kFirstArabicOpening =
+    QStringLiteral("<p class='main' lang='ar' dir='rtl'>");
+const QString SuraPageComposer::kOtherArabicOpening =
+    QStringLiteral("<p class='Trans' lang='ar' dir='rtl'>");
 const QString SuraPageComposer::kParagraphEnd = QStringLiteral("</p>");
 const QString SuraPageComposer::kSeparator =
     QStringLiteral("<p class='Trans'><img border='0' src='q' width='680' height='4'></p> </P>");
@@ -41,6 +47,22 @@ ResReader readerOf(const QString& file, const ComposerHost& host) {
     ResReader reader;
     reader.LoadLibrary(file);
     return reader;
+}
+
+// The paragraph opening of display position `m` for `text`.
+const QString& openingFor(int m, const QString& text) {
+    const bool arabic = TextScript::isArabic(text);
+    if (m == 0)
+        return arabic ? SuraPageComposer::kFirstArabicOpening : SuraPageComposer::kFirstOpening;
+    return arabic ? SuraPageComposer::kOtherArabicOpening : SuraPageComposer::kOtherOpening;
+}
+
+// The basmala printed above sura `sura`, as `reader`'s library holds it;
+// empty where none is printed or the library has none.
+QString basmalaOf(const ResReader& reader, int sura) {
+    const QString list =
+        reader.LoadHtml(LibraryLayout::kBasmalaList, QString()).value_or(QString());
+    return splitVerses(list).value(sura - 1).trimmed();
 }
 
 } // namespace
@@ -87,6 +109,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     }
     const ResReader arabic = readerOf(host.arabicLibraryFile, host);
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
+    const QString basmala = basmalaOf(arabic, sura);
     if (generation_ != me)
         return false;
     verseCount_ = verseCount;
@@ -107,8 +130,9 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             for (int m = 0; m <= last; ++m) {
                 if (stopped())
                     return false;
-                portion += m == 0 ? kFirstOpening : kOtherOpening;
-                portion += libraries[size_t(m)].shownVerse(v + 1);
+                const QString text = libraries[size_t(m)].shownVerse(v + 1);
+                portion += openingFor(m, text);
+                portion += text;
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
                 host.yield();
@@ -126,6 +150,8 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             if (stopped())
                 return false;
             fillTitle();
+            // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
+            view.setOpening(basmala, sura != 9);
             host.yield();
         }
         if (stopped())

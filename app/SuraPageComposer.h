@@ -18,6 +18,10 @@ public:
     // Every occurrence of `find` (compared without regard to case) in the
     // body's markup is replaced by `replacement`.
     virtual void replaceInBody(const QString& find, const QString& replacement) = 0;
+    // The template's opening lines above the first verse: `basmala` (the
+    // library's markup of the Arabic formula, empty for none) above the
+    // English line, which shows only when `englishShown`.
+    virtual void setOpening(const QString& basmala, bool englishShown) = 0;
 };
 
 // What the composer needs of the main window.
@@ -39,14 +43,19 @@ struct ComposerHost {
 
 // Shows one sura: every verse from each displayed library in display order,
 // a rule and the label "sura : verse", appended in four portions so that the
-// first verses show early.  `CancelDisplay` stops it at any step; a newer
-// composition started from inside one of its yields stops it too, so a page
-// never receives another sura's portions.
+// first verses show early.  A paragraph written in Arabic is marked as such,
+// so that the page sets it right to left in the Qur'anic face; the sura opens
+// with its basmala in Arabic where one is printed above it.  `CancelDisplay`
+// stops it at any step; a newer composition started from inside one of its
+// yields stops it too, so a page never receives another sura's portions.
 class SuraPageComposer {
 public:
     // Fragments of the page markup.
     static const QString kFirstOpening;
     static const QString kOtherOpening;
+    // The same for a text in Arabic.
+    static const QString kFirstArabicOpening;
+    static const QString kOtherArabicOpening;
     static const QString kParagraphEnd;
     static const QString kSeparator;
     static const QString kLastMark;

@@ -18,6 +18,9 @@ inline constexpr int kChapterInfoBase = 214;
 // The general introduction and the list of English sura names.
 inline constexpr int kIntroduction = 329;
 inline constexpr int kNameList = 330;
+// The basmala printed above each sura, split at "//" like a verse text:
+// element n - 1 for sura n, empty where none is printed (suras 1 and 9).
+inline constexpr int kBasmalaList = 331;
 
 inline constexpr int verseTextId(int sura) {
     return kVerseTextBase + sura;

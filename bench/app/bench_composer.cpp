@@ -187,6 +187,11 @@ public:
         steps_.addCall(QStringLiteral("replaceInBody (title)"), msSince(clock_),
                        msSince(clock_) - start);
     }
+    void setOpening(const QString& basmala, bool englishShown) override {
+        const double start = msSince(clock_);
+        inner_.setOpening(basmala, englishShown);
+        steps_.addCall(QStringLiteral("setOpening"), msSince(clock_), msSince(clock_) - start);
+    }
 
 private:
     BrowserComposerView inner_;

@@ -14,6 +14,8 @@ public:
     QString body;
     QStringList navigations;
     QStringList appended;
+    QString basmala;
+    bool englishShown = true;
 
     void navigate(const QString& address) override {
         navigations.append(address);
@@ -26,5 +28,9 @@ public:
     }
     void replaceInBody(const QString& find, const QString& replacement) override {
         body.replace(find, replacement, Qt::CaseInsensitive);
+    }
+    void setOpening(const QString& arabic, bool english) override {
+        basmala = arabic;
+        englishShown = english;
     }
 };

@@ -68,7 +68,8 @@ private slots:
         auto h = host(QStringLiteral("1/2"));
         composer.DispalyHTML(101, h, view);
         const QString expected =
-            QStringLiteral("<p class='main'>") + elements(QStringLiteral("miravel.exe"), 1)[0] +
+            QStringLiteral("<p class='main' lang='ar' dir='rtl'>") +
+            elements(QStringLiteral("miravel.exe"), 1)[0] +
             QStringLiteral("</p><p class='Trans'><img border='0' src='q' width='680' "
                            "height='4'></p> </P><p class='Trans'>") +
             elements(QStringLiteral("Etx2.dll"), 1)[0] +
@@ -105,29 +106,75 @@ private slots:
         QVERIFY(!cancel_);
     }
 
+    // The class follows the display position; a text in Arabic is marked as
+    // such in either class, every other text is not.
     void orderDecidesParagraphClasses_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<QString>("firstLibrary");
         QTest::addColumn<QString>("verse1");
-        QTest::newRow("Arabic only") << QStringLiteral("1") << QStringLiteral("miravel.exe")
-                                     << QStringLiteral("<p class='main'>%1</p>.<p class='tE'>");
+        QTest::addColumn<QString>("arabicVerse1");
+        QTest::newRow("Arabic only")
+            << QStringLiteral("1") << QStringLiteral("miravel.exe")
+            << QStringLiteral("<p class='main' lang='ar' dir='rtl'>%1</p>.<p class='tE'>")
+            << QStringLiteral("<p class='main' lang='ar' dir='rtl'>%1</p>.");
         QTest::newRow("translation first")
             << QStringLiteral("2/1") << QStringLiteral("Etx2.dll")
-            << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img");
+            << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img")
+            << QStringLiteral("<p class='Trans' lang='ar' dir='rtl'>%1</p>.");
+        QTest::newRow("transliteration, Arabic, translation")
+            << QStringLiteral("3/1/2") << QStringLiteral("Etx3.dll")
+            << QStringLiteral("<p class='main'>%1</p><p class='Trans'><img")
+            << QStringLiteral("<p class='Trans' lang='ar' dir='rtl'>%1</p><p class='Trans'><img");
     }
     void orderDecidesParagraphClasses() {
         QFETCH(QString, order);
         QFETCH(QString, firstLibrary);
         QFETCH(QString, verse1);
+        QFETCH(QString, arabicVerse1);
         FakeComposerView view;
         SuraPageComposer composer;
         auto h = host(order);
         composer.DispalyHTML(102, h, view);
         QCOMPARE(composer.verseCount(), 286); // the Arabic library fixes the count
         QVERIFY(view.body.contains(verse1.arg(elements(firstLibrary, 2)[0])));
+        QVERIFY(
+            view.body.contains(arabicVerse1.arg(elements(QStringLiteral("miravel.exe"), 2)[0])));
         QCOMPARE(int(labels(view.body).size()), 286);
+        // Every verse has one Arabic paragraph, and only that one is marked.
+        QCOMPARE(int(view.body.count(QStringLiteral(" lang='ar' dir='rtl'>"))), 286);
         if (order == QLatin1String("1"))
             QVERIFY(!view.body.contains(QStringLiteral("class='Trans'")));
+    }
+
+    // The basmala printed above a sura comes from the Arabic library; sura 9
+    // opens with no formula at all, sura 1 has it as its first verse.
+    void openingFormula_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<bool>("basmala");
+        QTest::addColumn<bool>("englishShown");
+        QTest::newRow("1") << 1 << false << true;
+        QTest::newRow("2") << 2 << true << true;
+        QTest::newRow("9") << 9 << false << false;
+        QTest::newRow("95") << 95 << true << true;
+        QTest::newRow("114") << 114 << true << true;
+    }
+    void openingFormula() {
+        QFETCH(int, sura);
+        QFETCH(bool, basmala);
+        QFETCH(bool, englishShown);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        composer.DispalyHTML(100 + sura, h, view);
+        QCOMPARE(view.englishShown, englishShown);
+        QCOMPARE(!view.basmala.isEmpty(), basmala);
+        if (!basmala)
+            return;
+        // It reads like the first verse of sura 1, but for the shadda that
+        // suras 95 and 97 carry on its first letter.
+        const QString firstVerse = elements(QStringLiteral("miravel.exe"), 1)[0].trimmed();
+        QCOMPARE(view.basmala == firstVerse, sura != 95);
+        QVERIFY(view.basmala.startsWith(QStringLiteral("&#1576;")));
     }
 
     void translationLeadElementsAreSkipped_data() {

@@ -28,10 +28,11 @@ class TestLangSettingsApp : public QObject {
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<frmMain> w_;
 
-    // The first verse of the page: its first library's text, then the next one's.
+    // The first verse of the page: its first library's text, then the next one's
+    // (an Arabic paragraph carries its language and direction too).
     QStringList firstVerse() {
         static const QRegularExpression paragraph(
-            QStringLiteral("<p class=\"(main|Trans)\">(.*?)</p>"),
+            QStringLiteral("<p class=\"(main|Trans)\"[^>]*>(.*?)</p>"),
             QRegularExpression::DotMatchesEverythingOption);
         QStringList texts;
         for (const auto& match : paragraph.globalMatch(w_->browser()->bodyInnerHtml())) {

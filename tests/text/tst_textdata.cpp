@@ -1,4 +1,5 @@
 #include "LibraryFormat.h"
+#include "LibraryLayout.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
 
@@ -92,6 +93,24 @@ private slots:
         QCOMPARE(names.size(), 115);
         QCOMPARE(names.at(0), QStringLiteral("The Opening"));
         QCOMPARE(names.at(113), QStringLiteral("Mankind"));
+    }
+
+    // The basmala above each sura, as the page opens with it: the source's
+    // text for suras 2 to 114 but 9, nothing for 1 and 9.
+    void basmalaListDecodesToTheSource() {
+        const auto source = LibraryFormat::readLeadFile(
+            QStringLiteral(MIRAVEL_DATA_DIR "/quran-arabic-basmala.tsv"));
+        QVERIFY(source);
+        QCOMPARE(source->size(), 112);
+        ResReader reader;
+        const QStringList list = splitVerses(
+            reader.LoadHtml(LibraryLayout::kBasmalaList, QString()).value_or(QString()));
+        QCOMPARE(list.size(), 115);
+        for (int sura = 1; sura <= 114; ++sura) {
+            const QString shown = LibraryFormat::fromAsciiMarkup(list[sura - 1].trimmed());
+            QCOMPARE(shown, source->value(sura).value(0));
+            QCOMPARE(shown.isEmpty(), sura == 1 || sura == 9);
+        }
     }
 
     void translationVersesStartPastTheLeadElements() {

@@ -17,6 +17,13 @@ void LibraryBuilder::addVerses(const LibraryFormat::VerseMap& verses,
                   LibraryFormat::verseResource(lead.value(it.key()) + it.value()));
 }
 
+void LibraryBuilder::addBasmala(const QMap<int, QStringList>& basmala) {
+    QStringList elements;
+    for (int sura = 1; sura <= LibraryLayout::kSuraCount; ++sura)
+        elements.append(basmala.value(sura).value(0));
+    addCustom(LibraryLayout::kBasmalaList, LibraryFormat::verseResource(elements));
+}
+
 void LibraryBuilder::addStrings(const QMap<int, QString>& strings) {
     for (auto it = strings.cbegin(); it != strings.cend(); ++it)
         files_.insert(LibraryLayout::stringTablePath(it.key()), it.value().toUtf8());

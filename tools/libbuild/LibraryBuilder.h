@@ -15,6 +15,9 @@ class LibraryBuilder {
 public:
     // Verse texts become CUSTOM/101..214; `lead` elements go before verse 1.
     void addVerses(const LibraryFormat::VerseMap& verses, const QMap<int, QStringList>& lead = {});
+    // The basmala of each sura (one text per sura) becomes CUSTOM/331, one
+    // element per sura; a sura without one gets an empty element.
+    void addBasmala(const QMap<int, QStringList>& basmala);
     void addStrings(const QMap<int, QString>& strings);
     void addCustom(int id, const QByteArray& bytes);
     void addHtml(const QString& name, const QByteArray& bytes);

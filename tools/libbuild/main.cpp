@@ -1,6 +1,6 @@
 // miravel-libbuild: builds the folder of one text library from plain sources.
 //
-//   miravel-libbuild --out <folder> [--verses <tsv> [--lead <tsv>]]
+//   miravel-libbuild --out <folder> [--verses <tsv> [--lead <tsv>]] [--basmala <tsv>]
 //                    [--strings <tsv>]... [--custom <folder>]... [--html <folder>]...
 //                    [--compress]
 //
@@ -24,6 +24,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption lead(QStringLiteral("lead"),
                                   QStringLiteral("Elements before verse 1: sura<TAB>text."),
                                   QStringLiteral("tsv"));
+    const QCommandLineOption basmala(QStringLiteral("basmala"),
+                                     QStringLiteral("Basmala above each sura: sura<TAB>text."),
+                                     QStringLiteral("tsv"));
     const QCommandLineOption strings(QStringLiteral("strings"),
                                      QStringLiteral("String table id<TAB>text."),
                                      QStringLiteral("tsv"));
@@ -36,7 +39,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption compress(
         QStringLiteral("compress"),
         QStringLiteral("Let rcc compress the files (only for the program's own library)."));
-    parser.addOptions({out, verses, lead, strings, custom, html, compress});
+    parser.addOptions({out, verses, lead, basmala, strings, custom, html, compress});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -62,6 +65,12 @@ int main(int argc, char* argv[]) {
             leadMap = *parsed;
         }
         builder.addVerses(*verseMap, leadMap);
+    }
+    if (parser.isSet(basmala)) {
+        const auto parsed = LibraryFormat::readLeadFile(parser.value(basmala), &parseError);
+        if (!parsed)
+            return failWith(parseError.message);
+        builder.addBasmala(*parsed);
     }
     for (const QString& path : parser.values(strings)) {
         const auto parsed = LibraryFormat::readStringsFile(path, &parseError);
