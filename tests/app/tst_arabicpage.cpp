@@ -1,8 +1,10 @@
 #include "AppContext.h"
 #include "BrowserView.h"
 #include "frmMain.h"
+#include "GuiTestMain.h"
 #include "PageZoom.h"
 #include "QuranReader.h"
+#include "ReadingView.h"
 #include "ResScheme.h"
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <QJsonObject>
 #include <QPrinter>
 #include <QProcess>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -205,7 +206,7 @@ private slots:
         QVERIFY(w_->browser()->waitForLoad());
     }
 
-    void cleanup() { w_->pageZoom()->setPercent(100); }
+    void cleanup() { w_->readingView().zoom()->setPercent(100); }
 
     // Every line of an Arabic paragraph on screen ends at its right edge,
     // clear of the scroll bar, and its first word stands at the right; every
@@ -446,7 +447,7 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, zoom);
         show(1, order);
-        w_->pageZoom()->setPercent(zoom);
+        w_->readingView().zoom()->setPercent(zoom);
         bringToView(QStringLiteral("1 : 1"));
         // The word الرَّحِيمِ ends verse 1; the rule is the first picture after
         // the paragraph.
@@ -628,16 +629,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + "/system");
-    prepareBrowserEngine();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravel"));
-    QApplication::setOrganizationName(QStringLiteral("Talvesk"));
-    TestArabicPage test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIRAVEL_GUI_TEST_MAIN(TestArabicPage)
 
 #include "tst_arabicpage.moc"
