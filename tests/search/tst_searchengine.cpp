@@ -5,6 +5,7 @@
 #include "LibraryFormat.h"
 #include "ResReader.h"
 #include "ResultItem.h"
+#include "ResultList.h"
 #include "ResultMarkup.h"
 #include "SearchEngine.h"
 #include "TransliterationFolding.h"
@@ -478,6 +479,34 @@ private slots:
         QCOMPARE(questions, 1);
         QVERIFY(outcome.stoppedByUser);
         QVERIFY(!cancelSearch);
+    }
+
+    // Entries found are shown only when the search yields, all of them in
+    // one insertion.
+    void resultListShowsEntriesInBatches() {
+        ResultList list;
+        list.setChapterCaptions(captions());
+        QList<std::pair<int, int>> insertions;
+        connect(&list, &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex&, int first, int last) {
+                    insertions.append({first, last});
+                });
+        for (int verse = 1; verse <= 3; ++verse)
+            list.add({102, verse});
+        QCOMPARE(list.rowCount(), 0);
+        list.showAdded();
+        list.add({214, 6});
+        list.showAdded();
+        list.showAdded(); // nothing new
+        QCOMPARE(insertions, (QList<std::pair<int, int>>{{0, 2}, {3, 3}}));
+        QCOMPARE(list.rowCount(), 4);
+        QCOMPARE(list.index(3).data(ResultList::kItemDataRole).toInt(), 2146);
+        QCOMPARE(list.textAt(3), QStringLiteral("Chapter /Sura 114 - 114- Sura 114.Ayat/Verse :6"));
+        QCOMPARE(list.index(0).data(ResultList::kPartsRole).toStringList(),
+                 (QStringList{QStringLiteral("Chapter /Sura 002 - "), QStringLiteral("002- Sura 2"),
+                              QStringLiteral(".Ayat/Verse :1"), QStringLiteral("2 : 1")}));
+        list.clear();
+        QCOMPARE(list.rowCount(), 0);
     }
 
     void chapterRange_data() {
