@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FoldedText.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -16,11 +18,7 @@
 // be shown in the text as stored.
 class ArabicFolding {
 public:
-    // A part of the stored text, [start, end).
-    struct Span {
-        qsizetype start = 0;
-        qsizetype end = 0;
-    };
+    using Span = FoldedText::Span;
 
     // The folded text alone, written into `folded` (its capacity reused).
     static void fold(QStringView text, QString& folded);
@@ -28,21 +26,18 @@ public:
 
     explicit ArabicFolding(QStringView stored);
 
-    const QString& folded() const { return folded_; }
+    const QString& folded() const { return text_.folded(); }
 
     // The stored text of the whole words that hold every occurrence of
     // `foldedKeyword` (already folded), from the first letter of a word to
     // the last mark on it, in text order; words that two occurrences share
     // make one span.
-    QList<Span> wordsMatching(const QString& foldedKeyword) const;
+    QList<Span> wordsMatching(const QString& foldedKeyword) const {
+        return text_.wordsMatching(foldedKeyword);
+    }
 
 private:
-    // The words that folded units [from, to) touch, in the stored text.
-    Span wordsAt(qsizetype from, qsizetype to) const;
-
-    QString folded_;
-    QList<qsizetype> starts_; // where folded unit i starts in the stored text
-    QList<qsizetype> ends_;   // where it ends, the marks left out after it included
+    FoldedText text_;
 };
 
 // A keyword compared with stored Arabic verses letter by letter.  A keyword

@@ -9,9 +9,18 @@ constexpr int kResourceDigits = 3;
 }
 
 QString ResultItem::text(const QString& chapterCaption) const {
-    return QStringLiteral("Chapter /Sura ") +
-           QStringLiteral("%1").arg(sura(), 3, 10, QLatin1Char('0')) + QStringLiteral(" - ") +
-           chapterCaption + QStringLiteral(".Ayat/Verse :") + QString::number(verse);
+    const TextParts parts = textParts(chapterCaption);
+    return parts.lead + parts.name + parts.tail;
+}
+
+ResultItem::TextParts ResultItem::textParts(const QString& chapterCaption) const {
+    return {QStringLiteral("Chapter /Sura ") +
+                QStringLiteral("%1").arg(sura(), 3, 10, QLatin1Char('0')) + QStringLiteral(" - "),
+            chapterCaption, QStringLiteral(".Ayat/Verse :") + QString::number(verse)};
+}
+
+QString ResultItem::label() const {
+    return QString::number(sura()) + QStringLiteral(" : ") + QString::number(verse);
 }
 
 qint32 ResultItem::itemData() const {

@@ -14,8 +14,19 @@ struct ResultItem {
 
     int sura() const { return resourceId - 100; }
 
+    // The entry's text around the sura's name: "Chapter /Sura 002 - ",
+    // the caption, ".Ayat/Verse :255".
+    struct TextParts {
+        QString lead;
+        QString name;
+        QString tail;
+    };
+
     // "Chapter /Sura 002 - <caption>.Ayat/Verse :255"
     QString text(const QString& chapterCaption) const;
+    TextParts textParts(const QString& chapterCaption) const;
+    // The verse label: "2 : 255".
+    QString label() const;
     qint32 itemData() const;
 
     // The first three characters of the decimal form are the resource

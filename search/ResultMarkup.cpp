@@ -1,6 +1,7 @@
 #include "ResultMarkup.h"
 
 #include "ArabicFolding.h"
+#include "TransliterationFolding.h"
 
 namespace ResultMarkup {
 
@@ -16,11 +17,13 @@ const QString& highlightEnd() {
     return end;
 }
 
-QString highlightArabicWords(const QString& verse, const QString& keyword) {
-    const ArabicFolding folding(verse);
+// The verse's own words that hold the folded keyword, highlighted.
+template <typename Folding>
+QString highlightWords(const QString& verse, const QString& foldedKeyword) {
+    const Folding folding(verse);
     QString result;
     qsizetype from = 0;
-    for (const ArabicFolding::Span& words : folding.wordsMatching(ArabicFolding::fold(keyword))) {
+    for (const FoldedText::Span& words : folding.wordsMatching(foldedKeyword)) {
         result.append(QStringView(verse).mid(from, words.start - from));
         result.append(highlightStart());
         result.append(QStringView(verse).mid(words.start, words.end - words.start));
@@ -42,7 +45,10 @@ QString highlight(const QString& verse, const QString& keyword, Comparison compa
     if (keyword.isEmpty())
         return verse;
     if (comparison == Comparison::ArabicLetters)
-        return highlightArabicWords(verse, keyword);
+        return highlightWords<ArabicFolding>(verse, ArabicKeyword(keyword).folded());
+    if (comparison == Comparison::TransliterationLetters)
+        return highlightWords<TransliterationFolding>(verse,
+                                                      TransliterationKeyword(keyword).folded());
     const QString marked = highlightStart() + keyword + highlightEnd();
     QString result;
     qsizetype from = 0;

@@ -5,6 +5,9 @@
 #include "LibraryLayout.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
+#include "TransliterationFolding.h"
+
+#include <QElapsedTimer>
 
 #include <optional>
 
@@ -22,7 +25,14 @@ QString SearchScope::libraryFile(int searchInItem, const AppSettings& settings) 
 }
 
 Comparison SearchScope::comparisonOf(int searchInItem) {
-    return searchInItem == kArabic ? Comparison::ArabicLetters : Comparison::StoredText;
+    switch (searchInItem) {
+    case kTransliteration:
+        return Comparison::TransliterationLetters;
+    case kArabic:
+        return Comparison::ArabicLetters;
+    default:
+        return Comparison::StoredText;
+    }
 }
 
 namespace {
@@ -61,18 +71,30 @@ private:
 class VerseMatch {
 public:
     VerseMatch(const QString& keyword, Comparison comparison) {
-        if (comparison == Comparison::ArabicLetters)
+        switch (comparison) {
+        case Comparison::ArabicLetters:
             arabic_.emplace(keyword);
-        else
+            break;
+        case Comparison::TransliterationLetters:
+            latin_.emplace(keyword);
+            break;
+        case Comparison::StoredText:
             upper_.emplace(keyword);
+            break;
+        }
     }
 
     bool operator()(const QString& verse) const {
-        return arabic_ ? arabic_->foundIn(verse) : (*upper_)(verse);
+        if (arabic_)
+            return arabic_->foundIn(verse);
+        if (latin_)
+            return latin_->foundIn(verse);
+        return (*upper_)(verse);
     }
 
 private:
     std::optional<ArabicKeyword> arabic_;
+    std::optional<TransliterationKeyword> latin_;
     std::optional<UpperCaseMatch> upper_;
 };
 
@@ -88,6 +110,11 @@ SearchRange SearchRange::fromChapterItem(int selectedIndex, int itemData) {
 SearchEngine::SearchEngine(const ResReader& reader, bool isTranslation, Comparison comparison)
     : reader_(reader), isTranslation_(isTranslation), comparison_(comparison) {}
 
+QString SearchEngine::searchingStatus(int entries) {
+    return searchingStatus() + QLatin1Char('<') + QString::number(entries) +
+           QStringLiteral("> Results");
+}
+
 QString SearchEngine::doneStatus(int entries) {
     return QStringLiteral(" Done .... <") + QString::number(entries) + QStringLiteral("> Results");
 }
@@ -98,6 +125,13 @@ SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange rang
     found.clear();
     Outcome outcome;
     const VerseMatch matches(keyword, comparison_);
+    QElapsedTimer sinceYield;
+    sinceYield.start();
+    const auto timeToYield = [&] {
+        if (hooks.timeToYield)
+            return hooks.timeToYield();
+        return sinceYield.hasExpired(kYieldIntervalMs);
+    };
     for (int resource = range.first; resource <= range.last && !outcome.stoppedByUser; ++resource) {
         const int sura = resource - LibraryLayout::kVerseTextBase;
         // Past the translation's lead elements, and never the remainder
@@ -106,21 +140,28 @@ SearchEngine::Outcome SearchEngine::run(const QString& keyword, SearchRange rang
         const int count = verses.storedVerseCount();
         for (int verse = 1; verse <= count; ++verse) {
             const QString text = verses.storedVerse(verse);
-            if (!matches(text))
-                continue;
-            found.set(resource, verse, text);
-            const ResultItem item{resource, verse};
-            ++outcome.matches;
-            if (hooks.found)
-                hooks.found({item, &chapterCaptions});
-            if (hooks.yield)
-                hooks.yield();
-            if (cancelSearch) {
+            const bool match = matches(text);
+            if (match) {
+                found.set(resource, verse, text);
+                ++outcome.matches;
+                if (hooks.found)
+                    hooks.found({ResultItem{resource, verse}, &chapterCaptions});
+            }
+            const bool yielding = timeToYield();
+            if (yielding) {
+                if (hooks.yield)
+                    hooks.yield();
+                sinceYield.restart();
+            }
+            // Cancel can only have been pressed while events ran, or
+            // before the search: then it is asked at the first match.
+            if (cancelSearch && (yielding || match)) {
                 if (hooks.confirmCancel && hooks.confirmCancel()) {
                     outcome.stoppedByUser = true;
                     break;
                 }
                 cancelSearch = false;
+                sinceYield.restart(); // the question took its own time
             }
         }
     }

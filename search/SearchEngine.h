@@ -49,12 +49,14 @@ struct SearchHit {
 };
 
 // Scans the verses of one text library for a keyword, sura by sura: each
-// verse is the stored text as it is (markup and character references
-// included), compared in upper case as a plain substring, or for the Arabic
-// text, compared by its letters (ArabicFolding).  A verse matches
-// once however often the keyword occurs in it.  The search lets the caller
-// run pending events after every match, which is also when it looks at the
-// cancel flag.
+// verse of the translation is the stored text as it is (markup and
+// character references included), compared in upper case as a plain
+// substring; the Arabic text and the transliteration are compared by their
+// letters (ArabicFolding, TransliterationFolding).  A verse matches once
+// however often the keyword occurs in it.  The search lets the caller run
+// pending events about once a frame, however many or few verses match, and
+// looks at the cancel flag then (and at the first match, for a Cancel
+// pressed before the search).
 class SearchEngine {
 public:
     struct Hooks {
@@ -62,9 +64,16 @@ public:
         std::function<void(const SearchHit& hit)> found;
         // Lets pending window events run.
         std::function<void()> yield;
+        // Whether it is time to yield, asked after every verse; unset, the
+        // search yields once kYieldIntervalMs have passed since the last time.
+        std::function<bool()> timeToYield;
         // Asks whether the user really wants to stop; true for Yes.
         std::function<bool()> confirmCancel;
     };
+
+    // About one frame: the window stays responsive and Cancel is answered
+    // at once, while the list is not redrawn for every match.
+    static constexpr qint64 kYieldIntervalMs = 16;
 
     struct Outcome {
         int matches = 0;
@@ -78,8 +87,8 @@ public:
 
     // Searches `range`; `chapterCaptions` holds the sura captions by sura
     // number (element 0 unused).  Every match is kept in `found` (cleared
-    // first).  `cancelSearch` is the window's cancel flag: read after every
-    // match and cleared when the search ends.
+    // first).  `cancelSearch` is the window's cancel flag: read whenever the
+    // search has yielded and cleared when the search ends.
     Outcome run(const QString& keyword, SearchRange range, const QStringList& chapterCaptions,
                 FoundVerses& found, bool& cancelSearch, const Hooks& hooks) const;
 
@@ -91,6 +100,8 @@ public:
     }
     static QString emptyKeywordText() { return QStringLiteral("Please enter search keyword "); }
     static QString searchingStatus() { return QStringLiteral(" Searching .... "); }
+    // While the search runs, with the entries found so far.
+    static QString searchingStatus(int entries);
     static QString doneStatus(int entries);
 
 private:

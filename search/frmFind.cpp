@@ -7,6 +7,7 @@
 #include "QuranReader.h"
 #include "ResReader.h"
 #include "ResultItem.h"
+#include "ResultListView.h"
 #include "ResultMarkup.h"
 #include "SearchEngine.h"
 #include "ucGradContainer.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -79,11 +79,7 @@ void frmFind::buildWindow() {
     Label1 = captionLabel(panel);
     Label1->installEventFilter(this);
     lblFound = captionLabel(panel);
-    lstRes = new QListWidget(panel);
-    lstRes->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Entries are one line each: the list need not measure every entry again
-    // as it grows by thousands while the search yields after each match.
-    lstRes->setUniformItemSizes(true);
+    lstRes = new ResultListView(panel);
     lblStatus = captionLabel(panel);
     cmdFindNow = new QPushButton(panel);
     cmdReset = new QPushButton(panel);
@@ -107,8 +103,9 @@ void frmFind::buildWindow() {
     connect(cmdReport, &QPushButton::clicked, this, &frmFind::cmdReport_Click);
     connect(chkIncludeAllChapters, &QCheckBox::toggled, this,
             &frmFind::chkIncludeAllChapters_Click);
-    connect(lstRes, &QListWidget::itemSelectionChanged, this, &frmFind::lstRes_Click);
-    connect(lstRes, &QListWidget::itemDoubleClicked, this, &frmFind::cmdViewResults_Click);
+    connect(lstRes->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmFind::lstRes_Click);
+    connect(lstRes, &QAbstractItemView::doubleClicked, this, &frmFind::cmdViewResults_Click);
 
     // The window is no dialog, so it is given the dialog keys: Enter in the
     // keyword box searches, Escape closes the window.
@@ -158,6 +155,7 @@ void frmFind::FillChapters() {
         cmbChapters->addItem(suras.at(sura - 1), sura);
         ChapterCaptions.append(suras.at(sura - 1)); // lands at the sura number
     }
+    lstRes->entries().setChapterCaptions(ChapterCaptions);
 
     context_.captions().resetSharedCaptions();
     cmb_selected_Section->clear();
@@ -215,7 +213,7 @@ void frmFind::cmdFindNow_Click() {
     }
     lblStatus->setText(SearchEngine::searchingStatus());
     yieldToEvents();
-    lstRes->clear();
+    lstRes->entries().clear();
     cmdFindNow->setEnabled(false);
     searching_ = true;
 
@@ -228,12 +226,8 @@ void frmFind::cmdFindNow_Click() {
                                                            cmbChapters->currentData().toInt());
 
     SearchEngine::Hooks hooks;
-    hooks.found = [this](const SearchHit& hit) {
-        auto* entry = new QListWidgetItem(hit.entryText());
-        entry->setData(Qt::UserRole, hit.item.itemData());
-        lstRes->addItem(entry);
-    };
-    hooks.yield = yieldToEvents;
+    hooks.found = [this](const SearchHit& hit) { lstRes->entries().add(hit.item); };
+    hooks.yield = [this] { showProgress(); };
     hooks.confirmCancel = [this] {
         // A window closed while searching stops without asking.
         return closeRequested_ || message(QMessageBox::Question, SearchEngine::askCancelText(),
@@ -243,6 +237,7 @@ void frmFind::cmdFindNow_Click() {
     const auto outcome =
         SearchEngine(reader, isTranslation, foundBy_)
             .run(keyword, range, ChapterCaptions, foundVerses_, CancelSearch, hooks);
+    lstRes->entries().showAdded();
     searching_ = false;
     if (closeRequested_) {
         deleteLater();
@@ -257,9 +252,14 @@ void frmFind::cmdFindNow_Click() {
     CancelSearch = false;
 }
 
-QListWidgetItem* frmFind::selectedEntry() const {
-    const QList<QListWidgetItem*> selected = lstRes->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+void frmFind::showProgress() {
+    lstRes->entries().showAdded();
+    lblStatus->setText(SearchEngine::searchingStatus(lstRes->count()));
+    yieldToEvents();
+}
+
+std::optional<int> frmFind::selectedEntry() const {
+    return lstRes->selectedRow();
 }
 
 void frmFind::showResultPage(const QString& markup) {
@@ -269,13 +269,13 @@ void frmFind::showResultPage(const QString& markup) {
 }
 
 void frmFind::cmdViewResults_Click() {
-    const QListWidgetItem* entry = selectedEntry();
-    if (!entry)
+    const std::optional<int> row = selectedEntry();
+    if (!row)
         return;
-    const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
-    const QString verse = item ? foundVerses_.at(item->resourceId, item->verse) : QString();
-    showResultPage(
-        ResultMarkup::resultPage(cmbWhat->currentText(), {entry->text(), verse}, foundBy_));
+    const ResultItem item = lstRes->entries().itemAt(*row);
+    const QString verse = foundVerses_.at(item.resourceId, item.verse);
+    showResultPage(ResultMarkup::resultPage(cmbWhat->currentText(),
+                                            {lstRes->entries().textAt(*row), verse}, foundBy_));
     yieldToEvents();
 }
 
@@ -287,11 +287,10 @@ void frmFind::cmdReport_Click() {
     setCursor(Qt::WaitCursor);
     QList<ResultMarkup::Result> results;
     results.reserve(lstRes->count());
-    for (int row = 0; row < lstRes->count(); ++row) {
-        const QListWidgetItem* entry = lstRes->item(row);
-        const auto item = ResultItem::fromItemData(entry->data(Qt::UserRole).toInt());
-        results.append(
-            {entry->text(), item ? foundVerses_.at(item->resourceId, item->verse) : QString()});
+    const ResultList& entries = lstRes->entries();
+    for (int row = 0; row < entries.count(); ++row) {
+        const ResultItem item = entries.itemAt(row);
+        results.append({entries.textAt(row), foundVerses_.at(item.resourceId, item.verse)});
     }
     showResultPage(ResultMarkup::report(cmbWhat->currentText(), results, foundBy_));
     yieldToEvents();
@@ -300,14 +299,14 @@ void frmFind::cmdReport_Click() {
 }
 
 void frmFind::lstRes_Click() {
-    const bool selected = selectedEntry() != nullptr;
+    const bool selected = selectedEntry().has_value();
     cmdViewResults->setEnabled(selected);
     cmdGoto->setEnabled(selected);
     cmdReport->setEnabled(lstRes->count() > 0);
 }
 
 void frmFind::cmdReset_Click() {
-    lstRes->clear();
+    lstRes->entries().clear();
     cmbWhat->clear();
     cmbWhat->setEditText(QString());
     lstRes_Click();
@@ -337,14 +336,13 @@ bool frmFind::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmFind::cmdGoto_Click() {
-    const QListWidgetItem* entry = selectedEntry();
-    if (!entry)
+    const std::optional<int> row = selectedEntry();
+    if (!row)
         return;
-    const qint32 itemData = entry->data(Qt::UserRole).toInt();
+    const ResultItem item = lstRes->entries().itemAt(*row);
     showMinimized();
     cmdGoto->setEnabled(false);
-    const auto item = ResultItem::fromItemData(itemData);
-    if (item && !reader_.goToVerse(item->sura(), item->verse))
+    if (!reader_.goToVerse(item.sura(), item.verse))
         message(QMessageBox::NoIcon, QStringLiteral(" found"), QMessageBox::Ok);
     cmdGoto->setEnabled(true);
 }

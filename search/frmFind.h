@@ -2,27 +2,27 @@
 
 #include "Comparison.h"
 #include "FoundVerses.h"
+#include "ResultListView.h"
 
 #include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class AppContext;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QuranReader;
 class frmInfo;
 class ucGradContainer;
 
 // The search window: a keyword, the library and the suras to search, the
-// growing list of matching verses, and the ways on from a result (its page,
-// the report of all results, the verse in the main window).  Modeless.
+// list of matching verses growing in batches as the search finds them, and the ways on from a
+// result (its page, the report of all results, the verse in the main window).  Modeless.
 class frmFind : public QWidget {
     Q_OBJECT
 public:
@@ -38,7 +38,7 @@ public:
     QCheckBox* chkIncludeAllChapters = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblFound = nullptr;
-    QListWidget* lstRes = nullptr;
+    ResultListView* lstRes = nullptr;
     QLabel* lblStatus = nullptr;
     QPushButton* cmdFindNow = nullptr;
     QPushButton* cmdReset = nullptr;
@@ -82,7 +82,11 @@ private:
     void Form_Load();
     void FillChapters();
     void placeControls();
-    QListWidgetItem* selectedEntry() const;
+    // The selected entry's row in the list.
+    std::optional<int> selectedEntry() const;
+    // The search's yield: shows the entries found so far and the count,
+    // then lets pending events run.
+    void showProgress();
     void showResultPage(const QString& markup);
     QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,

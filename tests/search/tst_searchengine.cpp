@@ -5,8 +5,10 @@
 #include "LibraryFormat.h"
 #include "ResReader.h"
 #include "ResultItem.h"
+#include "ResultList.h"
 #include "ResultMarkup.h"
 #include "SearchEngine.h"
+#include "TransliterationFolding.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -44,6 +46,11 @@ QString stored(const QString& plain) {
 const QString kBasmala = QStringLiteral("بِسْمِ اللَّهِ الرَّحْمَـٰنِ الرَّحِيمِ");
 const QString kNoDoubt = QStringLiteral("ذَٰلِكَ الْكِتَابُ لَا رَيْبَ ۛ فِيهِ ۛ هُدًى لِّلْمُتَّقِينَ");
 const QString kArabicLibrary = QStringLiteral("search-arabic-fixture.dll");
+
+// Transliterated verses as the generated library has them.
+const QString kOpening = QStringLiteral("bismi llāhi r-raḥmāni r-raḥīm");
+const QString kPraise = QStringLiteral("al-ḥamdu lillāhi rabbi l-`ālamīna");
+const QString kBeneficent = QStringLiteral("ar-raḥmāni r-raḥīm");
 
 QStringList sura2() {
     QStringList verses;
@@ -87,6 +94,7 @@ Run search(const QString& keyword, SearchRange range, bool isTranslation, int ca
         if (run.hits.size() == cancelAtMatch)
             cancelSearch = true;
     };
+    hooks.timeToYield = [] { return true; }; // after every verse
     hooks.confirmCancel = [&] {
         ++run.questions;
         return answerYes;
@@ -371,14 +379,134 @@ private slots:
         QCOMPARE(itemsOf(run), expected);
     }
 
-    void arabicIsTheThirdScope() {
+    void eachScopeComparesItsWay() {
         AppSettings settings;
         settings.ArabicLibraryFile = QStringLiteral("miravel.exe");
         QCOMPARE(SearchScope::libraryFile(SearchScope::kArabic, settings),
                  QStringLiteral("miravel.exe"));
         QCOMPARE(SearchScope::comparisonOf(SearchScope::kArabic), Comparison::ArabicLetters);
+        QCOMPARE(SearchScope::comparisonOf(SearchScope::kTransliteration),
+                 Comparison::TransliterationLetters);
         QCOMPARE(SearchScope::comparisonOf(SearchScope::kTranslation), Comparison::StoredText);
         QCOMPARE(SearchScope::comparisonOf(-1), Comparison::StoredText);
+    }
+
+    void transliterationKeywordFoldsDiacritics_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<bool>("found");
+
+        QTest::newRow("plain letters") << "rahman" << kOpening << true;
+        QTest::newRow("capital and macron") << "Rahmān" << kOpening << true;
+        QTest::newRow("upper case") << "RAHMAN" << kOpening << true;
+        QTest::newRow("dot below typed as a combining mark")
+            << QStringLiteral("rah\u0323man") << kOpening << true;
+        QTest::newRow("article, elided inside the verse") << "ar-rahman" << kOpening << true;
+        QTest::newRow("article at the verse's start") << "ar-rahman" << kBeneficent << true;
+        QTest::newRow("allah inside the verse") << "allah" << kOpening << true;
+        QTest::newRow("moon letter article after a word") << "al-alamin" << kPraise << true;
+        QTest::newRow("ayn left out of the verse") << "alamin" << kPraise << true;
+        QTest::newRow("ayn typed as a letter mark") << "ʿālamīn" << kPraise << true;
+        QTest::newRow("ayn typed as a quote") << "‘alamin" << kPraise << true;
+        QTest::newRow("runs of spaces") << "rabbi   l-alamina" << kPraise << true;
+        QTest::newRow("another word") << "rahim" << kPraise << false;
+        QTest::newRow("the article is no wildcard") << "al-rahim" << kPraise << false;
+        QTest::newRow("signs alone find nothing") << "'`" << kOpening << false;
+    }
+
+    void transliterationKeywordFoldsDiacritics() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, verse);
+        QFETCH(bool, found);
+        const TransliterationKeyword latin(keyword);
+        QCOMPARE(latin.foundIn(stored(verse)), found);
+        QCOMPARE(latin.foundIn(verse), found); // the same in plain Unicode
+    }
+
+    void transliterationHighlightMarksTheStoredWord_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<QString>("expected"); // highlighted between [ and ]
+
+        QTest::newRow("the word with its article")
+            << "rahman" << kOpening << "bismi llāhi [r-raḥmāni] r-raḥīm";
+        QTest::newRow("typed with the article")
+            << "ar-Rahmān" << kBeneficent << "[ar-raḥmāni] r-raḥīm";
+        QTest::newRow("two words")
+            << "rabbi l-alamin" << kPraise << "al-ḥamdu lillāhi [rabbi l-`ālamīna]";
+        QTest::newRow("every word that holds it")
+            << "ra" << kOpening << "bismi llāhi [r-raḥmāni] [r-raḥīm]";
+        QTest::newRow("not found") << "musa" << kOpening << kOpening;
+    }
+
+    void transliterationHighlightMarksTheStoredWord() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, verse);
+        QFETCH(QString, expected);
+        QString markup;
+        for (const QString& part : expected.split(u'[')) {
+            const QStringList inner = part.split(u']');
+            if (inner.size() == 2)
+                markup += QStringLiteral("<span class='Hilight'>") + stored(inner[0]) +
+                          QStringLiteral("</span>") + stored(inner[1]);
+            else
+                markup += stored(part);
+        }
+        QCOMPARE(
+            ResultMarkup::highlight(stored(verse), keyword, Comparison::TransliterationLetters),
+            markup);
+    }
+
+    // A Cancel pressed while a stretch without matches is read is answered
+    // at the next yield, not at the next match.
+    void cancelAskedWithoutAMatch() {
+        ResReader reader;
+        reader.LoadLibrary(kLibrary);
+        FoundVerses found;
+        bool cancelSearch = false;
+        int verses = 0;
+        int questions = 0;
+        SearchEngine::Hooks hooks;
+        hooks.timeToYield = [&] { return ++verses == 5; };
+        hooks.yield = [&] { cancelSearch = true; };
+        hooks.confirmCancel = [&] {
+            ++questions;
+            return true;
+        };
+        const auto outcome = SearchEngine(reader, false)
+                                 .run(QStringLiteral("no such word"), SearchRange::wholeQuran(), {},
+                                      found, cancelSearch, hooks);
+        QCOMPARE(questions, 1);
+        QVERIFY(outcome.stoppedByUser);
+        QVERIFY(!cancelSearch);
+    }
+
+    // Entries found are shown only when the search yields, all of them in
+    // one insertion.
+    void resultListShowsEntriesInBatches() {
+        ResultList list;
+        list.setChapterCaptions(captions());
+        QList<std::pair<int, int>> insertions;
+        connect(&list, &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex&, int first, int last) {
+                    insertions.append({first, last});
+                });
+        for (int verse = 1; verse <= 3; ++verse)
+            list.add({102, verse});
+        QCOMPARE(list.rowCount(), 0);
+        list.showAdded();
+        list.add({214, 6});
+        list.showAdded();
+        list.showAdded(); // nothing new
+        QCOMPARE(insertions, (QList<std::pair<int, int>>{{0, 2}, {3, 3}}));
+        QCOMPARE(list.rowCount(), 4);
+        QCOMPARE(list.index(3).data(ResultList::kItemDataRole).toInt(), 2146);
+        QCOMPARE(list.textAt(3), QStringLiteral("Chapter /Sura 114 - 114- Sura 114.Ayat/Verse :6"));
+        QCOMPARE(list.index(0).data(ResultList::kPartsRole).toStringList(),
+                 (QStringList{QStringLiteral("Chapter /Sura 002 - "), QStringLiteral("002- Sura 2"),
+                              QStringLiteral(".Ayat/Verse :1"), QStringLiteral("2 : 1")}));
+        list.clear();
+        QCOMPARE(list.rowCount(), 0);
     }
 
     void chapterRange_data() {

@@ -12,7 +12,9 @@
 #include "ResReader.h"
 #include "ResScheme.h"
 #include "ResultItem.h"
+#include "ResultListView.h"
 #include "SearchCommandIds.h"
+#include "SearchEngine.h"
 #include "ShowInfo.h"
 #include "SubsystemHost.h"
 #include "SuraTree.h"
@@ -23,7 +25,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -109,20 +110,26 @@ class TestSearchPages : public QObject {
         find.cmdFindNow_Click();
     }
 
-    static QListWidgetItem* entryOf(frmFind& find, qint32 itemData) {
+    // The row of the entry with this item value, or -1.
+    static int entryOf(frmFind& find, qint32 itemData) {
         for (int row = 0; row < find.lstRes->count(); ++row) {
-            if (find.lstRes->item(row)->data(Qt::UserRole).toInt() == itemData)
-                return find.lstRes->item(row);
+            if (find.lstRes->entries().itemAt(row).itemData() == itemData)
+                return row;
         }
-        return nullptr;
+        return -1;
+    }
+
+    static void addItems(frmFind& find, const QList<qint32>& itemData) {
+        for (const qint32 value : itemData)
+            find.lstRes->entries().add(*ResultItem::fromItemData(value));
+        find.lstRes->entries().showAdded();
     }
 
     static void addEntries(frmFind& find, int count) {
-        for (int n = 1; n <= count; ++n) {
-            auto* entry = new QListWidgetItem(QStringLiteral("entry %1").arg(n));
-            entry->setData(Qt::UserRole, ResultItem{102, n}.itemData());
-            find.lstRes->addItem(entry);
-        }
+        QList<qint32> items;
+        for (int n = 1; n <= count; ++n)
+            items << ResultItem{102, n}.itemData();
+        addItems(find, items);
     }
 
     // The selected text and the class of the paragraph it stands in.
@@ -221,8 +228,9 @@ private slots:
         QVERIFY(find->cmdFindNow->isEnabled());
         QVERIFY(find->cmdReport->isEnabled());
         QVERIFY(!find->cmdGoto->isEnabled());
-        QVERIFY(entryOf(*find, 102255));
-        QCOMPARE(entryOf(*find, 102255)->text(),
+        const int row = entryOf(*find, 102255);
+        QVERIFY(row >= 0);
+        QCOMPARE(find->lstRes->entries().textAt(row),
                  QStringLiteral("Chapter /Sura 002 - 002- Al-Baqara (The Cow).Ayat/Verse :255"));
 
         searchTranslation(*find, QStringLiteral("no such word anywhere"), 0);
@@ -238,7 +246,7 @@ private slots:
         // Sura 58 of the translation holds two elements before verse 1.
         searchTranslation(*find, QStringLiteral("disputeth with thee"), 58);
         QCOMPARE(find->lstRes->count(), 1);
-        QCOMPARE(find->lstRes->item(0)->data(Qt::UserRole).toInt(), 1581);
+        QCOMPARE(find->lstRes->entries().itemAt(0).itemData(), 1581);
         QVERIFY(find->foundVerses().at(158, 1).contains(QStringLiteral("disputeth")));
     }
 
@@ -265,9 +273,9 @@ private slots:
         QFETCH(QString, keyword);
         const auto find = newWindow();
         searchTranslation(*find, keyword, 2);
-        QListWidgetItem* entry = entryOf(*find, 102255);
-        QVERIFY(entry);
-        find->lstRes->setCurrentItem(entry);
+        const int entry = entryOf(*find, 102255);
+        QVERIFY(entry >= 0);
+        find->lstRes->selectRow(entry);
         QVERIFY(find->cmdViewResults->isEnabled());
         QString body;
         find->presentInfo = [&body](frmInfo& window) {
@@ -275,7 +283,8 @@ private slots:
         };
         find->cmdViewResults_Click();
         QVERIFY2(body.startsWith(QStringLiteral("<p class=\"top\"><strong> Search Text : ") +
-                                 keyword + QStringLiteral("<br>") + entry->text() +
+                                 keyword + QStringLiteral("<br>") +
+                                 find->lstRes->entries().textAt(entry) +
                                  QStringLiteral("</strong><br></p>")),
                  qPrintable(body.left(300)));
         QVERIFY(body.contains(QStringLiteral("English Translation (Miravel)<br><img "
@@ -297,9 +306,9 @@ private slots:
         find->cmdFindNow_Click();
         QVERIFY(messages_.isEmpty());
         QCOMPARE(find->lstRes->count(), 2);
-        QListWidgetItem* entry = entryOf(*find, 1013);
-        QVERIFY(entry);
-        find->lstRes->setCurrentItem(entry);
+        const int entry = entryOf(*find, 1013);
+        QVERIFY(entry >= 0);
+        find->lstRes->selectRow(entry);
         QString body;
         find->presentInfo = [&body](frmInfo& window) {
             body = window.WebBrowser1->bodyInnerHtml();
@@ -319,6 +328,99 @@ private slots:
 
         find->cmdReport_Click();
         QCOMPARE(occurrences(body, QStringLiteral("<span class=\"Hilight\">")), 2);
+    }
+
+    // The transliteration, the first "Search in" item, is searched by its
+    // letters: what a reader types finds the verses the stored form holds.
+    void transliterationFindsWhatIsTyped_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("storedForm");
+        QTest::newRow("plain letters") << "rahman"
+                                       << "ra&#7717;m&#257;n";
+        QTest::newRow("with a macron and a capital") << "Rahmān"
+                                                     << "ra&#7717;m&#257;n";
+        QTest::newRow("with the article") << "ar-rahman"
+                                          << "r-ra&#7717;m&#257;n";
+        QTest::newRow("ayn left out") << "l-alamin"
+                                      << "l-`&#257;lam&#299;n";
+    }
+
+    void transliterationFindsWhatIsTyped() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, storedForm);
+        // The verses whose stored text holds the form, by the engine.
+        ResReader library;
+        library.LoadLibrary(context_->settings().values().TransliterationLibraryFile);
+        FoundVerses stored;
+        bool cancel = false;
+        const int expected = SearchEngine(library, false)
+                                 .run(storedForm, SearchRange::wholeQuran(), {}, stored, cancel, {})
+                                 .matches;
+        QVERIFY(expected > 10);
+
+        const auto find = newWindow();
+        find->cmbWhat->setEditText(keyword);
+        QCOMPARE(find->cmb_selected_Section->currentIndex(), 0);
+        find->cmdFindNow_Click();
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(find->lstRes->count(), expected);
+        QCOMPARE(find->foundVerses().size(), stored.size());
+    }
+
+    void transliterationHighlightsTheStoredWord() {
+        const auto find = newWindow();
+        find->cmbWhat->setEditText(QStringLiteral("rahman"));
+        find->chkIncludeAllChapters->setChecked(false);
+        find->cmbChapters->setCurrentIndex(1);
+        find->cmdFindNow_Click();
+        const int entry = entryOf(*find, 1011);
+        QVERIFY(entry >= 0);
+        find->lstRes->selectRow(entry);
+        QString body;
+        find->presentInfo = [&body](frmInfo& window) {
+            body = window.WebBrowser1->bodyInnerHtml();
+        };
+        find->cmdViewResults_Click();
+        QVERIFY2(body.contains(QStringLiteral("<span class=\"Hilight\">r-raḥmāni</span>")),
+                 qPrintable(body));
+    }
+
+    // However narrow the list, an entry keeps its sura and verse numbers;
+    // the full text is its tooltip.
+    void entriesKeepTheirVerseInView_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("shown"); // "full", "name elided" or "label"
+        QTest::newRow("wide") << 2000 << "full";
+        QTest::newRow("narrow") << 0 << "name elided"; // just room for the numbers
+        QTest::newRow("narrower than the numbers") << 60 << "label";
+    }
+
+    void entriesKeepTheirVerseInView() {
+        QFETCH(int, width);
+        QFETCH(QString, shown);
+        const auto find = newWindow();
+        addItems(*find, {102255});
+        const QModelIndex index = find->lstRes->entries().index(0);
+        const QString full =
+            QStringLiteral("Chapter /Sura 002 - 002- Al-Baqara (The Cow).Ayat/Verse :255");
+        QCOMPARE(index.data(Qt::ToolTipRole).toString(), full);
+        QCOMPARE(index.data(Qt::DisplayRole).toString(), full);
+
+        const QStringList parts = index.data(ResultList::kPartsRole).toStringList();
+        const QFontMetrics metrics(find->lstRes->font());
+        const QString numbers = QStringLiteral("Chapter /Sura 002 - \u2026.Ayat/Verse :255");
+        if (width == 0)
+            width = metrics.horizontalAdvance(numbers) + 4;
+        const QString text = ResultEntryDelegate::fitted(parts, metrics, width);
+        QVERIFY2(metrics.horizontalAdvance(text) <= width, qPrintable(text));
+        if (shown == QLatin1String("full")) {
+            QCOMPARE(text, full);
+        } else if (shown == QLatin1String("name elided")) {
+            QVERIFY2(text.startsWith(QStringLiteral("Chapter /Sura 002 - ")), qPrintable(text));
+            QVERIFY2(text.endsWith(QStringLiteral("\u2026.Ayat/Verse :255")), qPrintable(text));
+        } else {
+            QCOMPARE(text, QStringLiteral("2 : 255"));
+        }
     }
 
     void reportListsEveryEntry() {
@@ -438,10 +540,8 @@ private slots:
         QFETCH(QString, label);
         const auto find = newWindow();
         find->show();
-        auto* entry = new QListWidgetItem(QStringLiteral("entry"));
-        entry->setData(Qt::UserRole, itemData);
-        find->lstRes->addItem(entry);
-        find->lstRes->setCurrentItem(entry);
+        addItems(*find, {itemData});
+        find->lstRes->selectRow(0);
         find->cmdGoto_Click();
         QCOMPARE(selection(), label + QStringLiteral("|A1"));
         QVERIFY(find->isMinimized());
@@ -451,10 +551,8 @@ private slots:
 
     void goToMissingVerseSaysSo() {
         const auto find = newWindow();
-        auto* entry = new QListWidgetItem(QStringLiteral("entry"));
-        entry->setData(Qt::UserRole, 10199);
-        find->lstRes->addItem(entry);
-        find->lstRes->setCurrentItem(entry);
+        addItems(*find, {10199});
+        find->lstRes->selectRow(0);
         find->cmdGoto_Click();
         QCOMPARE(messages_.size(), 1);
         QCOMPARE(messages_.first().text, QStringLiteral(" found"));
