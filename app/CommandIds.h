@@ -16,6 +16,9 @@ enum : int {
     StartPage = 221,
     PreviousEntry = 222,
     NextEntry = 223,
+    // View: the chapter information's popup (caption 206), which also holds
+    // the library toggles.
+    ViewPopup = 206,
     ToggleLibrary1 = 501,
     ToggleLibrary2 = 502,
     ToggleLibrary3 = 503,

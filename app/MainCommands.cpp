@@ -34,13 +34,18 @@ void addMainCommandRows(CommandTable& table) {
     add(forward.onToolbar(3, C::text(QStringLiteral("&Forward")))
             .withIcon(QStringLiteral("go-next")));
 
-    // The toggles have no menu items: their shortcuts reach them from the keyboard.
-    add(CommandRow::toggleButton(9, ToggleLibrary1, QStringLiteral("-A-"), true,
-                                 QKeySequence(Qt::CTRL | Qt::Key_1)));
-    add(CommandRow::toggleButton(10, ToggleLibrary2, QStringLiteral("-T-"), false,
-                                 QKeySequence(Qt::CTRL | Qt::Key_2)));
-    add(CommandRow::toggleButton(11, ToggleLibrary3, QStringLiteral("-\u00fb-"), false,
-                                 QKeySequence(Qt::CTRL | Qt::Key_3)));
+    // The library toggles stand on the toolbar and, with their shortcuts and
+    // the libraries' captions, in View after the chapter information.
+    add(CommandRow::toggleButton(9, ToggleLibrary1, QStringLiteral("-A-"), true));
+    add(CommandRow::toggleButton(10, ToggleLibrary2, QStringLiteral("-T-")));
+    add(CommandRow::toggleButton(11, ToggleLibrary3, QStringLiteral("-\u00fb-")));
+    const int toggles[] = {ToggleLibrary1, ToggleLibrary2, ToggleLibrary3};
+    for (int code = 1; code <= 3; ++code) {
+        CommandRow toggle =
+            CommandRow::item(ViewPopup, 1 + code, toggles[code - 1], C::gui(222 + code), code == 1,
+                             QKeySequence(Qt::CTRL | (Qt::Key_0 + code)));
+        add(toggle.asToggle());
+    }
 
     add(CommandRow::popup(HelpPopup, C::gui(218), 6));
     CommandRow help =

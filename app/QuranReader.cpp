@@ -137,6 +137,9 @@ bool QuranReader::goToVerse(int sura, int verse) {
         return false;
     }
     range.Select();
+    // The label stands under its verse: the verse itself starts at the top,
+    // below the room that parts it from the verse before.
+    PagePlace::scrollBlockToTop(*view_, kVerseLabels, VersePlace{sura, verse}.label());
     emit verseShown(sura, verse);
     return true;
 }

@@ -48,7 +48,8 @@ public:
     static void showOwnPage(BrowserView* view, const QString& pageName, const QString& bodyMarkup);
 
     // Composes the sura and selects the label "sura : verse", searched from
-    // the top and matched whole, so that verse 25 never lands on 250.  True
+    // the top and matched whole, so that verse 25 never lands on 250; the
+    // page scrolls so that the verse starts near the top of the view.  True
     // when the label was found and selected.
     bool goToVerse(int sura, int verse);
 

@@ -2,21 +2,37 @@
 
 #include "AppContext.h"
 #include "BrowserView.h"
+#include "CurrentVerseMark.h"
+#include "PagePlace.h"
 #include "PageZoom.h"
+#include "QuietSeparators.h"
 #include "QuranReader.h"
 #include "StoredZoom.h"
 #include "VerseContextMenu.h"
 #include "VersePrintGroups.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kZoomMessageMs = 2000;
 
+// The label under every verse of a sura page.
+const QString kVerseLabels = QStringLiteral("p.A1");
+
 } // namespace
+
+// Alt with the arrows: the arrows alone, Page Up and Down, Space, Home and
+// End keep scrolling the page.
+const QKeySequence ReadingView::kNextVerseKey(Qt::ALT | Qt::Key_Down);
+const QKeySequence ReadingView::kPreviousVerseKey(Qt::ALT | Qt::Key_Up);
+const QList<QKeySequence> ReadingView::kVerseMenuKeys{QKeySequence(Qt::Key_Menu),
+                                                      QKeySequence(Qt::SHIFT | Qt::Key_F10)};
 
 ReadingView::ReadingView(AppContext& context, QuranReader& reader, QStatusBar* statusBar,
                          QObject* parent)
@@ -31,11 +47,16 @@ ReadingView::ReadingView(AppContext& context, QuranReader& reader, QStatusBar* s
     connect(view, &QWebEngineView::titleChanged, view, &QWidget::setAccessibleName);
     if (statusBar)
         addZoomPanel(statusBar);
+    addVerseKeys();
 
     connect(&reader_, &QuranReader::verseShown, this, [this](int sura, int verse) {
         setCurrentVerse(VersePlace{sura, verse});
+        // A page composed afresh for the verse that was current already.
+        markCurrentVerse();
     });
+    connect(this, &ReadingView::currentVerseChanged, this, &ReadingView::markCurrentVerse);
     connect(&reader_, &QuranReader::suraShown, this, [this](int sura) {
+        reader_.view()->postScript(QuietSeparators::script());
         if (current_ && current_->sura != sura)
             setCurrentVerse(std::nullopt);
     });
@@ -68,6 +89,66 @@ void ReadingView::setCurrentVerse(const std::optional<VersePlace>& verse) {
         return;
     current_ = verse;
     emit currentVerseChanged();
+}
+
+void ReadingView::addVerseKeys() {
+    BrowserView* view = reader_.view();
+    // On the view and the engine's widget inside it: the keys work while
+    // the page has the focus, and leave the tree's and the menus' alone.
+    const auto add = [this, view](const QKeySequence& key, auto act) {
+        auto* shortcut = new QShortcut(key, view);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, act);
+    };
+    add(kNextVerseKey, [this] { stepVerse(+1); });
+    add(kPreviousVerseKey, [this] { stepVerse(-1); });
+    for (const QKeySequence& key : kVerseMenuKeys)
+        add(key, [this] { openVerseMenu(); });
+    add(VerseContextMenu::kCopyVerseKey, [this] { copyCurrentVerse(); });
+}
+
+void ReadingView::stepVerse(int step) {
+    std::optional<VersePlace> target = current_;
+    if (target)
+        target->verse =
+            std::clamp(target->verse + step, 1, std::max(1, reader_.verseCount(target->sura)));
+    else
+        target = reader_.placeOnScreen();
+    if (!target)
+        return;
+    if (target == current_)
+        markCurrentVerse(); // the first or last verse: focused and marked again
+    else
+        setCurrentVerse(target);
+    PagePlace::scrollBlockToTop(*reader_.view(), kVerseLabels, target->label());
+}
+
+std::optional<QPoint> ReadingView::currentLabelPoint() {
+    if (!current_)
+        return std::nullopt;
+    BrowserView* view = reader_.view();
+    const auto answer = view->runScript(CurrentVerseMark::labelPointScript(current_->label()));
+    if (!answer || answer->toList().size() != 2)
+        return std::nullopt;
+    // The page measures in its own pixels, which the zoom enlarges.
+    const double zoom = view->zoomFactor() > 0 ? view->zoomFactor() : 1.0;
+    return QPoint(qRound(answer->toList().at(0).toDouble() * zoom),
+                  qRound(answer->toList().at(1).toDouble() * zoom));
+}
+
+void ReadingView::openVerseMenu() {
+    if (const auto point = currentLabelPoint())
+        menu_->popUp(*point);
+}
+
+bool ReadingView::copyCurrentVerse() {
+    const auto point = currentLabelPoint();
+    return point && menu_->copyVerseAt(*point);
+}
+
+void ReadingView::markCurrentVerse() {
+    if (current_)
+        reader_.view()->postScript(CurrentVerseMark::markScript(current_->label()));
 }
 
 bool ReadingView::goToVerse(const VersePlace& verse) {

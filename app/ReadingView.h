@@ -2,8 +2,10 @@
 
 #include "ReadingPlace.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -22,10 +24,13 @@ class VerseContextMenu;
 // the reading place kept between runs, and the current verse.
 //
 // The current verse is the verse the reader last pointed at (the context
-// menu), went to (go-to, a bookmark) or moved to (the reading place at
-// start-up); a page of another sura, or the start page, clears it.  Features
-// that act on "this verse" read it here, follow currentVerseChanged, and add
-// their entries to the verse context menu with addVerseAction.
+// menu), went to (go-to, a bookmark), moved to (the reading place at
+// start-up) or stepped to with the verse keys; a page of another sura, or
+// the start page, clears it.  The page shows it with a mark (its label in
+// the highlight colour, a bar beside its texts) and gives it the focus, so
+// a screen reader reads it.  Features that act on "this verse" read it
+// here, follow currentVerseChanged, and add their entries to the verse
+// context menu with addVerseAction.
 class ReadingView : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +46,21 @@ public:
     // Composes the verse's sura and selects its label; the verse becomes
     // current when it is found.
     bool goToVerse(const VersePlace& verse);
+
+    // Moves the current verse `step` verses on (-1: back) within its sura,
+    // marks it, gives it the page's focus and scrolls it to the top of the
+    // view.  Without a current verse, the verse at the top of the view
+    // becomes current.  Nothing on a page without verses.
+    void stepVerse(int step);
+    // The verse context menu, and "Copy verse", on the current verse.
+    void openVerseMenu();
+    bool copyCurrentVerse();
+
+    // The keys of the page (with the page focused): the next and previous
+    // verse, and the verse menu; "Copy verse" is VerseContextMenu::kCopyVerseKey.
+    static const QKeySequence kNextVerseKey;
+    static const QKeySequence kPreviousVerseKey;
+    static const QList<QKeySequence> kVerseMenuKeys;
 
     // Adds an entry to the verse context menu, after "Copy verse": it is
     // enabled over a verse and acts on that verse, which is then current.
@@ -63,6 +83,12 @@ signals:
 
 private:
     void showZoom(int percent);
+    void addVerseKeys();
+    // The middle of the current verse's label in the view, scrolled into
+    // view; nothing without a current verse on the page.
+    std::optional<QPoint> currentLabelPoint();
+    // Paints the mark of the current verse on the page (see CurrentVerseMark).
+    void markCurrentVerse();
     void addZoomPanel(QStatusBar* statusBar);
 
     AppContext& context_;

@@ -1,5 +1,6 @@
 #include "SuraTree.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -67,6 +68,20 @@ void SuraTree::selectNode(QTreeWidgetItem* item) {
     const QSignalBlocker quiet(this);
     setCurrentItem(item);
     scrollToItem(item);
+}
+
+void SuraTree::focusInEvent(QFocusEvent* event) {
+    QTreeWidget::focusInEvent(event);
+    // A screen reader names the selected sura on arriving, not only the tree.
+    if (!QAccessible::isActive() || !currentItem())
+        return;
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* entry = tree ? tree->focusChild() : nullptr;
+    if (!entry)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(tree->indexOfChild(entry));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void SuraTree::keyPressEvent(QKeyEvent* event) {

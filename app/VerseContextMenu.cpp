@@ -12,6 +12,7 @@
 #include <optional>
 
 const QString VerseContextMenu::kCopyVerse = QStringLiteral("Copy verse");
+const QKeySequence VerseContextMenu::kCopyVerseKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 namespace {
 
@@ -40,6 +41,8 @@ VerseContextMenu::VerseContextMenu(BrowserView* view) : QObject(view), view_(vie
 QMenu* VerseContextMenu::menuAt(const QPoint& position, QWidget* parent) {
     auto* menu = new QMenu(parent);
     QAction* copy = menu->addAction(kCopyVerse);
+    copy->setShortcut(kCopyVerseKey);
+    copy->setShortcutVisibleInContextMenu(true);
     // The verse is the one under the pointer when the menu opened, whatever
     // the page does while the menu is open.
     const auto verse = VerseUnderPointer::at(*view_, position);

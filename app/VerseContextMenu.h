@@ -2,6 +2,7 @@
 
 #include "ReadingPlace.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -23,6 +24,8 @@ class VerseContextMenu : public QObject {
     Q_OBJECT
 public:
     static const QString kCopyVerse;
+    // The key of "Copy verse" (the reading view's, on its current verse).
+    static const QKeySequence kCopyVerseKey;
 
     // Serves `view`, whose child it becomes.
     explicit VerseContextMenu(BrowserView* view);
@@ -38,10 +41,10 @@ public:
     // Puts the verse under `position` on the clipboard.  False, and the
     // clipboard untouched, where no verse is.
     bool copyVerseAt(const QPoint& position);
-
-private:
+    // Opens the menu for `position`, unless one is open already.
     void popUp(const QPoint& position);
 
+private:
     struct VerseAction {
         QString caption;
         std::function<void(const VersePlace&)> act;

@@ -17,10 +17,13 @@ constexpr char kGroup[] = R"JS(
     return p.tagName === 'P' && (p.className === 'main' || p.className === 'Trans') &&
            p.textContent.trim() !== '';
   }
+  // The "." after the texts, kept from screen readers in a span of its own.
+  function isQuietDot(e) { return e.tagName === 'SPAN' && e.hasAttribute('aria-hidden'); }
   var made = 0;
   Array.prototype.forEach.call(body.querySelectorAll(':scope > p.A1'), function(label) {
     var first = label.previousElementSibling;
-    while (first && first.tagName === 'P' && first.className !== 'A1' && !isText(first))
+    while (first && (first.tagName === 'P' || isQuietDot(first)) && first.className !== 'A1' &&
+           !isText(first))
       first = first.previousElementSibling;
     if (!first || !isText(first)) return;
     var group = document.createElement('div');

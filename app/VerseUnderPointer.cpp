@@ -19,6 +19,8 @@ const char* const kVerseAtPoint = R"(
   if (!body || x < 0 || y < 0 || x >= window.innerWidth || y >= window.innerHeight)
     return null;
   function isPart(e) {
+    if (e && e.tagName === 'SPAN' && e.hasAttribute('aria-hidden'))
+      return true; // the "." after the texts, kept from screen readers
     return !!e && e.tagName === 'P' &&
            (e.className === '' || e.classList.contains('main') || e.classList.contains('Trans') ||
             e.classList.contains('tE') || e.classList.contains('A1'));

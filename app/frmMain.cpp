@@ -20,6 +20,7 @@
 #include "Twips.h"
 #include "xpFrame.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -38,6 +39,7 @@
 namespace {
 
 constexpr int kStatusPanelTwips = 2540;
+constexpr int kToggleMessageMs = 3000;
 const QString kTitle = QStringLiteral("Miravel");
 // Where the "Main Site" node leads; the project has no site of its own yet.
 const QString kNetworkAddress = QStringLiteral("https://orvina.example.org/");
@@ -241,9 +243,12 @@ void frmMain::showToggleStates() {
         return;
     const QString& order = context_.settings().values().OrderString;
     for (int code = 1; code <= 3; ++code) {
-        if (CommandBarControl* toggle = StandardBar->Controls()->Find(
-                ControlKind::Button, CommandId::ToggleLibrary1 - 1 + code))
-            toggle->setChecked(DisplayOrder::isShown(order, code));
+        const int id = CommandId::ToggleLibrary1 - 1 + code;
+        const bool shown = DisplayOrder::isShown(order, code);
+        if (CommandBarControl* toggle = StandardBar->Controls()->Find(ControlKind::Button, id))
+            toggle->setChecked(shown);
+        if (CommandBarControl* item = CBar->ActiveMenuBar()->FindControl(id))
+            item->setChecked(shown);
     }
 }
 
@@ -360,14 +365,26 @@ void frmMain::Form_Resize() {
     xplst->Refresh();
 }
 
+void frmMain::tellToggle(const QString& text) {
+    // Said in the status bar, and to a screen reader, whose focus may be on
+    // the page or the tree rather than on the toggle.
+    StatusBar1->showMessage(text, kToggleMessageMs);
+    QAccessibleEvent told(StatusBar1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&told);
+}
+
 void frmMain::LayoutMe(CommandBarControl* control) {
     const int code = control->Id() - 500;
     const auto order =
         DisplayOrder::toggled(context_.settings().values().OrderString, code, control->Checked());
+    const QString library = context_.strings().text(222 + code);
     if (!order) {
         control->setChecked(true); // the last library shown stays
+        tellToggle(QStringLiteral("%1 stays on: it is the only text shown").arg(library));
         return;
     }
+    tellToggle(QStringLiteral("%1 %2").arg(library, control->Checked() ? QStringLiteral("on")
+                                                                       : QStringLiteral("off")));
     context_.settings().setOrderString(*order);
     lst_NodeClick(lst->selectedNode());
 }

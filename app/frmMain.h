@@ -82,6 +82,8 @@ private:
     void updateClock();
     void stepTree(CommandBarControl* control, int step);
     void showToggleStates();
+    // Tells which library a toggle switched and whether it is on.
+    void tellToggle(const QString& text);
     void openHelp();
 
     AppContext& context_;

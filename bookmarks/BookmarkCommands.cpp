@@ -19,7 +19,7 @@ const QString kFavouritesFilter = QStringLiteral("{*.fav} (*.fav)");
 const QString kImported = QStringLiteral("Booksmarks have been successfully imported ... ");
 const QString kLineBreak = QStringLiteral("\r\n");
 
-enum Mode : qint16 { GoToMode = 3 };
+enum Mode : qint16 { AddMode = 1, GoToMode = 3 };
 
 } // namespace
 
@@ -85,6 +85,10 @@ void BookmarkCommands::showDialog(qint16 mode) {
     if (!dialog_)
         dialog_ = new frmBookMarks(bookmarks_, dialogServices(), mainWindow_);
     dialog_->setFlag(mode);
+    if (mode == AddMode && currentVerse) {
+        if (const auto verse = currentVerse())
+            dialog_->chooseVerse(verse->sura, verse->verse);
+    }
     if (mode != GoToMode) {
         dialog_->show();
         dialog_->raise();

@@ -3,9 +3,13 @@
 #include "BookMarks.h"
 #include "Favourites.h"
 #include "frmBookMarks.h"
+#include "ReadingPlace.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
+#include <optional>
 
 class AppContext;
 class QuranReader;
@@ -43,6 +47,8 @@ public:
     std::function<bool(const QString& question)> askReplace;
     // Tells the reader why an import or export failed.
     std::function<void(const QString& text)> showFailure;
+    // The verse being read, which the add dialog opens on; none: sura 1, verse 1.
+    std::function<std::optional<VersePlace>()> currentVerse;
     // The bookmark dialog's message box (OK only).
     std::function<void(QWidget* parent, const QString& text)> showDialogMessage;
 

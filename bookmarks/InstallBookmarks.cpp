@@ -6,6 +6,7 @@
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "GuiStrings.h"
+#include "ReadingView.h"
 #include "SubsystemHost.h"
 
 namespace {
@@ -34,6 +35,10 @@ void installBookmarks(SubsystemHost& host) {
     addBookmarkRows(commands);
     QPointer<BookmarkCommands> bookmarks =
         new BookmarkCommands(host.context, host.reader, host.mainWindow);
+    const QPointer<ReadingView> view = &host.view;
+    bookmarks->currentVerse = [view] {
+        return view ? view->currentVerse() : std::optional<VersePlace>();
+    };
 
     const auto showDialog = [bookmarks](qint16 mode) {
         return [bookmarks, mode](CommandBarControl*) {

@@ -150,6 +150,19 @@ void frmBookMarks::cmbBookMarks_Click() {
     cmbAyat->setCurrentIndex(cmbAyat->count() > 0 ? 0 : -1);
 }
 
+void frmBookMarks::chooseVerse(int sura, int verse) {
+    if (listsBookmarks(flag_))
+        return;
+    const int suraAt = cmbBookMarks->findData(sura + kSuraIdBase);
+    if (suraAt < 0)
+        return;
+    cmbBookMarks->setCurrentIndex(suraAt);
+    cmbBookMarks_Click();
+    const int verseAt = cmbAyat->findData(verse);
+    if (verseAt >= 0)
+        cmbAyat->setCurrentIndex(verseAt);
+}
+
 void frmBookMarks::FillAyat(int resourceId) {
     cmbAyat->clear();
     const int verses = resourceId > kSuraIdBase ? services_.verseCount(resourceId) : 0;

@@ -47,6 +47,9 @@ public:
     // The stored bookmarks changed (an import): a list of them is made again.
     void bookmarksChanged();
     void GoToVerse(int sura, int verse);
+    // Chooses the verse in the lists of the add and go-to modes; a verse
+    // they do not list leaves the choice as it was.
+    void chooseVerse(int sura, int verse);
 
     void cmdOK_Click();
     void cmdCancel_Click();

@@ -12,10 +12,13 @@
 #include "SearchEngine.h"
 #include "ucGradContainer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +47,15 @@ void setCaption(QPushButton* button, const QString& caption) {
     button->setAccessibleName(GuiStrings::spoken(caption));
 }
 
+// The window is a plain widget, which assistive technology would take for a
+// filler inside some other window: it is told that this is a window.
+QAccessibleInterface* searchWindowAccessible(const QString& className, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    if (className == QLatin1String("frmFind") && window)
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmFind::frmFind(AppContext& context, QuranReader& reader, QWidget* parent)
@@ -54,6 +66,9 @@ frmFind::frmFind(AppContext& context, QuranReader& reader, QWidget* parent)
         return QMessageBox::StandardButton(box.exec());
     };
     presentInfo = [](frmInfo& window) { window.exec(); };
+    static const bool accessibleAsWindow =
+        (QAccessible::installFactory(&searchWindowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     buildWindow();
     Form_Load();
 }
@@ -80,6 +95,8 @@ void frmFind::buildWindow() {
     Label1->installEventFilter(this);
     lblFound = captionLabel(panel);
     lstRes = new ResultListView(panel);
+    // Enter on an entry goes to its verse, as Go to does.
+    lstRes->installEventFilter(this);
     lblStatus = captionLabel(panel);
     cmdFindNow = new QPushButton(panel);
     cmdReset = new QPushButton(panel);
@@ -248,6 +265,7 @@ void frmFind::cmdFindNow_Click() {
         message(QMessageBox::Warning, SearchEngine::zeroResultsText(), QMessageBox::Ok);
     cmdFindNow->setEnabled(true);
     lstRes_Click();
+    // The label hands its new text on to assistive technology as its name.
     lblStatus->setText(SearchEngine::doneStatus(lstRes->count()));
     CancelSearch = false;
 }
@@ -331,6 +349,13 @@ bool frmFind::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label1 && event->type() == QEvent::MouseButtonPress) {
         Label1_MouseDown(); // any mouse button
         return true;
+    }
+    if (watched == lstRes && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedEntry()) {
+            cmdGoto_Click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

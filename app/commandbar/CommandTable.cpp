@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include "AccessKeys.h"
 #include "CommandBars.h"
 
 #include <QAction>
@@ -67,6 +68,11 @@ CommandRow& CommandRow::onToolbar(int order, CommandCaption caption, bool group,
     toolbarCaption = std::move(caption);
     toolbarGroup = group;
     toolbarStyle = style;
+    return *this;
+}
+
+CommandRow& CommandRow::asToggle() {
+    toggle = true;
     return *this;
 }
 
@@ -139,10 +145,18 @@ void CommandTable::buildMenus(CommandBars* bars, const GuiText& guiText) const {
         const auto rows = sortedBy(
             rows_, [parent](const CommandRow& row) { return row.menuParent == parent; },
             &CommandRow::menuOrder);
-        for (const CommandRow* row : rows) {
-            CommandBarControl* control =
-                controls->Add(row->kind, row->id, captionText(row->caption, guiText));
+        QStringList captions;
+        for (const CommandRow* row : rows)
+            captions.append(captionText(row->caption, guiText));
+        // Every menu of the menu bar opens with Alt and a key, also those
+        // whose caption is shared with a window title and comes without one.
+        if (parent == 0)
+            captions = AccessKeys::withAccessKeys(captions);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const CommandRow* row = rows.at(i);
+            CommandBarControl* control = controls->Add(row->kind, row->id, captions.at(i));
             control->setBeginGroup(row->menuGroup);
+            control->setToggle(row->toggle);
             if (row->kind == ControlKind::Popup && control->CommandBar())
                 self(control->CommandBar()->Controls(), row->id, self);
         }

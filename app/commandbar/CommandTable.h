@@ -55,10 +55,11 @@ struct CommandRow {
     // An item of popup `parent`, at place `order`.
     static CommandRow item(int parent, int order, int id, CommandCaption caption,
                            bool group = false, QKeySequence shortcut = {});
-    // A toggle button on the toolbar only, at place `order`.  With no menu
-    // item, its shortcut is what reaches it from the keyboard.
+    // A toggle button on the toolbar only, at place `order`.
     static CommandRow toggleButton(int order, int id, const QString& caption, bool group = false,
                                    QKeySequence shortcut = {});
+    // Shows an on/off state in the menu too.
+    CommandRow& asToggle();
     // Puts this row on the toolbar too.
     CommandRow& onToolbar(int order, CommandCaption caption, bool group = false, int style = 0);
     CommandRow& withIcon(const QString& themeName);
@@ -89,7 +90,8 @@ public:
     // handler; the table does not touch it afterwards.
     void dispatch(CommandBarControl* control) const;
 
-    // Builds the menu bar's popups and items in row order.
+    // Builds the menu bar's popups and items in row order; a popup whose
+    // caption marks no access key is given one (see AccessKeys).
     void buildMenus(CommandBars* bars, const GuiText& guiText) const;
     // Builds a toolbar from the rows with a toolbar place, in that order.
     CommandBar* buildToolBar(CommandBars* bars, const QString& name, const GuiText& guiText) const;

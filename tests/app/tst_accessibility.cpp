@@ -10,11 +10,13 @@
 #include "LinkLabel.h"
 #include "PageAccessibility.h"
 #include "QuranReader.h"
+#include "ReadingView.h"
 #include "ResReader.h"
 #include "ResScheme.h"
 #include "SearchCommandIds.h"
 #include "SettingsCommandIds.h"
 #include "SettingsModel.h"
+#include "ShownVerse.h"
 #include "SuraTree.h"
 #include "SuraVerses.h"
 #include "xpFrame.h"
@@ -23,6 +25,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,6 +69,16 @@ void collectTexts(QAccessibleInterface* face, QStringList& texts, int depth = 0)
     }
     for (int i = 0; i < face->childCount(); ++i)
         collectTexts(face->child(i), texts, depth + 1);
+}
+
+// Every interface below `face` (itself included), depth first.
+void walk(QAccessibleInterface* face, const std::function<void(QAccessibleInterface*)>& visit,
+          int depth = 0) {
+    if (!face || depth > 80)
+        return;
+    visit(face);
+    for (int i = 0; i < face->childCount(); ++i)
+        walk(face->child(i), visit, depth + 1);
 }
 
 bool isInside(const QWidget* widget, const QWidget* ancestor) {
@@ -340,6 +353,131 @@ private slots:
         QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
         QVERIFY(!third->Checked());
         QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/2"));
+    }
+
+    // Every menu of the menu bar opens with Alt and a key, as a screen
+    // reader tells it; View holds the three library toggles with their keys.
+    void menusThroughTheAccessibilityTree() {
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w_->menuBar());
+        QVERIFY(bar);
+        QStringList withoutKey;
+        QAccessibleInterface* view = nullptr;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* menu = bar->child(i);
+            if (!menu->text(QAccessible::Accelerator).startsWith(QLatin1String("Alt+")))
+                withoutKey << menu->text(QAccessible::Name);
+            if (menu->text(QAccessible::Name) == QLatin1String("View"))
+                view = menu;
+        }
+        QVERIFY2(withoutKey.isEmpty(), qPrintable(withoutKey.join(QStringLiteral(", "))));
+        QVERIFY(view);
+        QCOMPARE(view->text(QAccessible::Accelerator), QStringLiteral("Alt+V"));
+        QAccessibleInterface* popup = view->childCount() == 1 ? view->child(0) : view;
+        QStringList toggles;
+        for (int i = 0; i < popup->childCount(); ++i) {
+            QAccessibleInterface* item = popup->child(i);
+            if (!item->state().checkable)
+                continue; // the chapter information, the separator
+            toggles << item->text(QAccessible::Name) + QLatin1Char(' ') +
+                           item->text(QAccessible::Accelerator);
+        }
+        QCOMPARE(toggles, (QStringList{QStringLiteral("Arabic Ctrl+1"),
+                                       QStringLiteral("English (Pickthall) Ctrl+2"),
+                                       QStringLiteral("Transliteration Ctrl+3")}));
+    }
+
+    // From 2:1, Alt+Down reaches 2:3 and Alt+Up goes back; a screen reader
+    // is handed the current verse named by its label and described by its
+    // texts in the page's order, once each, and finds no separator picture
+    // nor "." on the page's tree.
+    void verseByVerse() {
+        context_->settings().values().OrderString = QStringLiteral("1/2");
+        QVERIFY(w_->reader().goToVerse(2, 1));
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QWidget* page = w_->browser()->focusProxy();
+        QVERIFY(page);
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(page, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(w_->readingView().currentVerse(), (VersePlace{2, 3}));
+        const QString fault = ShownVerse::fault(w_->browser(), QStringLiteral("2 : 3"));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        QStringList texts;
+        for (const int code : {1, 2}) {
+            ResReader library;
+            library.LoadLibrary(context_->libraryFile(code));
+            const QString shown = SuraVerses::read(library, 2, code == 2).shownVerse(3);
+            texts << QTextDocumentFragment::fromHtml(shown).toPlainText().simplified();
+        }
+        QString description;
+        QStringList roles;
+        const auto look = [&] {
+            description.clear();
+            roles.clear();
+            walk(QAccessible::queryAccessibleInterface(w_->browser()),
+                 [&](QAccessibleInterface* face) {
+                     const QString name = face->text(QAccessible::Name).simplified();
+                     if (name == QLatin1String("2 : 3") && face->state().focused)
+                         description = face->text(QAccessible::Description).simplified();
+                     if (face->role() == QAccessible::Graphic)
+                         roles << QStringLiteral("picture");
+                     if (name == QLatin1String("."))
+                         roles << QStringLiteral("\".\"");
+                 });
+            return !description.isEmpty();
+        };
+        QVERIFY(QTest::qWaitFor(look, 30000));
+        QVERIFY2(description.count(texts[0]) == 1 && description.count(texts[1]) == 1 &&
+                     description.indexOf(texts[0]) < description.indexOf(texts[1]),
+                 qPrintable(description));
+        QVERIFY2(roles.isEmpty(), qPrintable(roles.join(QStringLiteral(", "))));
+
+        QTest::keyClick(page, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(page, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(page, Qt::Key_Up, Qt::AltModifier); // stays on the first verse
+        QCOMPARE(w_->readingView().currentVerse(), (VersePlace{2, 1}));
+        const QString first = ShownVerse::fault(w_->browser(), QStringLiteral("2 : 1"));
+        QVERIFY2(first.isEmpty(), qPrintable(first));
+    }
+
+    // The search window is a window to assistive technology and its status
+    // line carries the end of a search; the tree hands on its selected sura
+    // on arriving; a library toggle tells which library and whether it is
+    // on.  (Without a screen reader on the bus the bridge sends no events, so
+    // what they would carry is read here.)
+    void announcements() {
+        frmFind find(*context_, w_->reader());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&find)->role(), QAccessible::Window);
+        find.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&find));
+        find.cmb_selected_Section->setCurrentIndex(1); // the translation
+        find.chkIncludeAllChapters->setChecked(false);
+        find.cmbChapters->setCurrentIndex(1);
+        find.cmbWhat->setCurrentText(QStringLiteral("Beneficent"));
+        find.cmdFindNow_Click();
+        QCOMPARE(find.lstRes->count(), 2);
+        QVERIFY(find.lblStatus->text().contains(QLatin1Char('2')));
+        QCOMPARE(nameOf(find.lblStatus), find.lblStatus->text());
+        find.close();
+
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        w_->tree()->selectNode(w_->tree()->node(4)); // sura 2
+        w_->tree()->setFocus(Qt::TabFocusReason);
+        QAccessibleInterface* entry =
+            QAccessible::queryAccessibleInterface(w_->tree())->focusChild();
+        QVERIFY(entry);
+        QCOMPARE(entry->text(QAccessible::Name), w_->tree()->node(4)->text(0));
+
+        context_->settings().values().OrderString = QStringLiteral("1/2");
+        QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(w_->statusBar()->currentMessage(), QStringLiteral("Transliteration on"));
+        QTest::keyClick(w_->tree(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(w_->statusBar()->currentMessage(), QStringLiteral("English (Pickthall) off"));
+        QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/3"));
+        context_->settings().values().OrderString = QStringLiteral("1/2");
     }
 
     // The search window is no dialog, yet Enter in the keyword box searches.

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "FreshSettings.h"
 #include "frmAbout.h"
+#include "frmFind.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "GuiTestMain.h"
@@ -14,6 +15,7 @@
 #include "RegSetting.h"
 #include "ResScheme.h"
 #include "SettingsModel.h"
+#include "ShownVerse.h"
 #include "StartUp.h"
 #include "SuraTree.h"
 #include "VerseContextMenu.h"
@@ -25,8 +27,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -288,7 +292,8 @@ private slots:
             at = next;
         }
         CommandBarControl* bookmarks = menu->Item(int(shown.indexOf(209)) + 1);
-        QCOMPARE(bookmarks->Caption(), QStringLiteral("Bookmarks"));
+        // Its caption, shared with no window, gets an access key in the menu.
+        QCOMPARE(bookmarks->Caption(), QStringLiteral("&Bookmarks"));
         QCOMPARE(bookmarks->CommandBar()->Controls()->Count(), 2);
         // "Go" has an identifier of its own: its last item is Settings.
         CommandBarControls* go = menu->Item(int(shown.indexOf(207)) + 1)->CommandBar()->Controls();
@@ -419,7 +424,8 @@ private slots:
         QCOMPARE(RegSetting::GetValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                                       QStringLiteral("OrderString"), QString()),
                  stored);
-        // The Arabic paragraph carries its language and direction as well.
+        // The Arabic paragraph carries its language and direction, and the
+        // separators attributes for screen readers, after their class.
         const int paragraphs = int(body().count(QStringLiteral("<p class=\"main\"")) +
                                    body().count(QStringLiteral("<p class=\"Trans\"")));
         const int libraries = int(orderAfter.split(QLatin1Char('/')).size());
@@ -622,6 +628,78 @@ private slots:
         QVERIFY(!w_->reader().goToVerse(1, 8));
     }
 
+    // Every way to a verse: the label painted in the highlight colour, the
+    // verse at the top of the view, the verse current; 2:25 is never 2:250.
+    void goToShowsTheVerseOnEveryRoute_data() {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<int>("verse");
+        for (const char* route :
+             {"reader", "search Go to", "search Enter", "go-to-verse window", "bookmarks menu"}) {
+            QTest::addRow("%s, 2:25", route) << QString::fromLatin1(route) << 25;
+        }
+        QTest::newRow("bookmarks menu, 2:250") << "bookmarks menu" << 250;
+        QTest::newRow("go-to-verse window, 2:1") << "go-to-verse window" << 1;
+    }
+    void goToShowsTheVerseOnEveryRoute() {
+        QFETCH(QString, route);
+        QFETCH(int, verse);
+        setOrder(QStringLiteral("1/2"));
+        const VersePlace target{2, verse};
+        if (route == QLatin1String("reader")) {
+            QVERIFY(w_->reader().goToVerse(2, verse));
+        } else if (route.startsWith(QLatin1String("search"))) {
+            frmFind find(*context_, w_->reader());
+            find.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&find));
+            find.lstRes->entries().add(ResultItem{102, verse});
+            find.lstRes->entries().showAdded();
+            find.lstRes->selectRow(0);
+            if (route.endsWith(QLatin1String("Enter"))) {
+                find.lstRes->setFocus();
+                QTest::keyClick(find.lstRes, Qt::Key_Return);
+            } else {
+                find.cmdGoto->click();
+            }
+        } else if (route == QLatin1String("go-to-verse window")) {
+            bool answered = false;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                dialog->findChild<QComboBox*>(QStringLiteral("cmbBookMarks"))->setCurrentIndex(1);
+                dialog->findChild<QComboBox*>(QStringLiteral("cmbAyat"))
+                    ->setCurrentIndex(verse - 1);
+                dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+                answered = true;
+            });
+            menuItem(225)->action()->trigger(); // Go, Go to verse
+            QVERIFY(answered);
+        } else {
+            const QString app = QStringLiteral("Miravel");
+            QVERIFY(RegSetting::SaveValue(app, QStringLiteral("BookMarks"),
+                                          QStringLiteral("BookMarks"), QStringLiteral("4")));
+            QVERIFY(RegSetting::SaveValue(app, QStringLiteral("BookMarks\\4"),
+                                          QStringLiteral("Name"),
+                                          QStringLiteral("2:%1  002- Al-Baqara").arg(verse)));
+            // The menu lists the bookmarks stored when the window opened.
+            w_.reset();
+            QVERIFY(RegSetting::SaveValue(app, QStringLiteral("BookMarks"),
+                                          QStringLiteral("BookMarks"), QStringLiteral("4")));
+            w_ = std::make_unique<frmMain>(*context_);
+            w_->show();
+            w_->Form_Load();
+            QVERIFY(w_->browser()->waitForLoad());
+            menuItem(2104)->action()->trigger(); // the entry of bookmark 4
+        }
+        const QString fault = ShownVerse::fault(w_->browser(), target.label());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(w_->readingView().currentVerse(), target);
+        const auto marked = w_->browser()->runScript(
+            QStringLiteral("Array.prototype.map.call(document.querySelectorAll('[aria-current]'),"
+                           " function (e) { return e.textContent; }).join('|')"));
+        QVERIFY(marked);
+        QCOMPARE(marked->toString(), target.label());
+    }
+
     void copyVerseGivesItsTextsInThePagesOrder_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<int>("sura");
@@ -729,6 +807,39 @@ private slots:
         w_->CBar_CommandInvoked(button(CommandId::StartPage));
         QVERIFY(!view.currentVerse());
         QCOMPARE(changed.count(), 5);
+    }
+
+    // With the page focused: Ctrl+Shift+C copies the current verse, Shift+F10
+    // and the context-menu key open its menu; Add Bookmark opens on it.
+    void verseActionsFromTheKeyboard() {
+        setOrder(QStringLiteral("1/2"));
+        QVERIFY(w_->reader().goToVerse(2, 255));
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QWidget* page = w_->browser()->focusProxy();
+        QVERIFY(page);
+        page->setFocus();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("(2 : 255)")));
+        for (const QKeySequence& key : ReadingView::kVerseMenuKeys) {
+            QTest::keySequence(page, key);
+            QMenu* menu = nullptr;
+            QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+            QCOMPARE(menu->actions().first()->text(), QStringLiteral("Copy verse"));
+            QVERIFY(menu->actions().first()->isEnabled());
+            menu->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        menuItem(210)->action()->trigger(); // Bookmarks, Add Bookmark
+        QDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = w_->findChild<QDialog*>(QStringLiteral("frmBookMarks"))) &&
+                    dialog->isVisible());
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbBookMarks"))->currentData(),
+                 QVariant(102));
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbAyat"))->currentData(),
+                 QVariant(255));
+        dialog->close();
     }
 
     void rightClickOnAVerseOffersOnlyCopyVerse() {

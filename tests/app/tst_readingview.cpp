@@ -8,6 +8,7 @@
 #include "QuranReader.h"
 #include "ReadingView.h"
 #include "ResScheme.h"
+#include "ShownVerse.h"
 #include "StartUp.h"
 #include "SuraTree.h"
 
@@ -349,8 +350,10 @@ private slots:
             return;
         }
         QCOMPARE(labelAtTop(), label);
-        // The place moved to is the current verse.
+        // The place moved to is the current verse, shown as a go-to shows it.
         QCOMPARE(w_->readingView().currentVerse()->label(), label);
+        const QString fault = ShownVerse::fault(w_->browser(), label);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(w_->reader().selectedSura(), sura.toInt());
         QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(2 + sura.toInt())->text(0));
     }

@@ -62,6 +62,34 @@ private slots:
         QCOMPARE(extended, 2); // after the menus were built
     }
 
+    // Menus of the menu bar without a marker get the first free letter;
+    // a marked one keeps its key, "&&" marks none; items are left alone.
+    void menuBarCaptionsGetAccessKeys_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("plain captions")
+            << QStringList{"Search", "Bookmarks"} << QStringList{"&Search", "&Bookmarks"};
+        QTest::newRow("first letter taken by a marked one")
+            << QStringList{"Search", "&Settings", "Bookmarks"}
+            << QStringList{"S&earch", "&Settings", "&Bookmarks"};
+        QTest::newRow("escaped ampersand") << QStringList{"A&&B"} << QStringList{"&A&&B"};
+        QTest::newRow("every letter taken")
+            << QStringList{"&ab", "&ba", "ab", "9"} << QStringList{"&ab", "&ba", "ab", "&9"};
+    }
+    void menuBarCaptionsGetAccessKeys() {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, shown);
+        for (int i = 0; i < given.size(); ++i) {
+            table_.addRow(CommandRow::popup(300 + i, CommandCaption::text(given.at(i)), i));
+            table_.addRow(CommandRow::item(300 + i, 1, 400 + i,
+                                           CommandCaption::text(QStringLiteral("Item"))));
+        }
+        table_.buildMenus(bars_, &guiText);
+        CommandBarControls* menu = bars_->ActiveMenuBar()->Controls();
+        QCOMPARE(captions(menu), shown);
+        QCOMPARE(captions(menu->Item(1)->CommandBar()->Controls()), QStringList{"Item"});
+    }
+
     void aRowOfTheSamePlaceIsReplaced() {
         table_.addRow(CommandRow::popup(201, CommandCaption::text(QStringLiteral("&File")), 1));
         table_.addRow(CommandRow::item(201, 1, 249, CommandCaption::text(QStringLiteral("old"))));
