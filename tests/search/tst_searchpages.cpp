@@ -72,8 +72,18 @@ QImage paintedPage(BrowserView& view) {
     while (waited.elapsed() < 10000 &&
            !view.runScript(QStringLiteral("window.testFrames === 2")).value_or(false).toBool())
         QTest::qWait(10);
+    // Under load the engine's frame can reach the widget a little later:
+    // the picture counts once two grabs in a row agree.
     QWidget* engine = view.focusProxy() ? view.focusProxy() : &view;
-    return engine->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage painted = engine->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int settled = 0; settled < 50; ++settled) {
+        QTest::qWait(50);
+        const QImage again = engine->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (again == painted)
+            break;
+        painted = again;
+    }
+    return painted;
 }
 
 } // namespace
