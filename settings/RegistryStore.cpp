@@ -301,6 +301,25 @@ void keepParsed(const QString& fileName) {
         kept->insert(fileName, new QSettings(fileName, QSettings::IniFormat));
 }
 
+// Reads a key out of the user's file with `read`: an empty key while the
+// file is not there yet, nothing when it cannot be read.
+std::optional<StoredKey>
+readFromUserFile(const QString& fileName, const QStringList& keyPath,
+                 const std::function<std::optional<StoredKey>(QSettings&)>& read) {
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    const QFileInfo file(fileName);
+    if (!file.exists())
+        return StoredKey{{QString(), {}}};
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    keepParsed(fileName);
+    QSettings user(fileName, QSettings::IniFormat);
+    if (user.status() != QSettings::NoError)
+        return std::nullopt;
+    return read(user);
+}
+
 // What QSettings goes by to tell that a file changed.
 QString fileStamp(const QString& fileName) {
     const QFileInfo file(fileName);
@@ -687,34 +706,15 @@ bool RegistryStore::removeKey(const QStringList& keyPath) const {
 }
 
 std::optional<StoredKey> RegistryStore::exportKey(const QStringList& keyPath) const {
-    if (keyPath.isEmpty())
-        return std::nullopt;
-    const QFileInfo file(m_userFile);
-    if (!file.exists())
-        return StoredKey{{QString(), {}}};
-    if (!file.isFile() || !file.isReadable())
-        return std::nullopt;
-    keepParsed(m_userFile);
-    QSettings user(m_userFile, QSettings::IniFormat);
-    if (user.status() != QSettings::NoError)
-        return std::nullopt;
-    return exportFrom(user, keyPath);
+    return readFromUserFile(m_userFile, keyPath,
+                            [&](QSettings& user) { return exportFrom(user, keyPath); });
 }
 
 std::optional<StoredKey> RegistryStore::exportPart(const QStringList& keyPath,
                                                    const SubkeyChoice& subkeys) const {
-    if (keyPath.isEmpty())
-        return std::nullopt;
-    const QFileInfo file(m_userFile);
-    if (!file.exists())
-        return StoredKey{{QString(), {}}};
-    if (!file.isFile() || !file.isReadable())
-        return std::nullopt;
-    keepParsed(m_userFile);
-    QSettings user(m_userFile, QSettings::IniFormat);
-    if (user.status() != QSettings::NoError)
-        return std::nullopt;
-    return exportPartFrom(user, keyPath, subkeys);
+    return readFromUserFile(m_userFile, keyPath, [&](QSettings& user) {
+        return exportPartFrom(user, keyPath, subkeys);
+    });
 }
 
 bool RegistryStore::replaceKey(const QStringList& keyPath, const StoredKey& content) const {
