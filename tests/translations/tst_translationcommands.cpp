@@ -3,16 +3,20 @@
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "FreshSettings.h"
+#include "frmInfo.h"
 #include "frmMain.h"
 #include "GuiTestMain.h"
 #include "QuranReader.h"
+#include "ShowInfo.h"
 #include "TranslationCommands.h"
 #include "TranslationsCommandIds.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -113,6 +117,30 @@ private slots:
         QVERIFY(body().contains(QStringLiteral("In the name of Allah, the Beneficent")));
         QCOMPARE(context_->libraryFile(2), QStringLiteral("Etx2.dll"));
         QCOMPARE(context_->libraryFile(3), QStringLiteral("Etx3.dll"));
+    }
+
+    // The file's comment lines (the translator's terms) close the general
+    // introduction while the translation is shown.
+    void generalIntroductionShowsTheAddedNotice() {
+        answerWith(markedFile(), AddedTranslations::Translation);
+        menuItem(TranslationsCommandId::AddTranslation)->action()->trigger();
+        QVERIFY(failures_.isEmpty());
+        QString page;
+        std::function<void()> read = [&page, &read] {
+            auto* window = qobject_cast<frmInfo*>(QApplication::activeModalWidget());
+            if (!window) {
+                QTimer::singleShot(20, read);
+                return;
+            }
+            page = window->WebBrowser1->bodyInnerHtml();
+            window->close();
+        };
+        QTimer::singleShot(20, read);
+        QVERIFY(ShowInfo(*context_, QStringLiteral("nglish"), nullptr));
+        const qsizetype heading = page.indexOf(QStringLiteral("<br>English (Pickthall)<br>"));
+        QVERIFY2(heading > page.indexOf(QStringLiteral("<br>Introduction<br>")),
+                 qPrintable(page.right(1500)));
+        QVERIFY(page.indexOf(QStringLiteral("Name: Pickthall")) > heading);
     }
 
     void refusedFileLeavesThePage() {
