@@ -5,6 +5,7 @@
 #include "QuranReader.h"
 #include "SettingsModel.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -34,13 +35,19 @@ TranslationCommands::TranslationCommands(AppContext& context, QuranReader& reade
         QStringList names;
         for (const auto& entry : entries)
             names.append(entry.name);
-        bool ok = false;
-        const QString chosen =
-            QInputDialog::getItem(mainWindow_, QStringLiteral("Remove translation"),
-                                  QStringLiteral("Translation to remove:"), names, 0, false, &ok);
-        const qsizetype index = names.indexOf(chosen);
-        if (!ok || index < 0)
+        // Two entries may share a name: the list's position tells them apart.
+        QInputDialog dialog(mainWindow_);
+        dialog.setWindowTitle(QStringLiteral("Remove translation"));
+        const QString caption = QStringLiteral("Translation to remove:");
+        dialog.setLabelText(caption);
+        dialog.setComboBoxItems(names);
+        dialog.setComboBoxEditable(false);
+        auto* list = dialog.findChild<QComboBox*>();
+        if (list)
+            list->setAccessibleName(caption);
+        if (dialog.exec() != QDialog::Accepted || !list || list->currentIndex() < 0)
             return std::nullopt;
+        const qsizetype index = list->currentIndex();
         return entries.at(index).culture;
     };
     showFailure = [this](const QString& text) {
