@@ -36,6 +36,19 @@ QString slotDefault(int slot) {
                                          : Setting::CultureTransliterationLibrary.defaultText);
 }
 
+// A library half written when the program stopped is never used (no
+// culture names it), but it would stay for good; one that old is no other
+// copy's work in progress.
+void removeStalePartials(const QString& folder) {
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QFileInfoList partials =
+        QDir(folder).entryInfoList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& partial : partials) {
+        if (partial.lastModified().toUTC() < hourAgo && QFile::remove(partial.filePath()))
+            qCInfo(lcTranslations) << "removed a half-written library" << partial.fileName();
+    }
+}
+
 } // namespace
 
 AddedTranslations::AddedTranslations(Settings& settings) : settings_(settings) {}
@@ -93,6 +106,7 @@ std::optional<QString> AddedTranslations::store(const QByteArray& library,
     if (!QDir().mkpath(folder))
         return QStringLiteral("The folder %1 cannot be made.")
             .arg(QDir::toNativeSeparators(folder));
+    removeStalePartials(folder);
     const QString stem = QStringLiteral("Translation-") + QDateTime::currentDateTimeUtc().toString(
                                                               QStringLiteral("yyyyMMdd-hhmmss"));
     QString name = stem + QStringLiteral(".dll");

@@ -308,6 +308,29 @@ private slots:
         QCOMPARE(snapshot(), before);
     }
 
+    // A library left half written by a stopped program goes at the next
+    // add; a fresh one may be another copy's at work and stays.
+    void stalePartialLibrariesGo() {
+        QVERIFY(QDir().mkpath(UserLibraries::folder()));
+        const auto partial = [](const QString& name, qint64 secondsAgo) {
+            const QString path = UserLibraries::folder() + QLatin1Char('/') + name;
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write("qres");
+            file.flush(); // else closing would write, and date, it anew
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                             QFileDevice::FileModificationTime);
+            return path;
+        };
+        const QString old = partial(QStringLiteral("Translation-1.dll.part"), 2 * 3600);
+        const QString fresh = partial(QStringLiteral("Translation-2.dll.part"), 60);
+        Settings settings;
+        QVERIFY(!AddedTranslations(settings).addFile(pickthallWithBars(QStringLiteral("p.txt")),
+                                                     counts_, answer(QStringLiteral("P"))));
+        QVERIFY(!QFileInfo::exists(old));
+        QVERIFY(QFileInfo::exists(fresh));
+    }
+
     void survivesRestartAndCultureChangeUntilRemoved() {
         Settings settings;
         QVERIFY(!AddedTranslations(settings).addFile(pickthallWithBars(QStringLiteral("a.txt")),
