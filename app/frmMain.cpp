@@ -9,6 +9,7 @@
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
 #include "InstallSearch.h"
+#include "InstallTranslations.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ReadingView.h"
@@ -162,6 +163,7 @@ void frmMain::registerCommands() {
     installSettingsDialog(host);
     installSearch(host);
     installChapterInformation(host);
+    installTranslations(host);
 }
 
 void frmMain::Form_Load() {

@@ -1,6 +1,7 @@
 #include "ResReader.h"
 
 #include "TextLog.h"
+#include "UserLibraries.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -112,6 +113,15 @@ void ResReader::bind(const QString& fileName, std::shared_ptr<const ResourceLibr
 std::shared_ptr<const ResourceLibrary> ResReader::openLibrary(const QString& fileName) {
     if (fileName.isEmpty())
         return nullptr;
+    // A library added by the reader: a plain file name in the user's data folder.
+    if (UserLibraries::isUserLibrary(fileName)) {
+        if (!isPlainFileName(UserLibraries::fileNameOf(fileName))) {
+            qCInfo(lcText).noquote() << "text library name" << fileName
+                                     << "refused: not a plain file name in the user's folder";
+            return nullptr;
+        }
+        return ResourceLibrary::open(UserLibraries::pathOf(fileName));
+    }
     if (!isPlainFileName(fileName)) {
         qCInfo(lcText).noquote() << "text library name" << fileName
                                  << "refused: not a plain file name in the program's folder";

@@ -6,8 +6,12 @@
 
 namespace ChapterInfoPage {
 
+bool isIntroduction(const QString& argument) {
+    return argument == QLatin1String("nglish");
+}
+
 std::optional<int> resourceFor(const QString& argument) {
-    if (argument == QLatin1String("nglish"))
+    if (isIntroduction(argument))
         return LibraryLayout::kIntroduction;
     bool ok = false;
     const int sura = argument.trimmed().toInt(&ok);
@@ -70,6 +74,18 @@ std::optional<QString> bodyFor(const ResReader& reader, const QString& argument)
     const QString text = reader.LoadHtml(*resource, QString()).value_or(QString());
     const QString cut = reader.LoadHtml(QStringLiteral("replace"), QString()).value_or(QString());
     return body(text, cut);
+}
+
+QString addedTranslationNotice(const ResReader& library) {
+    const auto notice = library.LoadHtml(QStringLiteral("NOTICE.TXT"), QStringLiteral("\n"));
+    if (!notice)
+        return {};
+    QString lines;
+    for (const QString& line : notice->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        lines += line.toHtmlEscaped() + QStringLiteral("<br />");
+    return headingParagraph(QStringLiteral("#") + library.LoadSTvar(224).toHtmlEscaped() +
+                            QStringLiteral("#")) +
+           QStringLiteral("<span class='Trans'>") + lines + QStringLiteral("</span>");
 }
 
 } // namespace ChapterInfoPage

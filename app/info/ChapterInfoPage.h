@@ -31,4 +31,12 @@ QString body(const QString& text, const QString& cutText);
 // nothing when the argument names no text.
 std::optional<QString> bodyFor(const ResReader& reader, const QString& argument);
 
+// Whether the argument names the general introduction.
+bool isIntroduction(const QString& argument);
+
+// The notice of a translation the reader added (its file's comment lines,
+// kept as its NOTICE.TXT), as a section for the general introduction: the
+// lines as plain text, never as markup.  Empty when the library has none.
+QString addedTranslationNotice(const ResReader& library);
+
 } // namespace ChapterInfoPage

@@ -11,13 +11,21 @@
 #include "QuranReader.h"
 #include "SubsystemHost.h"
 #include "ucGradContainer.h"
+#include "UserLibraries.h"
 
 #include <QPointer>
 
 bool ShowInfo(AppContext& context, const QString& argument, QWidget* parent) {
-    const auto body = ChapterInfoPage::bodyFor(context.library(1), argument);
+    auto body = ChapterInfoPage::bodyFor(context.library(1), argument);
     if (!body)
         return false;
+    // A translation the reader added brings its translator's terms along.
+    if (ChapterInfoPage::isIntroduction(argument)) {
+        for (const int code : {2, 3}) {
+            if (UserLibraries::isUserLibrary(context.libraryFile(code)))
+                *body += ChapterInfoPage::addedTranslationNotice(context.library(code));
+        }
+    }
     frmInfo info(context, parent);
     info.showPage(QStringLiteral("INFO.HTML"), *body);
     info.ucGradContainer1->setCaption(GuiStrings::information());

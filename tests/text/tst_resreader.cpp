@@ -2,11 +2,13 @@
 #include "RccValidator.h"
 #include "ResReader.h"
 #include "StoredCharacters.h"
+#include "UserLibraries.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -244,6 +246,32 @@ private slots:
         QCOMPARE(reader.strFileName(), name);
         QCOMPARE(reader.LoadHtml(1, QStringLiteral("|")), std::nullopt);
         QCOMPARE(reader.LoadHtml(101, QString()).value_or(QString()), ownSura1());
+    }
+
+    // A library the reader added is a plain file name in the user's data
+    // folder; a name that climbs out of it reads the program's own.
+    void addedLibraryNamesStayInTheUsersFolder() {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        QVERIFY(QDir().mkpath(UserLibraries::folder()));
+        QVERIFY(QFile::copy(ResReader::programDirectory() + QStringLiteral("/fixture.dll"),
+                            UserLibraries::folder() + QStringLiteral("/fixture.dll")));
+        ResReader added;
+        added.LoadLibrary(QStringLiteral("added:fixture.dll"));
+        QCOMPARE(added.LoadSTvar(5), QStringLiteral("padded"));
+        const QString climbing =
+            QDir(UserLibraries::folder())
+                .relativeFilePath(ResReader::programDirectory() + QStringLiteral("/fixture.dll"));
+        QVERIFY(QFileInfo::exists(UserLibraries::folder() + QLatin1Char('/') + climbing));
+        for (const QString& name :
+             {QStringLiteral("added:") + climbing, QStringLiteral("added:./fixture.dll"),
+              QStringLiteral("added:..")}) {
+            ResReader reader;
+            reader.LoadLibrary(name);
+            QCOMPARE(reader.LoadHtml(101, QString()).value_or(QString()), ownSura1());
+            QCOMPARE(reader.LoadSTvar(5), QStringLiteral("*"));
+        }
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void damagedEntryReadsTheOwnOne() {

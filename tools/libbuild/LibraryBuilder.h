@@ -34,7 +34,15 @@ public:
     // Writes the folder and `library.qrc` inside it; clears what was there.
     bool write(const QString& folder, QString* error) const;
 
+    // The library file itself, as `rcc --binary` makes it from the folder
+    // (every file stored uncompressed, the manifest included), for a front
+    // end that has no rcc at hand: the program adding a translation.
+    QByteArray pack() const;
+
 private:
+    // The files with the manifest that lists them.
+    QMap<QString, QByteArray> filesWithManifest() const;
+
     QMap<QString, QByteArray> files_; // path inside the library -> bytes
     bool compressed_ = false;
 };

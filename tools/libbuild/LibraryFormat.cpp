@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace LibraryFormat {
 namespace {
@@ -44,33 +47,147 @@ bool fail(ParseError* error, const QString& message) {
 
 } // namespace
 
-std::optional<VerseMap> readVerseFile(const QString& path, ParseError* error) {
-    const auto rows = readTsv(path, 3, error);
-    if (!rows)
+namespace {
+
+// One verse line: `sura<SEP>verse<SEP>text`, SEP a tab or '|' (the first of
+// them on the line); the text is the rest and may hold the separator.
+struct VerseLine {
+    int sura = 0;
+    int verse = 0;
+    QString text;
+};
+
+std::optional<VerseLine> splitVerseLine(const QString& line) {
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    const qsizetype bar = line.indexOf(QLatin1Char('|'));
+    const qsizetype first = tab < 0 ? bar : (bar < 0 ? tab : qMin(tab, bar));
+    if (first < 0)
         return std::nullopt;
-    VerseMap verses;
-    for (const QStringList& row : *rows) {
-        bool suraOk = false;
-        bool verseOk = false;
-        const int sura = row[0].toInt(&suraOk);
-        const int verse = row[1].toInt(&verseOk);
-        if (!suraOk || !verseOk || sura < 1 || sura > 114) {
-            fail(error, QStringLiteral("%1: bad reference %2:%3").arg(path, row[0], row[1]));
-            return std::nullopt;
-        }
-        if (!verses.contains(sura) && sura != (verses.isEmpty() ? 1 : verses.lastKey() + 1)) {
-            fail(error, QStringLiteral("%1: sura %2 out of order").arg(path).arg(sura));
-            return std::nullopt;
-        }
-        QStringList& list = verses[sura];
-        if (verse != list.size() + 1 || sura != verses.lastKey()) {
-            fail(error,
-                 QStringLiteral("%1: verse %2:%3 out of order").arg(path).arg(sura).arg(verse));
-            return std::nullopt;
-        }
-        list.append(row[2]);
+    const QChar separator = line.at(first);
+    const qsizetype second = line.indexOf(separator, first + 1);
+    if (second < 0)
+        return std::nullopt;
+    bool suraOk = false;
+    bool verseOk = false;
+    VerseLine parsed;
+    // Digits only: toInt would also take "+1" or " 1".
+    const auto number = [](QStringView text, bool* ok) {
+        *ok = !text.isEmpty() && text.size() <= 4 &&
+              std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        return *ok ? text.toInt() : 0;
+    };
+    parsed.sura = number(QStringView(line).left(first), &suraOk);
+    parsed.verse = number(QStringView(line).mid(first + 1, second - first - 1), &verseOk);
+    if (!suraOk || !verseOk)
+        return std::nullopt;
+    parsed.text = line.mid(second + 1);
+    return parsed;
+}
+
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f;
+    });
+}
+
+} // namespace
+
+std::optional<VerseFile> parseVerseFile(const QByteArray& bytes, const QList<int>& verseCounts,
+                                        ParseError* error) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        fail(error, QStringLiteral("The file is not UTF-8 text."));
+        return std::nullopt;
     }
-    return verses;
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
+    const auto failAt = [error](int lineNumber, const QString& what) {
+        fail(error, QStringLiteral("Line %1: %2").arg(lineNumber).arg(what));
+        return std::nullopt;
+    };
+    VerseFile file;
+    int sura = 0;  // of the last verse line
+    int verse = 0; // of the last verse line
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int lineNumber = int(i + 1);
+        QString line = lines.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(QLatin1Char('#'))) {
+            file.comments.append(line.mid(1));
+            continue;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        const auto parsed = splitVerseLine(line);
+        if (!parsed)
+            return failAt(lineNumber, QStringLiteral("not a line \"sura|verse|text\"."));
+        if (parsed->text.trimmed().isEmpty())
+            return failAt(
+                lineNumber,
+                QStringLiteral("verse %1:%2 has no text.").arg(parsed->sura).arg(parsed->verse));
+        if (hasControlCharacter(parsed->text))
+            return failAt(lineNumber, QStringLiteral("verse %1:%2 holds a control character.")
+                                          .arg(parsed->sura)
+                                          .arg(parsed->verse));
+        const int count = verseCounts.value(parsed->sura - 1, -1);
+        if (parsed->sura < 1 || parsed->sura > 114 || parsed->verse < 1 ||
+            (!verseCounts.isEmpty() && parsed->verse > count))
+            return failAt(
+                lineNumber,
+                QStringLiteral("there is no verse %1:%2.").arg(parsed->sura).arg(parsed->verse));
+        // The verse that must come next: the rest of this sura (as far as
+        // the counts tell, else as far as the file goes on with it), then
+        // verse 1 of the next sura.
+        const bool stayInSura =
+            sura > 0 &&
+            (verseCounts.isEmpty() ? parsed->sura == sura : verse < verseCounts.value(sura - 1));
+        const int expectedSura = stayInSura ? sura : sura + 1;
+        const int expectedVerse = stayInSura ? verse + 1 : 1;
+        if (parsed->sura != expectedSura || parsed->verse != expectedVerse) {
+            const bool before =
+                parsed->sura < sura || (parsed->sura == sura && parsed->verse <= verse);
+            return failAt(lineNumber,
+                          before ? QStringLiteral("verse %1:%2 is given twice or out of order.")
+                                       .arg(parsed->sura)
+                                       .arg(parsed->verse)
+                                 : QStringLiteral("verse %1:%2 is missing before it.")
+                                       .arg(expectedSura)
+                                       .arg(expectedVerse));
+        }
+        sura = parsed->sura;
+        verse = parsed->verse;
+        file.verses[sura].append(parsed->text);
+    }
+    if (file.verses.isEmpty()) {
+        fail(error, QStringLiteral("The file holds no verses."));
+        return std::nullopt;
+    }
+    if (!verseCounts.isEmpty() && (sura != 114 || verse != verseCounts.value(113))) {
+        const bool suraDone = verse >= verseCounts.value(sura - 1);
+        fail(error, QStringLiteral("Verse %1:%2 is missing at the end of the file.")
+                        .arg(suraDone ? sura + 1 : sura)
+                        .arg(suraDone ? 1 : verse + 1));
+        return std::nullopt;
+    }
+    return file;
+}
+
+std::optional<VerseMap> readVerseFile(const QString& path, ParseError* error) {
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        fail(error, QStringLiteral("cannot open %1").arg(path));
+        return std::nullopt;
+    }
+    auto file = parseVerseFile(input.readAll(), {}, error);
+    if (!file) {
+        if (error)
+            error->message = path + QStringLiteral(": ") + error->message;
+        return std::nullopt;
+    }
+    return std::move(file->verses);
 }
 
 std::optional<QMap<int, QStringList>> readLeadFile(const QString& path, ParseError* error) {

@@ -18,8 +18,21 @@ struct ParseError {
     QString message;
 };
 
-// `sura<TAB>verse<TAB>text` lines; '#' lines are comments.  Suras and verses
-// must run in order without gaps.
+// A verse file as read: the verses and its '#' comment lines (without the
+// '#'), which name the translator and the terms of the text.
+struct VerseFile {
+    VerseMap verses;
+    QStringList comments;
+};
+
+// Verse files: UTF-8 lines `sura<TAB>verse<TAB>text` or `sura|verse|text`
+// (the common exchange layout); '#' lines are comments, blank lines are
+// skipped.  Suras and verses run in order from 1 without gaps or repeats.
+// With `verseCounts` (the verse count of sura n at n - 1) every verse of all
+// 114 suras must be there, no more; without, any leading run of suras will
+// do.  The error tells the line and what is wrong with it.
+std::optional<VerseFile> parseVerseFile(const QByteArray& bytes, const QList<int>& verseCounts = {},
+                                        ParseError* error = nullptr);
 std::optional<VerseMap> readVerseFile(const QString& path, ParseError* error = nullptr);
 // `sura<TAB>text` lines: extra elements put before verse 1, in file order.
 std::optional<QMap<int, QStringList>> readLeadFile(const QString& path,

@@ -2,13 +2,16 @@
 //
 //   miravel-libbuild --out <folder> [--verses <tsv> [--lead <tsv>]] [--basmala <tsv>]
 //                    [--strings <tsv>]... [--custom <folder>]... [--html <folder>]...
-//                    [--compress]
+//                    [--compress] [--library <file>]
 //
-// then `rcc --binary <folder>/library.qrc -o <Library.dll>` makes the file.
+// then `rcc --binary <folder>/library.qrc -o <Library.dll>` makes the file,
+// or --library writes it at once (uncompressed, as the program itself does
+// when the reader adds a translation).
 #include "LibraryBuilder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -39,7 +42,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption compress(
         QStringLiteral("compress"),
         QStringLiteral("Let rcc compress the files (only for the program's own library)."));
-    parser.addOptions({out, verses, lead, basmala, strings, custom, html, compress});
+    const QCommandLineOption library(QStringLiteral("library"),
+                                     QStringLiteral("Also write the library file itself."),
+                                     QStringLiteral("file"));
+    parser.addOptions({out, verses, lead, basmala, strings, custom, html, compress, library});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -89,5 +95,14 @@ int main(int argc, char* argv[]) {
     }
     if (!builder.write(parser.value(out), &error))
         return failWith(error);
+    if (parser.isSet(library)) {
+        if (parser.isSet(compress))
+            return failWith(QStringLiteral("--library writes an uncompressed library only"));
+        const QByteArray packed = builder.pack();
+        QSaveFile file(parser.value(library));
+        if (!file.open(QIODevice::WriteOnly) || file.write(packed) != packed.size() ||
+            !file.commit())
+            return failWith(QStringLiteral("cannot write %1").arg(parser.value(library)));
+    }
     return 0;
 }

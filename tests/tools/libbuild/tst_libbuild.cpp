@@ -3,6 +3,7 @@
 #include "LibraryManifest.h"
 
 #include <QFile>
+#include <QResource>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +70,98 @@ private slots:
         const auto verses = readVerseFile(writeTemp(dir, QStringLiteral("v.tsv"), content), &error);
         QCOMPARE(verses.has_value(), valid);
         QCOMPARE(error.message.isEmpty(), valid);
+    }
+
+    // The program's own check of a verse file a reader adds: both layouts,
+    // and against the verse counts every verse exactly once, each fault
+    // named with its line.
+    void verseFileAgainstCounts_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("error");
+        // Suras of 2, 1 and then one verse each, so that a whole file is short.
+        QByteArray whole = "# Name: Test\n";
+        for (int sura = 1; sura <= 114; ++sura) {
+            for (int verse = 1; verse <= (sura == 1 ? 2 : 1); ++verse)
+                whole += QByteArray::number(sura) + '|' + QByteArray::number(verse) + "|v\n";
+        }
+        const auto edited = [&whole](const QByteArray& from, const QByteArray& to) {
+            QByteArray copy = whole;
+            return copy.replace(from, to);
+        };
+        QTest::newRow("bar layout") << whole << QString();
+        QTest::newRow("tab layout")
+            << QByteArray(whole).replace('|', '\t').replace("v\n", "a|b\n") << QString();
+        QTest::newRow("byte order mark, CR LF")
+            << "\xEF\xBB\xBF" + QByteArray(whole).replace("\n", "\r\n") << QString();
+        QTest::newRow("not UTF-8")
+            << edited("1|1|v", "1|1|\xE9t\xE9") << QStringLiteral("The file is not UTF-8 text.");
+        QTest::newRow("no fields") << edited("1|2|v", "1 2 v")
+                                   << QStringLiteral("Line 3: not a line \"sura|verse|text\".");
+        QTest::newRow("sign before number")
+            << edited("1|2|v", "+1|2|v")
+            << QStringLiteral("Line 3: not a line \"sura|verse|text\".");
+        QTest::newRow("verse out of range")
+            << edited("1|2|v", "1|2|v\n1|3|v") << QStringLiteral("Line 4: there is no verse 1:3.");
+        QTest::newRow("sura out of range") << whole + "115|1|v\n"
+                                           << QStringLiteral("Line 117: there is no verse 115:1.");
+        QTest::newRow("verse twice")
+            << edited("1|2|v", "1|1|v")
+            << QStringLiteral("Line 3: verse 1:1 is given twice or out of order.");
+        QTest::newRow("verse missing")
+            << edited("1|2|v\n", "") << QStringLiteral("Line 3: verse 1:2 is missing before it.");
+        QTest::newRow("last verse missing")
+            << edited("114|1|v\n", "")
+            << QStringLiteral("Verse 114:1 is missing at the end of the file.");
+        QTest::newRow("empty text")
+            << edited("1|2|v", "1|2| ") << QStringLiteral("Line 3: verse 1:2 has no text.");
+        QTest::newRow("control character")
+            << edited("1|2|v", "1|2|v\x01")
+            << QStringLiteral("Line 3: verse 1:2 holds a control character.");
+        QTest::newRow("only comments")
+            << QByteArray("# nothing\n") << QStringLiteral("The file holds no verses.");
+    }
+    void verseFileAgainstCounts() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, error);
+        QList<int> counts(114, 1);
+        counts[0] = 2;
+        ParseError parseError;
+        const auto file = parseVerseFile(content, counts, &parseError);
+        QCOMPARE(parseError.message, error);
+        QCOMPARE(file.has_value(), error.isEmpty());
+        if (file) {
+            QCOMPARE(file->comments, QStringList{QStringLiteral(" Name: Test")});
+            QCOMPARE(file->verses.size(), 114);
+            QCOMPARE(file->verses.value(1).size(), 2);
+        }
+    }
+
+    // The packed library must be a resource file Qt itself reads, with every
+    // file where the folder layout puts it (the manifest included).
+    void packedLibraryReadsInQt() {
+        LibraryBuilder builder;
+        builder.addVerses({{1, {QStringLiteral("v1"), QStringLiteral("v2")}}});
+        for (int id = 1; id <= 40; ++id) // a folder of many entries, searched by hash
+            builder.addStrings({{id, QStringLiteral("entry %1").arg(id)}});
+        builder.addHtml(QStringLiteral("NOTICE.TXT"), "terms");
+        const QByteArray packed = builder.pack();
+        const QString root = QStringLiteral("/packed-test");
+        QVERIFY(
+            QResource::registerResource(reinterpret_cast<const uchar*>(packed.constData()), root));
+        const auto read = [&root](const QString& path) {
+            QFile file(QLatin1Char(':') + root + QLatin1Char('/') + path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        };
+        QCOMPARE(read(QStringLiteral("CUSTOM/101")), QByteArray("v1 // \r\nv2 // \r\n\0\0\0", 19));
+        QCOMPARE(read(QStringLiteral("HTML/NOTICE.TXT")), QByteArray("terms"));
+        for (int id = 1; id <= 40; ++id)
+            QCOMPARE(read(QStringLiteral("STRINGTABLE/%1").arg(id)),
+                     QStringLiteral("entry %1").arg(id).toUtf8());
+        const auto manifest = LibraryManifest::read(read(QStringLiteral("MANIFEST")));
+        QVERIFY(manifest);
+        QCOMPARE(manifest->size(), 42);
+        QVERIFY(QResource::unregisterResource(reinterpret_cast<const uchar*>(packed.constData()),
+                                              root));
     }
 
     void builderWritesLayoutAndList() {

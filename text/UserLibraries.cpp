@@ -1,0 +1,34 @@
+#include "UserLibraries.h"
+
+#include <QStandardPaths>
+
+namespace UserLibraries {
+namespace {
+
+const QLatin1String kPrefix("added:");
+
+} // namespace
+
+bool isUserLibrary(const QString& name) {
+    return name.startsWith(kPrefix);
+}
+
+QString nameOf(const QString& fileName) {
+    return kPrefix + fileName;
+}
+
+QString fileNameOf(const QString& name) {
+    return isUserLibrary(name) ? name.mid(kPrefix.size()) : QString();
+}
+
+QString folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/translations");
+}
+
+QString pathOf(const QString& name) {
+    const QString file = fileNameOf(name);
+    return file.isEmpty() ? QString() : folder() + QLatin1Char('/') + file;
+}
+
+} // namespace UserLibraries

@@ -1,0 +1,3 @@
+#include "TranslationsLog.h"
+
+Q_LOGGING_CATEGORY(lcTranslations, "miravel.translations", QtWarningMsg)
