@@ -61,8 +61,12 @@ class TestMainWindow : public QObject {
     bool shellOpens_ = true;
     bool openerInstalled_ = true;
 
-    AppSettings& values() { return context_->settings().values(); }
-    void setOrder(const QString& order) { values().OrderString = order; }
+    const AppSettings& values() const { return context_->settings().values(); }
+    void setOrder(const QString& order) { context_->settings().setOrderString(order); }
+    // The translation library of the chosen culture (the first).
+    void setTranslation(const QString& file) {
+        context_->settings().save(Setting::CultureTranslationLibrary, file, 1);
+    }
 
     static QStringList labels(const QString& markup) {
         static const QRegularExpression label(
@@ -243,9 +247,9 @@ private slots:
 
     void treeWithoutTranslationLibrary() {
         // The program's own string table answers only 101..110.
-        values().TranslationLibraryFile = QStringLiteral("NoSuchLibrary.dll");
+        setTranslation(QStringLiteral("NoSuchLibrary.dll"));
         w_->LoadList();
-        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        setTranslation(QStringLiteral("Etx2.dll"));
         QCOMPARE(w_->tree()->node(3)->text(0), QStringLiteral("001- *"));
         QCOMPARE(w_->tree()->node(2 + 101)->text(0), QStringLiteral("101- Al-F\u00e2tih^ah"));
         QCOMPARE(w_->tree()->node(2 + 110)->text(0), QStringLiteral("110- Yu-nisu-"));
@@ -258,11 +262,11 @@ private slots:
         // A sound library without a string table (the transliteration copied
         // over the translation) starts on the program's own captions, as a
         // missing library does.
-        values().TranslationLibraryFile = QStringLiteral("Etx3.dll");
+        setTranslation(QStringLiteral("Etx3.dll"));
         QVERIFY(context_->readGuiStrings());
         QCOMPARE(context_->strings().text(207), QStringLiteral("Gradient angle"));
         QCOMPARE(context_->strings().text(210), QStringLiteral("*"));
-        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        setTranslation(QStringLiteral("Etx2.dll"));
         QVERIFY(context_->readGuiStrings());
         QVERIFY(context_->strings().text(210) != QStringLiteral("*"));
     }
