@@ -31,6 +31,9 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +42,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -396,6 +400,24 @@ private slots:
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
     }
 
+    // With settings that cannot be saved, a toggle changes nothing and says so.
+    void toggleThatCannotBeSaved() {
+        const QFileInfo userFile(context_->settings().userFileName());
+        QVERIFY(QDir(userFile.absolutePath()).removeRecursively());
+        QFile blocker(userFile.absolutePath()); // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        clickNode(3);
+        CommandBarControl* control = button(503);
+        control->setChecked(true);
+        w_->CBar_CommandInvoked(control);
+        QCOMPARE(values().OrderString, QStringLiteral("1/2"));
+        QVERIFY(!control->Checked());
+        QCOMPARE(w_->statusBar()->currentMessage(),
+                 QStringLiteral("Transliteration stays as it was: the settings cannot be saved"));
+        QVERIFY(blocker.remove());
+    }
+
     void libraryToggles_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<int>("toggle");
@@ -407,7 +429,7 @@ private slots:
             << "1/2" << 503 << false << "1/2/3" << true << "1/2/3";
         QTest::newRow("switch translation off")
             << "1/2/3" << 502 << true << "1/3" << false << "1/3";
-        QTest::newRow("the last library stays") << "2" << 502 << true << "2" << true << "untouched";
+        QTest::newRow("the last library stays") << "2" << 502 << true << "2" << true << "2";
     }
     void libraryToggles() {
         QFETCH(QString, order);
@@ -416,14 +438,15 @@ private slots:
         QFETCH(QString, orderAfter);
         QFETCH(bool, checkedAfter);
         QFETCH(QString, stored);
-        RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
-                              QStringLiteral("OrderString"), QStringLiteral("untouched"));
         setOrder(order);
         clickNode(3);
         CommandBarControl* control = button(toggle);
         control->setChecked(checkedBefore);
+        QSignalSpy changed(&context_->settings(), &Settings::valueChanged);
         w_->CBar_CommandInvoked(control);
         QCOMPARE(values().OrderString, orderAfter);
+        // A refused toggle writes nothing.
+        QCOMPARE(changed.count(), orderAfter == order ? 0 : 1);
         QCOMPARE(control->Checked(), checkedAfter);
         QCOMPARE(RegSetting::GetValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                                       QStringLiteral("OrderString"), QString()),
