@@ -3,6 +3,8 @@
 #include "NumberText.h"
 #include "SettingsLog.h"
 
+#include <QMetaMethod>
+
 Settings::Settings(QString application, QObject* parent)
     : QObject(parent), application_(std::move(application)), store_(application_) {}
 
@@ -81,6 +83,10 @@ bool Settings::updateKey(const SettingKey& key, const RegistryStore::KeyUpdate& 
 
 void Settings::announceChanges(const QString& section, const StoredKey& before,
                                const StoredKey& after) {
+    // An import compares tens of thousands of values; not for nobody.
+    static const QMetaMethod changed = QMetaMethod::fromSignal(&Settings::valueChanged);
+    if (!isSignalConnected(changed))
+        return;
     const auto announce = [&](const QString& subkey, const QString& valueName) {
         emit valueChanged(subkey.isEmpty() ? section : section + QLatin1Char('\\') + subkey,
                           valueName);
