@@ -385,8 +385,13 @@ void frmMain::LayoutMe(CommandBarControl* control) {
         tellToggle(QStringLiteral("%1 stays on: it is the only text shown").arg(library));
         return;
     }
+    // The page shows what is stored: an order that cannot be saved is no change.
+    if (!context_.settings().setOrderString(*order)) {
+        showToggleStates();
+        tellToggle(QStringLiteral("%1 stays as it was: the settings cannot be saved").arg(library));
+        return;
+    }
     tellToggle(QStringLiteral("%1 %2").arg(library, control->Checked() ? QStringLiteral("on")
                                                                        : QStringLiteral("off")));
-    context_.settings().setOrderString(*order);
     lst_NodeClick(lst->selectedNode());
 }

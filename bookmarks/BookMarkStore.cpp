@@ -1,8 +1,7 @@
 #include "BookMarkStore.h"
 
 #include "BookmarksLog.h"
-#include "RegSetting.h"
-#include "SettingKeys.h"
+#include "Settings.h"
 #include "VerseMark.h"
 
 #include <QDateTime>
@@ -13,25 +12,21 @@ namespace {
 
 const QString kSeparator = QStringLiteral(";");
 
-QString bookmarkSection() {
-    return QString::fromLatin1(Setting::BookMarkList.section);
-}
-
 } // namespace
 
-BookMarkStore::BookMarkStore(SuraTreeText suraTreeText, QString application)
-    : suraTreeText_(std::move(suraTreeText)), application_(std::move(application)) {}
+BookMarkStore::BookMarkStore(SuraTreeText suraTreeText, Settings& settings)
+    : suraTreeText_(std::move(suraTreeText)), settings_(settings) {}
 
 std::optional<StoredBookmarks> BookMarkStore::read() const {
-    std::optional<StoredKey> key = RegSetting::ExportKey(application_, bookmarkSection());
+    std::optional<StoredKey> key = settings_.readKey(Setting::BookMarkList);
     if (!key)
         return std::nullopt;
     return StoredBookmarks(std::move(*key));
 }
 
 std::optional<StoredBookmarks> BookMarkStore::readFirst(int count) const {
-    std::optional<StoredKey> key = RegSetting::ExportKeyPart(
-        application_, bookmarkSection(), [count](const QMap<QString, QString>& ownValues) {
+    std::optional<StoredKey> key = settings_.readKeyPart(
+        Setting::BookMarkList, [count](const QMap<QString, QString>& ownValues) {
             const StoredBookmarks listOnly(StoredKey{{QString(), ownValues}});
             return listOnly.listed().mid(0, count);
         });
@@ -62,7 +57,7 @@ QString BookMarkStore::name(const QString& number) const {
 }
 
 QString BookMarkStore::stamp() const {
-    const QFileInfo file(RegSetting::UserFileName(application_));
+    const QFileInfo file(settings_.userFileName());
     if (!file.exists())
         return {};
     return QStringLiteral("%1/%2/%3")
@@ -100,8 +95,8 @@ QString BookMarkStore::nameFor(const QString& strmark) const {
 int BookMarkStore::AddBookMark(const QString& strmark) {
     const QString text = nameFor(strmark);
     int number = 0;
-    const bool saved = RegSetting::UpdateKey(
-        application_, bookmarkSection(), [&](const StoredKey& current) -> std::optional<StoredKey> {
+    const bool saved = settings_.updateKey(
+        Setting::BookMarkList, [&](const StoredKey& current) -> std::optional<StoredKey> {
             const StoredBookmarks stored(current);
             // Another copy of the program may have bookmarked the verse since
             // the dialog looked.
@@ -120,8 +115,8 @@ int BookMarkStore::AddBookMark(const QString& strmark) {
 }
 
 bool BookMarkStore::RemoveBookMark(int n, const std::optional<QString>& expectedName) {
-    return RegSetting::UpdateKey(
-        application_, bookmarkSection(), [&](const StoredKey& current) -> std::optional<StoredKey> {
+    return settings_.updateKey(
+        Setting::BookMarkList, [&](const StoredKey& current) -> std::optional<StoredKey> {
             const StoredBookmarks stored(current);
             if (expectedName && stored.name(n) != *expectedName) {
                 qCInfo(lcBookmarks) << "bookmark" << n << "changed before it was deleted";

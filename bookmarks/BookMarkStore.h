@@ -2,18 +2,21 @@
 
 #include "StoredBookmarks.h"
 
+class Settings;
+
 #include <QList>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
-// The stored bookmarks: the list value "BookMarks" of the key "BookMarks"
-// (bookmark numbers joined by ";", in the order they were added) and one
-// subkey per number whose "Name" is the mark, two spaces and the sura's tree
-// text.  Every call reads the store afresh, the whole key at once; a change
-// reads, decides and saves as one step under the store's lock, so two copies
-// of the program never choose the same number or undo each other's change.
+// The stored bookmarks: the list value of the bookmark key (bookmark numbers
+// joined by ";", in the order they were added) and one subkey per number
+// whose "Name" is the mark, two spaces and the sura's tree text.  Reached
+// through the settings, which announce every change.  Every call reads the
+// store afresh, the whole key at once; a change reads, decides and saves as
+// one step under the store's lock, so two copies of the program never choose
+// the same number or undo each other's change.
 class BookMarkStore {
 public:
     // The text of the sura tree's entry with key "c" + sura; nothing when the
@@ -21,8 +24,7 @@ public:
     using SuraTreeText = std::function<std::optional<QString>(int sura)>;
     using Entry = StoredBookmarks::Entry;
 
-    explicit BookMarkStore(SuraTreeText suraTreeText,
-                           QString application = QStringLiteral("Miravel"));
+    BookMarkStore(SuraTreeText suraTreeText, Settings& settings);
 
     // Bookmark numbers have at most seven digits, so that "210" followed by
     // the number fits a signed 32-bit menu identifier.
@@ -68,11 +70,9 @@ public:
     // The list with the first element equal to n (as a number) taken out.
     static QString listWithout(const QString& list, int n);
 
-    const QString& application() const { return application_; }
-
 private:
     StoredBookmarks readOrEmpty() const;
 
     SuraTreeText suraTreeText_;
-    QString application_;
+    Settings& settings_;
 };

@@ -1,7 +1,7 @@
 #include "BookMarks.h"
 
-BookMarks::BookMarks(BookMarkStore::SuraTreeText suraTreeText, QString application)
-    : store_(std::move(suraTreeText), std::move(application)) {}
+BookMarks::BookMarks(BookMarkStore::SuraTreeText suraTreeText, Settings& settings)
+    : store_(std::move(suraTreeText), settings) {}
 
 int BookMarks::AddBookMark(const QString& strmark) {
     const int number = store_.AddBookMark(strmark);

@@ -7,8 +7,7 @@
 // that adding or removing a bookmark shows in the Bookmarks menu at once.
 class BookMarks {
 public:
-    explicit BookMarks(BookMarkStore::SuraTreeText suraTreeText,
-                       QString application = QStringLiteral("Miravel"));
+    BookMarks(BookMarkStore::SuraTreeText suraTreeText, Settings& settings);
 
     BookMarkStore& store() { return store_; }
     const BookMarkStore& store() const { return store_; }

@@ -25,8 +25,8 @@ enum Mode : qint16 { AddMode = 1, GoToMode = 3 };
 
 BookmarkCommands::BookmarkCommands(AppContext& context, QuranReader& reader, QWidget* mainWindow)
     : QObject(mainWindow), context_(context), reader_(reader), mainWindow_(mainWindow),
-      bookmarks_([this](int sura) { return suraTreeText(sura); }, context.settings().application()),
-      favourites_(context.settings().application()) {
+      bookmarks_([this](int sura) { return suraTreeText(sura); }, context.settings()),
+      favourites_(context.settings()) {
     chooseImportFile = [this] { return chooseFile(false); };
     chooseExportFile = [this] { return chooseFile(true); };
     showImported = [this](const QString& text) {

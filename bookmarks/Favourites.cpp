@@ -2,8 +2,7 @@
 
 #include "BookmarksLog.h"
 #include "LibraryFile.h"
-#include "RegSetting.h"
-#include "SettingKeys.h"
+#include "Settings.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,10 +10,6 @@
 #include <QSaveFile>
 
 namespace {
-
-QString bookmarkSection() {
-    return QString::fromLatin1(Setting::BookMarkList.section);
-}
 
 void tell(QString* why, const QString& text) {
     qCInfo(lcBookmarks) << text;
@@ -38,10 +33,10 @@ bool writeFile(const QString& fileName, const BookmarkSet& bookmarks, QString* w
 
 } // namespace
 
-Favourites::Favourites(QString application) : application_(std::move(application)) {}
+Favourites::Favourites(Settings& settings) : settings_(settings) {}
 
 std::optional<BookmarkSet> Favourites::stored() const {
-    const std::optional<StoredKey> key = RegSetting::ExportKey(application_, bookmarkSection());
+    const std::optional<StoredKey> key = settings_.readKey(Setting::BookMarkList);
     if (!key)
         return std::nullopt;
     const BookmarkSet bookmarks = FavouritesFile::fromStoredKey(*key);
@@ -97,7 +92,7 @@ std::optional<BookmarkSet> Favourites::readFile(const QString& fileName, QString
 }
 
 QString Favourites::keepingFileName() const {
-    const QFileInfo settings(RegSetting::UserFileName(application_));
+    const QFileInfo settings(settings_.userFileName());
     const QString stem = settings.absolutePath() + QStringLiteral("/") +
                          settings.completeBaseName() + QStringLiteral("-bookmarks-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -111,8 +106,8 @@ std::optional<Favourites::Replaced> Favourites::replaceWith(const BookmarkSet& b
                                                             QString* why) const {
     Replaced replaced;
     QString reason;
-    const bool saved = RegSetting::UpdateKey(
-        application_, bookmarkSection(),
+    const bool saved = settings_.updateKey(
+        Setting::BookMarkList,
         [&](const StoredKey& current) -> std::optional<StoredKey> {
             // What is kept is what this very step replaces, even when another
             // copy of the program changed the bookmarks since they were counted.

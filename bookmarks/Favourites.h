@@ -6,11 +6,13 @@
 
 #include <optional>
 
+class Settings;
+
 // Moves the whole set of stored bookmarks to and from a favourites file.
 // Failures come back with a reason a reader can be told.
 class Favourites {
 public:
-    explicit Favourites(QString application = QStringLiteral("Miravel"));
+    explicit Favourites(Settings& settings);
 
     // Writes the stored bookmarks to the file.  The file is written under a
     // temporary name and takes the place of an existing one only when it is
@@ -45,5 +47,5 @@ public:
 private:
     QString keepingFileName() const;
 
-    QString application_;
+    Settings& settings_;
 };

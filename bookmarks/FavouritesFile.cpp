@@ -1,6 +1,7 @@
 #include "FavouritesFile.h"
 
 #include "PlainNumber.h"
+#include "SettingKeys.h"
 #include "VerseMark.h"
 
 #include <QSet>
@@ -10,9 +11,10 @@
 namespace {
 
 const QString kHeader = QStringLiteral("Miravel favourites 1");
-const QString kKey = QStringLiteral("BookMarks");
-const QString kListValue = QStringLiteral("BookMarks");
-const QString kNameValue = QStringLiteral("Name");
+// The file holds the bookmark key as the store does.
+const QString kKey = QString(Setting::BookMarkList.topSection());
+const QString kListValue = QString::fromLatin1(Setting::BookMarkList.valueName);
+const QString kNameValue = QString::fromLatin1(Setting::BookMarkName.valueName);
 constexpr int kMaxNumberDigits = 7;
 
 QString escaped(const QString& text) {

@@ -1,14 +1,15 @@
 #include "StoredBookmarks.h"
 
 #include "BookMarkStore.h"
+#include "SettingKeys.h"
 #include "VerseMark.h"
 
 #include <QSet>
 
 namespace {
 
-const QString kListValue = QStringLiteral("BookMarks");
-const QString kNameValue = QStringLiteral("Name");
+const QString kListValue = QString::fromLatin1(Setting::BookMarkList.valueName);
+const QString kNameValue = QString::fromLatin1(Setting::BookMarkName.valueName);
 const QString kSeparator = QStringLiteral(";");
 
 // The stored spelling of a value name; names match without regard to case.

@@ -2,12 +2,11 @@
 
 #include <QString>
 
-// The settings every part of the program reads, set by LoadSetting and
-// ReadAppSettings (and OrderString also by the library toggles). Valid from
-// the first ReadAppSettings on; until then they hold the defaults.  One
-// instance lives in the run's Settings.
+// The settings every part of the program reads, as Settings::values() reads
+// them from the store: the library files of the chosen language, the display
+// order and the gradient.
 struct AppSettings {
-    QString ArabicLibraryFile; // text library 1; empty until first read
+    QString ArabicLibraryFile;                                       // text library 1
     QString TranslationLibraryFile = QStringLiteral("Etx2.dll");     // text library 2
     QString TransliterationLibraryFile = QStringLiteral("Etx3.dll"); // text library 3
     QString OrderString = QStringLiteral("1/2"); // displayed libraries, "/"-joined, in order

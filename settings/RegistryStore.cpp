@@ -1,5 +1,7 @@
 #include "RegistryStore.h"
 
+#include "SettingKeys.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -526,8 +528,7 @@ bool saveUserFile(const QString& fileName, const std::function<Change(QSettings&
 } // namespace
 
 bool RegistryStore::isUserOwned(const QStringList& keyPath) {
-    return !keyPath.isEmpty() &&
-           keyPath.first().compare(QLatin1String("BookMarks"), Qt::CaseInsensitive) == 0;
+    return Setting::isUserOnly(keyPath);
 }
 
 #ifdef Q_OS_WIN
@@ -540,6 +541,11 @@ RegistryStore::RegistryStore(const QString& application)
 
 bool RegistryStore::isWritable() const {
     return QSettings(m_userFile, QSettings::NativeFormat).isWritable();
+}
+
+std::optional<QString> RegistryStore::stamp() const {
+    // The registry tells no time of change.
+    return std::nullopt;
 }
 
 std::optional<QString> RegistryStore::read(const QStringList& keyPath,
@@ -625,6 +631,10 @@ bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& updat
 RegistryStore::RegistryStore(const QString& application)
     : m_userFile(storeFileName(QSettings::UserScope, application)),
       m_systemFile(storeFileName(QSettings::SystemScope, application)) {}
+
+std::optional<QString> RegistryStore::stamp() const {
+    return fileStamp(m_userFile) + QLatin1Char('|') + fileStamp(m_systemFile);
+}
 
 bool RegistryStore::isWritable() const {
     const QFileInfo file(m_userFile);

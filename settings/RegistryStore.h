@@ -58,13 +58,17 @@ public:
     bool updateKey(const QStringList& keyPath, const KeyUpdate& update,
                    Replacement replacement = Replacement::Difference) const;
 
-    // Keys that belong to the reader alone (the bookmarks): read and written
+    // The user-only keys of the key table (the bookmarks): read and written
     // in the user's store only, never completed from the system-wide file,
     // so that a key replaced whole is not mixed with values of an installer.
     static bool isUserOwned(const QStringList& keyPath);
 
     // False when the user's file could not be replaced (read-only file or folder).
     bool isWritable() const;
+
+    // Changes whenever either file is saved or replaced (by any copy of the
+    // program); nothing where the store cannot tell.
+    std::optional<QString> stamp() const;
 
     QString userFileName() const { return m_userFile; }
     QString systemFileName() const { return m_systemFile; }

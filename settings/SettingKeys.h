@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+// Where a value lives: in the user's file, completed from the system-wide
+// file where an installer puts its values; or in the user's file alone, for
+// what belongs to the reader (the bookmarks), so that a key replaced whole is
+// never mixed with an installer's values.
+enum class SettingScope { UserOrSystem, UserOnly };
 
 // One stored value: its section under the program's key, its name and the
 // text it reads as when it is missing.  A section with "%1" is numbered (a
@@ -9,8 +16,11 @@ struct SettingKey {
     const char* section;
     const char* valueName;
     const char* defaultText;
+    SettingScope scope = SettingScope::UserOrSystem;
 
     QString sectionFor(int number) const;
+    // The key at the top of the section ("BookMarks" for "BookMarks\\%1").
+    QLatin1String topSection() const;
 };
 
 // Every value the program stores.
@@ -35,9 +45,10 @@ inline constexpr SettingKey CultureArabicLibrary{"Cultures\\%1", "dll", ""};
 inline constexpr SettingKey CultureTranslationLibrary{"Cultures\\%1", "dll2", "Etx2.dll"};
 inline constexpr SettingKey CultureTransliterationLibrary{"Cultures\\%1", "dll3", "Etx3.dll"};
 
-// The bookmarks: the list of numbers, and the mark and sura of each.
-inline constexpr SettingKey BookMarkList{"BookMarks", "BookMarks", ""};
-inline constexpr SettingKey BookMarkName{"BookMarks\\%1", "Name", ""};
+// The bookmarks: the list of numbers, and the mark and sura of each.  The
+// reader's own: read and written in the user's file only.
+inline constexpr SettingKey BookMarkList{"BookMarks", "BookMarks", "", SettingScope::UserOnly};
+inline constexpr SettingKey BookMarkName{"BookMarks\\%1", "Name", "", SettingScope::UserOnly};
 
 // The reading view's own values.
 inline constexpr SettingKey Zoom{"Settings", "Zoom", "100"};
@@ -46,5 +57,9 @@ inline constexpr SettingKey Zoom{"Settings", "Zoom", "100"};
 inline constexpr SettingKey ContinueReading{"Settings", "ContinueReading", "0"};
 inline constexpr SettingKey LastSura{"Settings", "LastSura", "0"};
 inline constexpr SettingKey LastVerse{"Settings", "LastVerse", "0"};
+
+// Whether a key path below the program's key ("BookMarks", "3") lies in a
+// section of a user-only key.  Names match without regard to case.
+bool isUserOnly(const QStringList& keyPath);
 
 } // namespace Setting

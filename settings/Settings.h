@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "RegistryStore.h"
 #include "SettingKeys.h"
 
 #include <QObject>
@@ -8,11 +9,12 @@
 
 #include <optional>
 
-// The program's settings for one run: typed access to the stored values of
-// the key table (through RegSetting), the values read at start-up that every
-// part uses (the library files, the display order, the gradient), and a
-// signal whenever a value is written, so that what shows a value can follow
-// a change made elsewhere.
+// The program's one way to its stored settings: typed access to the values
+// of the key table, whole keys of the user-only sections (the bookmarks),
+// the values every part uses (the library files, the display order, the
+// gradient), read from the store, and a signal whenever a saved value
+// really changed, so that what shows a value can follow a change made
+// elsewhere.
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -28,23 +30,55 @@ public:
     // The stored text when it is a whole number, else nothing.
     std::optional<qint32> strictNumber(const SettingKey& key, int number = 0) const;
 
-    // Writes a value and announces it.  False when nothing was written.
+    // Writes a value and announces it when the stored text changed.  True
+    // without a write when the value is stored already; false when nothing
+    // was written.
     bool save(const SettingKey& key, const QString& text, int number = 0);
 
-    // The values of this run.
-    AppSettings& values() { return values_; }
-    const AppSettings& values() const { return values_; }
+    // The key of `key`'s section with all its subkeys, as the user's file
+    // holds it; nothing when the store cannot be read.
+    std::optional<StoredKey> readKey(const SettingKey& key) const;
+    // The values of that key and of the subkeys `subkeys` picks from them.
+    std::optional<StoredKey> readKeyPart(const SettingKey& key,
+                                         const RegistryStore::SubkeyChoice& subkeys) const;
+    // Reads the key of `key`'s section and replaces it by what `update` makes
+    // of it, as one step that no other copy of the program comes between;
+    // announces every value that changed.  False, and the store as it was,
+    // when the update declined or the save failed.
+    bool updateKey(const SettingKey& key, const RegistryStore::KeyUpdate& update,
+                   RegistryStore::Replacement replacement = RegistryStore::Replacement::Difference);
+    // The user's settings file (where whole keys are kept).
+    QString userFileName() const { return store_.userFileName(); }
 
-    // A new display order: kept for the run, stored, announced.
-    void setOrderString(const QString& order);
+    // The values in effect, as the store holds them now: read again whenever
+    // the store's files changed, so they never differ from what is stored.
+    const AppSettings& values() const;
+
+    // The stored display order; one that names none of the three libraries
+    // (empty or damaged) would show pages without text, so it reads as the
+    // default order.
+    QString displayOrder() const;
+    // Stores a new display order; false when it could not be saved.
+    bool setOrderString(const QString& order);
 
     static bool isKey(const SettingKey& key, const QString& section, const QString& valueName);
+    // "1", "2" or "3": a code of a text library in a display order.
+    static bool isLibraryCode(const QString& part);
 
 signals:
-    // A value was written (section as stored, e.g. "Settings").
+    // A saved value changed (section as stored, e.g. "Settings" or
+    // "BookMarks\\3").
     void valueChanged(const QString& section, const QString& valueName);
 
 private:
+    QStringList keyPath(const QString& section) const;
+    AppSettings readValues() const;
+    void announceChanges(const QString& section, const StoredKey& before, const StoredKey& after);
+
     QString application_;
-    AppSettings values_;
+    RegistryStore store_;
+    // values() as last read, and the stamp of the store's files it was read
+    // at: a reading of the store, not a copy anything writes to.
+    mutable AppSettings valuesRead_;
+    mutable std::optional<QString> valuesReadAt_;
 };

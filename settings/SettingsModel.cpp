@@ -11,10 +11,6 @@
 
 namespace {
 
-bool isLibraryCode(const QString& part) {
-    return part == QLatin1String("1") || part == QLatin1String("2") || part == QLatin1String("3");
-}
-
 // "Culture", "BK1" and "BK2" must be numbers; anything else reads as the default.
 qint32 strictSetting(const Settings& settings, const SettingKey& key) {
     const qint32 fallback = QString::fromLatin1(key.defaultText).toInt();
@@ -33,27 +29,6 @@ void fillCultureList(const Settings& settings, ItemList& list) {
         list.addItem(QStringLiteral("English"), 1);
 }
 
-void readLibraryFiles(Settings& settings, int culture) {
-    AppSettings& app = settings.values();
-    app.ArabicLibraryFile =
-        settings.text(Setting::CultureArabicLibrary, DefaultArabicLibraryFile(), culture);
-    app.TranslationLibraryFile = settings.text(Setting::CultureTranslationLibrary, culture);
-    app.TransliterationLibraryFile = settings.text(Setting::CultureTransliterationLibrary, culture);
-}
-
-// The stored display order; one that names none of the three libraries
-// (empty or damaged) would show pages without text, so it reads as the
-// default order.
-QString displayOrderSetting(const Settings& settings) {
-    const QString order = settings.text(Setting::OrderString);
-    for (const QString& code : order.split(QLatin1Char('/'))) {
-        if (isLibraryCode(code))
-            return order;
-    }
-    qCInfo(lcSettings) << "display order names no library, read as the default:" << order;
-    return QString::fromLatin1(Setting::OrderString.defaultText);
-}
-
 } // namespace
 
 SettingsModel::SettingsModel(const LibraryCaptions& captions) : m_captions(captions) {
@@ -70,7 +45,7 @@ void SettingsModel::FillDisplayLists(const QString& orderString) {
     for (int code = 1; code <= 3; ++code)
         OffLine.addItem(m_captions.captionOf(code), code);
     for (const QString& part : parts) {
-        if (!isLibraryCode(part))
+        if (!Settings::isLibraryCode(part))
             continue;
         const int code = part.toInt();
         OnLine.addItem(m_captions.captionOf(code), code);
@@ -121,16 +96,14 @@ QString SettingsModel::GetOrderString() const {
     return codes.join(QLatin1Char('/'));
 }
 
-void LoadSetting(SettingsModel& model, Settings& settings) {
+void LoadSetting(SettingsModel& model, const Settings& settings) {
     UniCode::SelectByItemData(model.Skins, settings.leadingNumber(Setting::Skin, 0));
     model.Angle = settings.leadingNumber(Setting::Angle, 0);
     model.BK1 = strictSetting(settings, Setting::BK1);
     model.BK2 = strictSetting(settings, Setting::BK2);
-    model.FillDisplayLists(displayOrderSetting(settings));
+    model.FillDisplayLists(settings.displayOrder());
     const int culture = strictSetting(settings, Setting::Culture);
     fillCultureList(settings, model.GUILang);
-    readLibraryFiles(settings, culture);
-    settings.values().OrderString = displayOrderSetting(settings);
     UniCode::SelectByItemData(model.GUILang, culture);
     model.ContinueReading = settings.leadingNumber(Setting::ContinueReading, 0) != 0;
 }
@@ -152,13 +125,9 @@ void SaveSettings(const SettingsModel& model, Settings& settings) {
                   model.ContinueReading ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void ReadAppSettings(Settings& settings, const std::function<void(int)>& setCommandBarStyle) {
+void ReadAppSettings(const Settings& settings, const std::function<void(int)>& setCommandBarStyle) {
     SettingsModel model{LibraryCaptions()};
     LoadSetting(model, settings);
     if (setCommandBarStyle)
         setCommandBarStyle(3);
-    AppSettings& app = settings.values();
-    app.GradientColor1 = settings.leadingNumber(Setting::StartUpBK1, 0x00FEBE9E);
-    app.GradientColor2 = settings.leadingNumber(Setting::StartUpBK2, 0x00FADAC4);
-    app.GradientAngle = settings.leadingNumber(Setting::Angle, 90);
 }

@@ -57,13 +57,14 @@ private:
 };
 
 // Reads the whole settings model: puts the stored values into the model's
-// fields and sets the library files and OrderString of the run's values.
-void LoadSetting(SettingsModel& model, Settings& settings);
+// fields.  (The library files and the display order in effect are read from
+// the store by Settings::values().)
+void LoadSetting(SettingsModel& model, const Settings& settings);
 
 // Writes the model's fields to the "Settings" section.
 void SaveSettings(const SettingsModel& model, Settings& settings);
 
 // The start-up read: LoadSetting into a temporary model, then
-// setCommandBarStyle(3) (the command-bar control's appearance style), then the
-// gradient values of the run.
-void ReadAppSettings(Settings& settings, const std::function<void(int)>& setCommandBarStyle = {});
+// setCommandBarStyle(3) (the command-bar control's appearance style).
+void ReadAppSettings(const Settings& settings,
+                     const std::function<void(int)>& setCommandBarStyle = {});

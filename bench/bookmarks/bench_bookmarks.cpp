@@ -14,7 +14,7 @@
 #include "BookMarks.h"
 #include "CommandBars.h"
 #include "Favourites.h"
-#include "RegSetting.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,7 +120,8 @@ void benchImport(const QString& root, const QString& file) {
     for (int round = 0; round < kRounds; ++round) {
         QTemporaryDir store(root + QStringLiteral("/store-XXXXXX"));
         useStore(store.path());
-        const Favourites favourites(App);
+        Settings settings(App);
+        const Favourites favourites(settings);
         bool ok = true;
         intoEmpty.time([&] { ok = favourites.importFrom(file); });
         // Over as many: the replaced set is written beside the settings first.
@@ -141,10 +142,11 @@ void benchAddAndMenu(const QString& root, const QString& file) {
     out.open(QIODevice::WriteOnly);
     out.write(content);
     out.close();
-    Favourites(App).importFrom(small);
+    Settings settings(App);
+    Favourites(settings).importFrom(small);
 
     MenuBar menuBar;
-    BookMarks bookmarks(treeText, App);
+    BookMarks bookmarks(treeText, settings);
     bookmarks.menu().attach(menuBar.bars);
     bookmarks.menu().EnumBookMarks(bookmarks.store());
     Figures adds;
@@ -166,13 +168,13 @@ void benchAddAndMenu(const QString& root, const QString& file) {
     Figures lockedReads;
     for (int round = 0; round < kRounds * 3; ++round) {
         lockedReads.time([&] {
-            RegSetting::UpdateKey(App, QStringLiteral("BookMarks"),
-                                  [](const StoredKey&) { return std::optional<StoredKey>(); });
+            settings.updateKey(Setting::BookMarkList,
+                               [](const StoredKey&) { return std::optional<StoredKey>(); });
         });
     }
     report("  of which: the locked step without a save", lockedReads);
 
-    Favourites(App).importFrom(file);
+    Favourites(settings).importFrom(file);
     Figures menus;
     for (int round = 0; round < kRounds; ++round)
         menus.time([&] { bookmarks.menu().rebuild(bookmarks.store()); });
@@ -209,9 +211,10 @@ void benchStartUp(const QString& root, const QString& file, int runs) {
     QDir().mkpath(none);
     // The user's settings file of the program, with the largest set in it.
     useStore(root + QStringLiteral("/start-store"));
-    Favourites(App).importFrom(file);
+    Settings settings(App);
+    Favourites(settings).importFrom(file);
     QDir().mkpath(full + QStringLiteral("/Talvesk"));
-    QFile::copy(RegSetting::UserFileName(App), full + QStringLiteral("/Talvesk/Miravel.ini"));
+    QFile::copy(settings.userFileName(), full + QStringLiteral("/Talvesk/Miravel.ini"));
 
     QList<double> withNone;
     QList<double> withFull;

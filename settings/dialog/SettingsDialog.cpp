@@ -39,7 +39,7 @@ void installSettingsDialog(SubsystemHost& host) {
                 dialog = new frmLangSettings(context, owner);
                 dialog->setAttribute(Qt::WA_DeleteOnClose);
                 QObject::connect(dialog, &frmLangSettings::confirmed, &reader,
-                                 [&context, &reader] { showConfirmedSettings(context, reader); });
+                                 [&reader] { showConfirmedSettings(reader); });
                 *window = dialog;
             } else if (dialog->isHidden()) {
                 // Kept from an earlier OK: the toolbar may have changed the
@@ -52,11 +52,9 @@ void installSettingsDialog(SubsystemHost& host) {
         });
 }
 
-void showConfirmedSettings(AppContext& context, QuranReader& reader) {
+void showConfirmedSettings(QuranReader& reader) {
     if (const int sura = reader.selectedSura(); sura > 0) {
         reader.CancelDisplay() = false;
         reader.showSura(sura);
     }
-    Settings& settings = context.settings();
-    settings.setOrderString(settings.values().OrderString);
 }

@@ -10,6 +10,6 @@ struct SubsystemHost;
 void installSettingsDialog(SubsystemHost& host);
 
 // What follows OK: the selected sura is composed again with the libraries
-// and order now in effect, and the order is announced so that the library
-// toggles show it.
-void showConfirmedSettings(AppContext& context, QuranReader& reader);
+// and order now in effect.  (The library toggles follow the saved order by
+// the settings' change signal.)
+void showConfirmedSettings(QuranReader& reader);

@@ -314,10 +314,9 @@ void frmLangSettings::cmdOK_Click() {
     if (!model_.hasDisplayedLibrary())
         return;
     Settings& settings = context_.settings();
-    SaveSettings(model_, settings);
     // The run's values (library files of the chosen language, display
-    // order, gradient) are read afresh; the window closes...
-    ReadAppSettings(settings);
+    // order, gradient) follow the store; the window closes...
+    SaveSettings(model_, settings);
     hide();
     // ...and stays loaded, hidden, with the values just stored.
     reload();

@@ -282,7 +282,7 @@ private slots:
     // Sura 1 with the default order (Arabic, then the translation): every
     // verse label and every verse of the translation is on the page's tree.
     void suraPageReachesScreenReaders() {
-        context_->settings().values().OrderString = QStringLiteral("1/2");
+        context_->settings().setOrderString(QStringLiteral("1/2"));
         QVERIFY(w_->reader().showSura(1));
         ResReader library;
         library.LoadLibrary(context_->libraryFile(2));
@@ -344,7 +344,7 @@ private slots:
                      qPrintable(control->Caption()));
         }
 
-        context_->settings().values().OrderString = QStringLiteral("1/2");
+        context_->settings().setOrderString(QStringLiteral("1/2"));
         w_->tree()->setFocus();
         CommandBarControl* third = w_->standardBar()->FindControl(CommandId::ToggleLibrary3);
         QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
@@ -391,7 +391,7 @@ private slots:
     // texts in the page's order, once each, and finds no separator picture
     // nor "." on the page's tree.
     void verseByVerse() {
-        context_->settings().values().OrderString = QStringLiteral("1/2");
+        context_->settings().setOrderString(QStringLiteral("1/2"));
         QVERIFY(w_->reader().goToVerse(2, 1));
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
@@ -471,13 +471,13 @@ private slots:
         QVERIFY(entry);
         QCOMPARE(entry->text(QAccessible::Name), w_->tree()->node(4)->text(0));
 
-        context_->settings().values().OrderString = QStringLiteral("1/2");
+        context_->settings().setOrderString(QStringLiteral("1/2"));
         QTest::keyClick(w_->tree(), Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(w_->statusBar()->currentMessage(), QStringLiteral("Transliteration on"));
         QTest::keyClick(w_->tree(), Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(w_->statusBar()->currentMessage(), QStringLiteral("English (Pickthall) off"));
         QCOMPARE(context_->settings().values().OrderString, QStringLiteral("1/3"));
-        context_->settings().values().OrderString = QStringLiteral("1/2");
+        context_->settings().setOrderString(QStringLiteral("1/2"));
     }
 
     // The search window is no dialog, yet Enter in the keyword box searches.

@@ -145,7 +145,7 @@ class TestArabicPage : public QObject {
     std::unique_ptr<frmMain> w_;
 
     void show(int sura, const QString& order) {
-        context_->settings().values().OrderString = order;
+        context_->settings().setOrderString(order);
         w_->reader().showSura(sura);
         QTRY_VERIFY(w_->browser()
                         ->runScript(QStringLiteral(

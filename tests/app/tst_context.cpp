@@ -20,7 +20,8 @@ class TestContext : public QObject {
         return FixtureLibrary::write(builder, fileName);
     }
     void chooseTranslation(const QString& fileName) {
-        context_->settings().values().TranslationLibraryFile = fileName;
+        // The translation library of the chosen culture (the first).
+        context_->settings().save(Setting::CultureTranslationLibrary, fileName, 1);
     }
     QString firstName() const { return context_->library(2).LoadSTvar(1); }
 

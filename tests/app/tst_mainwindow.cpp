@@ -31,6 +31,9 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +42,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,8 +65,12 @@ class TestMainWindow : public QObject {
     bool shellOpens_ = true;
     bool openerInstalled_ = true;
 
-    AppSettings& values() { return context_->settings().values(); }
-    void setOrder(const QString& order) { values().OrderString = order; }
+    const AppSettings& values() const { return context_->settings().values(); }
+    void setOrder(const QString& order) { context_->settings().setOrderString(order); }
+    // The translation library of the chosen culture (the first).
+    void setTranslation(const QString& file) {
+        context_->settings().save(Setting::CultureTranslationLibrary, file, 1);
+    }
 
     static QStringList labels(const QString& markup) {
         static const QRegularExpression label(
@@ -243,9 +251,9 @@ private slots:
 
     void treeWithoutTranslationLibrary() {
         // The program's own string table answers only 101..110.
-        values().TranslationLibraryFile = QStringLiteral("NoSuchLibrary.dll");
+        setTranslation(QStringLiteral("NoSuchLibrary.dll"));
         w_->LoadList();
-        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        setTranslation(QStringLiteral("Etx2.dll"));
         QCOMPARE(w_->tree()->node(3)->text(0), QStringLiteral("001- *"));
         QCOMPARE(w_->tree()->node(2 + 101)->text(0), QStringLiteral("101- Al-F\u00e2tih^ah"));
         QCOMPARE(w_->tree()->node(2 + 110)->text(0), QStringLiteral("110- Yu-nisu-"));
@@ -258,11 +266,11 @@ private slots:
         // A sound library without a string table (the transliteration copied
         // over the translation) starts on the program's own captions, as a
         // missing library does.
-        values().TranslationLibraryFile = QStringLiteral("Etx3.dll");
+        setTranslation(QStringLiteral("Etx3.dll"));
         QVERIFY(context_->readGuiStrings());
         QCOMPARE(context_->strings().text(207), QStringLiteral("Gradient angle"));
         QCOMPARE(context_->strings().text(210), QStringLiteral("*"));
-        values().TranslationLibraryFile = QStringLiteral("Etx2.dll");
+        setTranslation(QStringLiteral("Etx2.dll"));
         QVERIFY(context_->readGuiStrings());
         QVERIFY(context_->strings().text(210) != QStringLiteral("*"));
     }
@@ -392,6 +400,24 @@ private slots:
         QTRY_VERIFY(body().contains(QStringLiteral("miravelimage_gif")));
     }
 
+    // With settings that cannot be saved, a toggle changes nothing and says so.
+    void toggleThatCannotBeSaved() {
+        const QFileInfo userFile(context_->settings().userFileName());
+        QVERIFY(QDir(userFile.absolutePath()).removeRecursively());
+        QFile blocker(userFile.absolutePath()); // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        clickNode(3);
+        CommandBarControl* control = button(503);
+        control->setChecked(true);
+        w_->CBar_CommandInvoked(control);
+        QCOMPARE(values().OrderString, QStringLiteral("1/2"));
+        QVERIFY(!control->Checked());
+        QCOMPARE(w_->statusBar()->currentMessage(),
+                 QStringLiteral("Transliteration stays as it was: the settings cannot be saved"));
+        QVERIFY(blocker.remove());
+    }
+
     void libraryToggles_data() {
         QTest::addColumn<QString>("order");
         QTest::addColumn<int>("toggle");
@@ -403,7 +429,7 @@ private slots:
             << "1/2" << 503 << false << "1/2/3" << true << "1/2/3";
         QTest::newRow("switch translation off")
             << "1/2/3" << 502 << true << "1/3" << false << "1/3";
-        QTest::newRow("the last library stays") << "2" << 502 << true << "2" << true << "untouched";
+        QTest::newRow("the last library stays") << "2" << 502 << true << "2" << true << "2";
     }
     void libraryToggles() {
         QFETCH(QString, order);
@@ -412,14 +438,15 @@ private slots:
         QFETCH(QString, orderAfter);
         QFETCH(bool, checkedAfter);
         QFETCH(QString, stored);
-        RegSetting::SaveValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
-                              QStringLiteral("OrderString"), QStringLiteral("untouched"));
         setOrder(order);
         clickNode(3);
         CommandBarControl* control = button(toggle);
         control->setChecked(checkedBefore);
+        QSignalSpy changed(&context_->settings(), &Settings::valueChanged);
         w_->CBar_CommandInvoked(control);
         QCOMPARE(values().OrderString, orderAfter);
+        // A refused toggle writes nothing.
+        QCOMPARE(changed.count(), orderAfter == order ? 0 : 1);
         QCOMPARE(control->Checked(), checkedAfter);
         QCOMPARE(RegSetting::GetValue(QStringLiteral("Miravel"), QStringLiteral("Settings"),
                                       QStringLiteral("OrderString"), QString()),

@@ -136,7 +136,7 @@ class TestVerseLabels : public QObject {
     // Shows the sura with the display order and waits for its pictures, which
     // take their room only once loaded.
     void show(int sura, const QString& order) {
-        context_->settings().values().OrderString = order;
+        context_->settings().setOrderString(order);
         w_->reader().showSura(sura);
         QTRY_VERIFY(w_->browser()
                         ->runScript(QStringLiteral(
@@ -322,7 +322,7 @@ private slots:
     void goToSelectsAndShowsALabelFarDown() {
         QFETCH(int, verse);
         QFETCH(QString, order);
-        context_->settings().values().OrderString = order;
+        context_->settings().setOrderString(order);
         QVERIFY(w_->reader().goToVerse(2, verse));
         const QString label = QStringLiteral("2 : %1").arg(verse);
         QCOMPARE(selectionPlace(), label + QStringLiteral("|A1|true"));

@@ -17,6 +17,7 @@
 
 #include "BookMarkStore.h"
 #include "Favourites.h"
+#include "Settings.h"
 #include "VerseMark.h"
 
 namespace {
@@ -57,7 +58,8 @@ bool remove(BookMarkStore& store, const QString& mark) {
 }
 
 int run(const QString& action, int sura, int count, const QString& goFile) {
-    BookMarkStore store(treeText, App);
+    Settings settings(App);
+    BookMarkStore store(treeText, settings);
     waitFor(goFile);
     int failures = 0;
     for (int verse = 1; verse <= count; ++verse) {
@@ -86,7 +88,8 @@ int main(int argc, char** argv) {
         return run(action, args.at(4).toInt(), args.at(5).toInt(), args.at(6));
     if (action == QLatin1String("export")) {
         QString why;
-        const bool exported = Favourites(App).exportTo(args.at(4), &why);
+        Settings settings(App);
+        const bool exported = Favourites(settings).exportTo(args.at(4), &why);
         std::printf("export=%d %s\n", exported ? 1 : 0, qPrintable(why));
         return 0;
     }

@@ -389,7 +389,8 @@ void tst_BookmarkCommands::menuShowsAnotherCopysChanges() {
     storeBookmarks("1=1:1");
     openWindow();
     // Another copy of the program adds a bookmark; the popup shows it as it opens.
-    BookMarkStore other([](int) { return std::optional<QString>("other"); }, App);
+    Settings otherSettings(App);
+    BookMarkStore other([](int) { return std::optional<QString>("other"); }, otherSettings);
     QCOMPARE(other.AddBookMark("2:255"), 2);
     auto* popup = qobject_cast<QMenu*>(w_->commandBars()
                                            ->ActiveMenuBar()

@@ -3,6 +3,7 @@
 #include "frmBookMarks.h"
 #include "LibraryVerses.h"
 #include "RegSetting.h"
+#include "Settings.h"
 #include "StoreFolders.h"
 
 #include <QComboBox>
@@ -57,6 +58,7 @@ private:
     QStringList popupCaptions() const;
 
     std::unique_ptr<StoreFolders> folders_;
+    std::unique_ptr<Settings> settings_;
     std::unique_ptr<BookMarks> bookmarks_;
     std::unique_ptr<QMainWindow> window_;
     QPointer<frmBookMarks> dialog_;
@@ -66,7 +68,8 @@ private:
 
 void tst_BookmarkDialog::init() {
     folders_ = std::make_unique<StoreFolders>();
-    bookmarks_ = std::make_unique<BookMarks>([](int sura) { return treeText(sura); }, App);
+    settings_ = std::make_unique<Settings>(App);
+    bookmarks_ = std::make_unique<BookMarks>([](int sura) { return treeText(sura); }, *settings_);
     window_ = std::make_unique<QMainWindow>();
     auto* bars = new CommandBars(window_.get());
     CommandBarControl* popup =
@@ -82,6 +85,7 @@ void tst_BookmarkDialog::cleanup() {
     delete dialog_;
     window_.reset();
     bookmarks_.reset();
+    settings_.reset();
     folders_.reset();
 }
 

@@ -1,6 +1,7 @@
 #include "BookMarks.h"
 #include "CommandBars.h"
 #include "RegSetting.h"
+#include "Settings.h"
 #include "StoreFolders.h"
 #include "VerseMark.h"
 
@@ -61,6 +62,8 @@ private slots:
     void longListEndsInMoreEntry();
     void menuFollowsAnotherCopy();
     void storeRefusesASecondBookmarkOfAVerse();
+    void changesAreAnnounced();
+    void failedSaveAnnouncesNothing();
     void twoCopiesAtOnce_data();
     void twoCopiesAtOnce();
 
@@ -71,6 +74,7 @@ private:
     }
 
     std::unique_ptr<StoreFolders> folders_;
+    std::unique_ptr<Settings> settings_;
     std::unique_ptr<BookMarks> bookmarks_;
     std::unique_ptr<QMainWindow> window_;
     CommandBars* bars_ = nullptr;
@@ -78,7 +82,8 @@ private:
 
 void tst_BookmarkStore::init() {
     folders_ = std::make_unique<StoreFolders>();
-    bookmarks_ = std::make_unique<BookMarks>(treeText, App);
+    settings_ = std::make_unique<Settings>(App);
+    bookmarks_ = std::make_unique<BookMarks>(treeText, *settings_);
     window_ = std::make_unique<QMainWindow>();
     bars_ = new CommandBars(window_.get());
     bars_->Prepare(true);
@@ -94,6 +99,7 @@ void tst_BookmarkStore::init() {
 void tst_BookmarkStore::cleanup() {
     window_.reset();
     bookmarks_.reset();
+    settings_.reset();
     folders_.reset();
 }
 
@@ -273,7 +279,8 @@ void tst_BookmarkStore::menuFollowsAnotherCopy() {
     QCOMPARE(popupEntries().mid(2), QStringList{"2101 1:1  001- Sura 1"});
 
     // Another copy of the program adds a bookmark.
-    BookMarkStore other(treeText, App);
+    Settings otherSettings(App);
+    BookMarkStore other(treeText, otherSettings);
     QCOMPARE(other.AddBookMark("2:255"), 2);
     bookmarks_->menu().refresh(bookmarks_->store());
     QCOMPARE(popupEntries().mid(2),
@@ -283,7 +290,8 @@ void tst_BookmarkStore::menuFollowsAnotherCopy() {
 void tst_BookmarkStore::storeRefusesASecondBookmarkOfAVerse() {
     // The dialog asks first; the store itself holds the line for the moment
     // when another copy bookmarked the verse in between.
-    BookMarkStore other(treeText, App);
+    Settings otherSettings(App);
+    BookMarkStore other(treeText, otherSettings);
     QCOMPARE(other.AddBookMark("2:255"), 1);
     QCOMPARE(bookmarks_->AddBookMark("2:255"), 0);
     QCOMPARE(storedList(), QString("1"));
@@ -292,6 +300,38 @@ void tst_BookmarkStore::storeRefusesASecondBookmarkOfAVerse() {
     QCOMPARE(storedList(), QString("1"));
     QVERIFY(bookmarks_->RemoveBookMark(1, QString("2:255  002- Sura 2")));
     QCOMPARE(storedList(), QString(""));
+}
+
+void tst_BookmarkStore::changesAreAnnounced() {
+    // What shows bookmarks (the menu, an open dialog) can follow the
+    // settings' change signal: every stored change comes through it, and
+    // nothing else does.
+    QSignalSpy changed(settings_.get(), &Settings::valueChanged);
+    const auto announced = [&changed] {
+        QStringList out;
+        for (const QList<QVariant>& signal : std::as_const(changed))
+            out << signal.at(0).toString() + "/" + signal.at(1).toString();
+        changed.clear();
+        return out;
+    };
+    QCOMPARE(bookmarks_->AddBookMark("2:255"), 1);
+    QCOMPARE(announced(), QStringList({"BookMarks/BookMarks", "BookMarks\\1/Name"}));
+    QCOMPARE(bookmarks_->AddBookMark("2:255"), 0); // refused: the verse has one
+    QVERIFY(!bookmarks_->RemoveBookMark(1, QString("2:255  another name")));
+    QCOMPARE(announced(), QStringList());
+    QVERIFY(bookmarks_->RemoveBookMark(1));
+    QCOMPARE(announced(), QStringList({"BookMarks\\1/Name", "BookMarks/BookMarks"}));
+}
+
+void tst_BookmarkStore::failedSaveAnnouncesNothing() {
+    // A file where the settings folder should be: no save can succeed.
+    QFile blocker(folders_->userFolder() + "/Talvesk");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSignalSpy changed(settings_.get(), &Settings::valueChanged);
+    QCOMPARE(bookmarks_->AddBookMark("2:255"), 0);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(popupEntries(), QStringList({"210 Add", "211 Delete"}));
 }
 
 void tst_BookmarkStore::twoCopiesAtOnce_data() {

@@ -1,6 +1,7 @@
 #include "Favourites.h"
 #include "FavouritesFile.h"
 #include "RegSetting.h"
+#include "Settings.h"
 #include "StoreFolders.h"
 
 #include <QtTest>
@@ -54,14 +55,19 @@ private:
     void writeFile(const QString& name, const QByteArray& content) const;
 
     std::unique_ptr<StoreFolders> folders_;
-    Favourites favourites_{App};
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<Favourites> favourites_;
 };
 
 void tst_Favourites::init() {
     folders_ = std::make_unique<StoreFolders>();
+    settings_ = std::make_unique<Settings>(App);
+    favourites_ = std::make_unique<Favourites>(*settings_);
 }
 
 void tst_Favourites::cleanup() {
+    favourites_.reset();
+    settings_.reset();
     folders_.reset();
 }
 
@@ -78,10 +84,10 @@ void tst_Favourites::roundTrip() {
                              {"3", {{"Name", QString::fromUtf8("1:7  001- الفاتحة \\ C:\\x")}}},
                              {"9999999", {{"Name", "114:6  two\nlines\r"}}}};
     storeBookmarks(original);
-    QVERIFY(favourites_.exportTo(path("set.fav")));
+    QVERIFY(favourites_->exportTo(path("set.fav")));
 
     storeBookmarks({{"", {{"BookMarks", "1"}}}, {"1", {{"Name", "5:5  other"}}}});
-    QVERIFY(favourites_.importFrom(path("set.fav")));
+    QVERIFY(favourites_->importFrom(path("set.fav")));
     QCOMPARE(storedBookmarks(), std::optional<StoredKey>(original));
     // The file is text a person can read.
     const QByteArray text = StoreFolders::contentOf(path("set.fav"));
@@ -96,15 +102,29 @@ void tst_Favourites::importReplacesEverything() {
                     {"3", {{"Name", "1:3  c"}}},
                     {"4", {{"Name", "1:4  orphan"}}}});
     writeFile("one.fav", validFile("5", "[BookMarks\\5]\nName=2:255  e\n"));
-    QVERIFY(favourites_.importFrom(path("one.fav")));
+    QSignalSpy changed(settings_.get(), &Settings::valueChanged);
+    QVERIFY(favourites_->importFrom(path("one.fav")));
     const StoredKey expected{{"", {{"BookMarks", "5"}}}, {"5", {{"Name", "2:255  e"}}}};
     QCOMPARE(storedBookmarks(), std::optional<StoredKey>(expected));
+
+    // Every value that came or went is announced, once; the same import
+    // again changes nothing and announces nothing.
+    QStringList announced;
+    for (const QList<QVariant>& signal : std::as_const(changed))
+        announced << signal.at(0).toString() + "/" + signal.at(1).toString();
+    announced.sort();
+    QCOMPARE(announced, QStringList({"BookMarks/BookMarks", "BookMarks\\1/Name",
+                                     "BookMarks\\2/Extra", "BookMarks\\2/Name", "BookMarks\\3/Name",
+                                     "BookMarks\\4/Name", "BookMarks\\5/Name"}));
+    changed.clear();
+    QVERIFY(favourites_->importFrom(path("one.fav")));
+    QCOMPARE(changed.count(), 0);
 }
 
 void tst_Favourites::importOfAnEmptySet() {
     storeBookmarks({{"", {{"BookMarks", "1"}}}, {"1", {{"Name", "1:1  a"}}}});
     writeFile("none.fav", validFile("", ""));
-    QVERIFY(favourites_.importFrom(path("none.fav")));
+    QVERIFY(favourites_->importFrom(path("none.fav")));
     const StoredKey expected{{"", {{"BookMarks", ""}}}};
     QCOMPARE(storedBookmarks(), std::optional<StoredKey>(expected));
 }
@@ -116,8 +136,8 @@ void tst_Favourites::damagedStoreExportsWhatCanBeRead() {
                     {"1", {{"Name", "1:1  a"}}},
                     {"2", {{"Name", "1:2  b"}}},
                     {"4", {{"Name", "1:4  orphan"}}}});
-    QVERIFY(favourites_.exportTo(path("damaged.fav")));
-    QVERIFY(favourites_.importFrom(path("damaged.fav")));
+    QVERIFY(favourites_->exportTo(path("damaged.fav")));
+    QVERIFY(favourites_->importFrom(path("damaged.fav")));
     const StoredKey expected{
         {"", {{"BookMarks", "2;1"}}}, {"1", {{"Name", "1:1  a"}}}, {"2", {{"Name", "1:2  b"}}}};
     QCOMPARE(storedBookmarks(), std::optional<StoredKey>(expected));
@@ -129,7 +149,7 @@ void tst_Favourites::failedExportKeepsTheOldFile() {
     // A store that cannot be opened: a folder stands where its file goes.
     QVERIFY(QDir().mkpath(folders_->userFile()));
 
-    QVERIFY(!favourites_.exportTo(path("old.fav")));
+    QVERIFY(!favourites_->exportTo(path("old.fav")));
     QCOMPARE(StoreFolders::contentOf(path("old.fav")), before);
     // Nor is anything left beside it.
     QCOMPARE(QDir(folders_->root()).entryList({"old.fav*"}, QDir::Files), QStringList{"old.fav"});
@@ -171,7 +191,7 @@ void tst_Favourites::hostileFileChangesNothing() {
     const QByteArray before = StoreFolders::contentOf(folders_->userFile());
     writeFile("hostile.fav", content);
 
-    QVERIFY(!favourites_.importFrom(path("hostile.fav")));
+    QVERIFY(!favourites_->importFrom(path("hostile.fav")));
     QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
 }
 
@@ -206,7 +226,7 @@ void tst_Favourites::importOnlyFromARegularFile() {
 
     // A pipe with no writer would hold the reading for ever.
     QString why;
-    QVERIFY(!favourites_.importFrom(file, &why));
+    QVERIFY(!favourites_->importFrom(file, &why));
     QVERIFY(why.contains(file));
     QCOMPARE(StoreFolders::contentOf(folders_->userFile()), before);
 }
@@ -227,7 +247,7 @@ void tst_Favourites::exportOnlyToARegularFile() {
         QVERIFY(QDir().mkpath(file));
 
     QString why;
-    QVERIFY(!favourites_.exportTo(file, &why));
+    QVERIFY(!favourites_->exportTo(file, &why));
     QVERIFY(why.contains("not a regular file"));
     // Still what it was, not a plain file saved in its place.
     const QFileInfo after(file);
@@ -274,7 +294,7 @@ void tst_Favourites::replacedBookmarksAreKept() {
     storeBookmarks(original);
     const BookmarkSet imported{{7}, {{7, "3:3  new"}}};
     QString why;
-    const std::optional<Favourites::Replaced> replaced = favourites_.replaceWith(imported, &why);
+    const std::optional<Favourites::Replaced> replaced = favourites_->replaceWith(imported, &why);
     QVERIFY2(replaced, qPrintable(why));
     QCOMPARE(replaced->count, 2);
     QCOMPARE(QFileInfo(replaced->keptIn).absolutePath(),
@@ -282,12 +302,12 @@ void tst_Favourites::replacedBookmarksAreKept() {
     QVERIFY(replaced->keptIn.endsWith(".fav"));
 
     // The kept file brings them back, and holds what the new set replaced.
-    QVERIFY(favourites_.importFrom(replaced->keptIn));
+    QVERIFY(favourites_->importFrom(replaced->keptIn));
     QCOMPARE(storedBookmarks(), std::optional<StoredKey>(original));
 
     // Nothing stored, nothing kept.
     storeBookmarks({{"", {{"BookMarks", ""}}}});
-    const std::optional<Favourites::Replaced> none = favourites_.replaceWith(imported);
+    const std::optional<Favourites::Replaced> none = favourites_->replaceWith(imported);
     QVERIFY(none);
     QCOMPARE(none->count, 0);
     QVERIFY(none->keptIn.isEmpty());
