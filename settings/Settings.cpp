@@ -51,6 +51,20 @@ bool Settings::save(const SettingKey& key, const QString& text, int number) {
     return true;
 }
 
+bool Settings::removeSection(const SettingKey& key, int number) {
+    const QString section = key.sectionFor(number);
+    const QString name = QString::fromLatin1(key.valueName);
+    const QStringList path = keyPath(section);
+    const std::optional<QString> before = store_.read(path, name);
+    if (!store_.removeKey(path)) {
+        qCInfo(lcSettings) << "could not remove" << section;
+        return false;
+    }
+    if (store_.read(path, name) != before)
+        emit valueChanged(section, name);
+    return true;
+}
+
 std::optional<StoredKey> Settings::readKey(const SettingKey& key) const {
     return store_.exportKey(keyPath(key.sectionFor(0)));
 }

@@ -35,6 +35,11 @@ public:
     // was written.
     bool save(const SettingKey& key, const QString& text, int number = 0);
 
+    // Deletes `key`'s section (numbered `number`) from the user's file and
+    // announces its value when one was stored there.  False when the store
+    // could not be written.
+    bool removeSection(const SettingKey& key, int number = 0);
+
     // The key of `key`'s section with all its subkeys, as the user's file
     // holds it; nothing when the store cannot be read.
     std::optional<StoredKey> readKey(const SettingKey& key) const;

@@ -3,7 +3,6 @@
 #include "AppSettings.h"
 #include "LibraryBuilder.h"
 #include "LibraryLayout.h"
-#include "RegSetting.h"
 #include "ResourceLibrary.h"
 #include "Settings.h"
 #include "SuraVerses.h"
@@ -190,10 +189,9 @@ std::optional<QString> AddedTranslations::add(const TranslationSource& source, c
     if (saved)
         return std::nullopt;
     // Undo what was written, so that no culture names a missing library.
-    const QString application = settings_.application();
-    RegSetting::DeleteKey(application, Setting::CultureName.sectionFor(number));
+    settings_.removeSection(Setting::CultureName, number);
     if (namedDefault)
-        RegSetting::DeleteKey(application, Setting::CultureName.sectionFor(1));
+        settings_.removeSection(Setting::CultureName, 1);
     settings_.save(Setting::Culture, storedCulture);
     settings_.save(Setting::OrderString, storedOrder);
     QFile::remove(UserLibraries::pathOf(files.at(slot - 1)));
@@ -229,7 +227,7 @@ std::optional<QString> AddedTranslations::remove(int culture) {
     if (!saved)
         return QStringLiteral("The settings could not be saved, so the translation was not "
                               "removed.");
-    RegSetting::DeleteKey(settings_.application(), Setting::CultureName.sectionFor(count));
+    settings_.removeSection(Setting::CultureName, count);
     // A culture of the system-wide file under that number would otherwise
     // come back: an empty name ends the list before it.
     if (!settings_.text(Setting::CultureName, count).isEmpty())
