@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
+#include "InstallRecitation.h"
 #include "InstallSearch.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
@@ -162,6 +163,7 @@ void frmMain::registerCommands() {
     installSettingsDialog(host);
     installSearch(host);
     installChapterInformation(host);
+    installRecitation(host);
 }
 
 void frmMain::Form_Load() {
