@@ -56,6 +56,9 @@ void RecitationFollower::follow(const VersePlace& verse) {
         return;
     }
     const QString last = last_ ? last_->label() : QString();
+    // The scripts run in order: the next verse's asks about this one, after
+    // this one's scrolling, whether or not its answer is still wanted.
+    last_ = verse;
     const bool move = forced_;
     forced_ = false;
     const quint64 generation = ++generation_;
@@ -66,20 +69,29 @@ void RecitationFollower::follow(const VersePlace& verse) {
     reader_.view()->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                           [self = QPointer<RecitationFollower>(this), verse, move,
                                            generation](const QVariant& answer) {
-                                              if (!self || generation != self->generation_)
-                                                  return; // a newer verse has started meanwhile
-                                              const QVariantList list = answer.toList();
-                                              const bool lastOnScreen =
-                                                  move || (list.size() == 2 && list.at(0).toBool());
-                                              const bool onPage = list.size() == 2 &&
-                                                                  list.at(1).toBool() &&
-                                                                  self->shownSura_ == verse.sura;
-                                              self->settle(verse, lastOnScreen, onPage);
+                                              // Out of the engine's callback first: the page cannot
+                                              // be composed or scripted from inside it.
+                                              QMetaObject::invokeMethod(
+                                                  self.data(),
+                                                  [self, verse, move, generation, answer] {
+                                                      if (self)
+                                                          self->answered(verse, move, generation,
+                                                                         answer.toList());
+                                                  },
+                                                  Qt::QueuedConnection);
                                           });
 }
 
+void RecitationFollower::answered(const VersePlace& verse, bool moved, quint64 generation,
+                                  const QVariantList& answer) {
+    if (generation != generation_)
+        return; // a newer verse has started meanwhile
+    const bool lastOnScreen = moved || (answer.size() == 2 && answer.at(0).toBool());
+    const bool onPage = answer.size() == 2 && answer.at(1).toBool() && shownSura_ == verse.sura;
+    settle(verse, lastOnScreen, onPage);
+}
+
 void RecitationFollower::settle(const VersePlace& verse, bool lastOnScreen, bool onPage) {
-    last_ = verse;
     if (onPage) {
         view_.setCurrentVerse(verse);
         if (lastOnScreen)

@@ -3,6 +3,7 @@
 #include "ReadingPlace.h"
 
 #include <QObject>
+#include <QVariantList>
 
 #include <optional>
 
@@ -35,6 +36,9 @@ signals:
     void followed(const VersePlace& verse);
 
 private:
+    // The page's answer to the follow script (see follow).
+    void answered(const VersePlace& verse, bool moved, quint64 generation,
+                  const QVariantList& answer);
     void settle(const VersePlace& verse, bool lastOnScreen, bool onPage);
 
     QuranReader& reader_;
