@@ -68,14 +68,15 @@ std::optional<RecitationStep> RecitationSequence::next() {
         return RecitationStep{verse_, false, true};
     }
     if (options_.rangeOn) {
-        if (verse_ == options_.rangeTo || !inRange(verse_)) {
-            if (options_.rangeTimes != 0 && pass_ >= options_.rangeTimes)
-                return std::nullopt;
-            ++pass_;
-            return enter(options_.rangeFrom, true);
-        }
-        const auto after = following(verse_, true);
-        return after ? enter(*after, false) : std::nullopt;
+        // A range whose end names no verse (1:1 to 1:200) ends at the last
+        // verse before it.
+        const auto after = verse_ == options_.rangeTo ? std::nullopt : following(verse_, true);
+        if (after && inRange(*after))
+            return enter(*after, false);
+        if (options_.rangeTimes != 0 && pass_ >= options_.rangeTimes)
+            return std::nullopt;
+        ++pass_;
+        return enter(options_.rangeFrom, true);
     }
     const auto after = following(verse_, options_.nextSura);
     return after ? enter(*after, false) : std::nullopt;

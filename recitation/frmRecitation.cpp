@@ -19,6 +19,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 frmRecitation::frmRecitation(Settings& settings, VerseCount verseCount, QWidget* parent)
     : QDialog(parent), settings_(settings), verseCount_(std::move(verseCount)) {
     setWindowTitle(tr("Recitation"));
@@ -195,6 +197,11 @@ RecitationOptions frmRecitation::options() const {
     options.rangeOn = grpRange->isChecked();
     options.rangeFrom = {spnFromSura->value(), spnFromVerse->value()};
     options.rangeTo = {spnToSura->value(), spnToVerse->value()};
+    // A range typed the wrong way round is the same verses.
+    if (options.rangeTo.sura < options.rangeFrom.sura ||
+        (options.rangeTo.sura == options.rangeFrom.sura &&
+         options.rangeTo.verse < options.rangeFrom.verse))
+        std::swap(options.rangeFrom, options.rangeTo);
     options.rangeTimes = spnRangeTimes->value();
     options.pauseSeconds = spnPause->value();
     options.nextSura = chkNextSura->isChecked();

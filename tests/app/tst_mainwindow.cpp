@@ -765,8 +765,9 @@ private slots:
         QVERIFY(!verseMenu()->copyVerseAt(point));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
         std::unique_ptr<QMenu> menu(verseMenu()->menuAt(point));
-        QCOMPARE(menu->actions().size(), 1);
-        QVERIFY(!menu->actions().first()->isEnabled());
+        QCOMPARE(menu->actions().size(), 2); // "Copy verse", "Play from this verse"
+        for (const QAction* action : menu->actions())
+            QVERIFY(!action->isEnabled());
     }
 
     // The current verse: gone to, pointed at with the context menu, and
@@ -786,8 +787,9 @@ private slots:
         QVERIFY(point);
         std::unique_ptr<QMenu> menu(verseMenu()->menuAt(*point));
         QCOMPARE(view.currentVerse(), (VersePlace{2, 5}));
-        QCOMPARE(menu->actions().size(), 2);
-        QAction* note = menu->actions().at(1);
+        // After "Copy verse" and the recitation's "Play from this verse".
+        QCOMPARE(menu->actions().size(), 3);
+        QAction* note = menu->actions().at(2);
         QCOMPARE(note->text(), QStringLiteral("Note verse"));
         QVERIFY(note->isEnabled());
         note->trigger();
@@ -796,7 +798,7 @@ private slots:
         const auto title = pointOn(QString(), QStringLiteral("title"));
         QVERIFY(title);
         menu.reset(verseMenu()->menuAt(*title));
-        QVERIFY(!menu->actions().at(1)->isEnabled());
+        QVERIFY(!menu->actions().at(2)->isEnabled());
         QCOMPARE(view.currentVerse(), (VersePlace{2, 5})); // nothing pointed at
 
         clickNode(2 + 3);
@@ -842,7 +844,7 @@ private slots:
         dialog->close();
     }
 
-    void rightClickOnAVerseOffersOnlyCopyVerse() {
+    void rightClickOnAVerseOffersTheVerseMenu() {
         setOrder(QStringLiteral("1/2"));
         QVERIFY(w_->reader().goToVerse(2, 255));
         const auto point = pointOn(QStringLiteral("2 : 255"), QStringLiteral("arabic"));
@@ -852,7 +854,9 @@ private slots:
         QTest::mouseClick(page, Qt::RightButton, {}, *point);
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Play from this verse"));
+        QVERIFY(menu->actions().at(1)->isEnabled());
         QAction* copy = menu->actions().first();
         QCOMPARE(copy->text(), QStringLiteral("Copy verse"));
         QVERIFY(copy->isEnabled());

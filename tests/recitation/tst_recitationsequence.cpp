@@ -121,6 +121,9 @@ private slots:
         QTest::newRow("range without end keeps going")
             << repeatRange({114, 5}, {114, 6}, 0) << true << VersePlace{114, 5}
             << "114:5 114:6 ~114:5 114:6 ~114:5 114:6 ~114:5 114:6 ...";
+        QTest::newRow("range ending past the sura's last verse ends at it")
+            << repeatRange({112, 3}, {112, 9}, 2) << true << VersePlace{112, 3}
+            << "112:3 112:4 ~112:3 112:4";
         RecitationOptions backwards = repeatRange({114, 6}, {114, 5}, 1);
         QTest::newRow("a range ending before it starts is no range")
             << backwards << true << VersePlace{114, 4} << "114:4 114:5 114:6";
