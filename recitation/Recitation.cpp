@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // More skips in a row than the Qur'an has files (each verse and each
@@ -61,6 +63,7 @@ void Recitation::startSequence(const VersePlace& verse, bool withBasmala) {
         player_->stop();
     pauseTimer_->stop();
     waiting_.reset();
+    skipOnResume_ = false;
     const bool hasBasmala = !folder_.fileFor(VersePlace{1, 1}).isEmpty();
     sequence_ = std::make_unique<RecitationSequence>(options_, verseCount_, hasBasmala);
     sequence_->start(verse, withBasmala);
@@ -124,6 +127,8 @@ void Recitation::onFailed(const QString& reason) {
                 .arg(QFileInfo(playingFile_).fileName()));
     if (state_ == State::Playing)
         playNext();
+    else
+        skipOnResume_ = true; // paused: the next verse waits for resume
 }
 
 void Recitation::skipped(const QString& text) {
@@ -150,7 +155,9 @@ void Recitation::resume() {
     if (state_ != State::Paused)
         return;
     setState(State::Playing);
-    if (waiting_) {
+    if (std::exchange(skipOnResume_, false)) {
+        playNext();
+    } else if (waiting_) {
         // The rest of the pause is let go: the reader asked for the verse.
         const RecitationStep step = *waiting_;
         waiting_.reset();
@@ -161,6 +168,7 @@ void Recitation::resume() {
 }
 
 void Recitation::stop() {
+    skipOnResume_ = false;
     pauseTimer_->stop();
     waiting_.reset();
     if (player_)

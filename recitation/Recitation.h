@@ -84,6 +84,7 @@ private:
     std::optional<RecitationStep> waiting_; // the step held by the pause
     QString waitingFile_;
     QString playingFile_;
+    bool skipOnResume_ = false; // the file failed while paused
     int skippedInRow_ = 0;
     int msPerSecond_ = 1000;
 };

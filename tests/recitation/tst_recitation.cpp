@@ -140,6 +140,15 @@ private slots:
         QCOMPARE(notes(noted),
                  QStringList{"The recitation file 112002.mp3 could not be played; skipped."});
         QCOMPARE(recitation_->state(), Recitation::State::Playing);
+
+        // A failure that arrives while paused: resuming goes on with the
+        // next verse (the player has nothing left to resume).
+        recitation_->pause();
+        player_->fail(QStringLiteral("bad data"));
+        QCoreApplication::processEvents();
+        QCOMPARE(player_->played.last(), QStringLiteral("112003"));
+        recitation_->resume();
+        QCOMPARE(player_->played.last(), QStringLiteral("112004"));
     }
 
     // The repetition waits for the pause; pausing in it holds it, resuming
