@@ -15,4 +15,8 @@ inline const QString kCredits =
     QStringLiteral("Qur'an text: Tanzil Project, CC BY 3.0 \u2022 English: M. M. Pickthall "
                    "(1930)");
 inline const QString kCreditsLink = QStringLiteral("https://tanzil.net/");
+// What the program plays: no recitation is shipped.
+inline const QString kRecitation =
+    QStringLiteral("Recitation: a folder of one audio file per verse (001001.mp3 \u2026 "
+                   "114006.mp3) that you choose; none is included.");
 } // namespace AboutLinks

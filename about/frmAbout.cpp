@@ -11,7 +11,7 @@
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(359, 260);
+    setFixedSize(359, 284);
 
     lblVersion = new QLabel(this);
     lblVersion->move(136, 130);
@@ -46,6 +46,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::MSWindowsFi
     small.setUnderline(false);
     lblCredits->setFont(small);
     lblCredits->setToolTip(AboutLinks::kCreditsLink);
+    lblRecitation = new QLabel(AboutLinks::kRecitation, this);
+    lblRecitation->setGeometry(108, 260, 248, 22);
+    lblRecitation->setWordWrap(true);
+    lblRecitation->setFont(small);
+    lblRecitation->setPalette(black);
 
     setTabOrder(cmdOK, Label2);
     setTabOrder(Label2, Label3);

@@ -19,6 +19,7 @@ public:
     LinkLabel* Label3 = nullptr;
     LinkLabel* Label4 = nullptr;
     LinkLabel* lblCredits = nullptr;
+    QLabel* lblRecitation = nullptr;
 
     // "Version " and the program's version, as the box shows it.
     static QString versionText();

@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
+#include "InstallRecitation.h"
 #include "InstallSearch.h"
 #include "InstallTranslations.h"
 #include "MainCommands.h"
@@ -164,6 +165,7 @@ void frmMain::registerCommands() {
     installSearch(host);
     installChapterInformation(host);
     installTranslations(host);
+    installRecitation(host);
 }
 
 void frmMain::Form_Load() {

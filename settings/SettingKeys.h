@@ -58,6 +58,20 @@ inline constexpr SettingKey ContinueReading{"Settings", "ContinueReading", "0"};
 inline constexpr SettingKey LastSura{"Settings", "LastSura", "0"};
 inline constexpr SettingKey LastVerse{"Settings", "LastVerse", "0"};
 
+// The recitation: the folders of audio files (a reciter each, numbered from
+// 1, the list ending at the first without a path), the chosen one (0: none),
+// and how it is played.  A range is stored as its marks ("2:1").
+inline constexpr SettingKey RecitationFolderName{"Recitation\\Folders\\%1", "Name", ""};
+inline constexpr SettingKey RecitationFolderPath{"Recitation\\Folders\\%1", "Path", ""};
+inline constexpr SettingKey RecitationChosen{"Recitation", "Chosen", "0"};
+inline constexpr SettingKey RecitationRepeats{"Recitation", "Repeats", "1"};
+inline constexpr SettingKey RecitationRangeOn{"Recitation", "RangeOn", "0"};
+inline constexpr SettingKey RecitationRangeFrom{"Recitation", "RangeFrom", "1:1"};
+inline constexpr SettingKey RecitationRangeTo{"Recitation", "RangeTo", "1:7"};
+inline constexpr SettingKey RecitationRangeTimes{"Recitation", "RangeTimes", "1"};
+inline constexpr SettingKey RecitationPause{"Recitation", "PauseSeconds", "0"};
+inline constexpr SettingKey RecitationNextSura{"Recitation", "NextSura", "0"};
+
 // Whether a key path below the program's key ("BookMarks", "3") lies in a
 // section of a user-only key.  Names match without regard to case.
 bool isUserOnly(const QStringList& keyPath);

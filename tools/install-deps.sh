@@ -5,7 +5,9 @@ set -euo pipefail
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev xvfb xauth
           fonts-hosny-amiri
           poppler-utils qt6-svg-dev fp-utils desktop-file-utils appstream dpkg-dev file
-          lintian)
+          lintian
+          qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+          gstreamer1.0-libav espeak-ng sox libsox-fmt-mp3 pulseaudio)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "ColourSwatch.h"
+#include "frmRecitation.h"
 #include "OleColor.h"
 #include "ResReader.h"
 #include "SettingsLog.h"
@@ -95,6 +96,9 @@ void frmLangSettings::buildWindow() {
     cmbGUILang = new QComboBox(picLangs);
     chkContinue = new QCheckBox(QStringLiteral("Continue where I left off"), picLangs);
     chkContinue->setAccessibleName(chkContinue->text());
+    cmdRecitation = new QPushButton(QStringLiteral("Recitation..."), picLangs);
+    cmdRecitation->setAccessibleName(cmdRecitation->text());
+    cmdRecitation->setAutoDefault(false);
 
     picColors = new ucGradContainer(picLangs);
     picColors->setCaption(QString());
@@ -138,6 +142,7 @@ void frmLangSettings::buildWindow() {
     language->addWidget(lblGUILang, 0, 0);
     language->addWidget(cmbGUILang, 0, 1);
     language->addWidget(chkContinue, 1, 0, 1, 2);
+    language->addWidget(cmdRecitation, 2, 0, Qt::AlignLeft);
     language->setColumnStretch(1, 1);
 
     auto* colours = new QGridLayout(picColors);
@@ -191,6 +196,12 @@ void frmLangSettings::connectControls() {
         ucGradContainer2->setBackAngle(float(angle));
     });
     connect(cmdOK, &QPushButton::clicked, this, &frmLangSettings::cmdOK_Click);
+    connect(cmdRecitation, &QPushButton::clicked, this, [this] {
+        frmRecitation recitation(
+            context_.settings(), [this](int sura) { return context_.catalogue().verseCount(sura); },
+            this);
+        recitation.exec();
+    });
 }
 
 void frmLangSettings::resizeEvent(QResizeEvent* event) {

@@ -38,6 +38,8 @@ public:
     QLabel* lblGUILang = nullptr;
     QComboBox* cmbGUILang = nullptr;
     QCheckBox* chkContinue = nullptr;
+    // Opens the recitation settings (folders, repeats) in a window of their own.
+    QPushButton* cmdRecitation = nullptr;
     ucGradContainer* picColors = nullptr;
     QLabel* lblSkin = nullptr;
     QComboBox* cmbSkin = nullptr;

@@ -306,7 +306,9 @@ private slots:
         // "Go" has an identifier of its own: its last item is Settings.
         CommandBarControls* go = menu->Item(int(shown.indexOf(207)) + 1)->CommandBar()->Controls();
         QCOMPARE(go->Item(go->Count())->Id(), 212);
-        const QList<int> buttons{221, 222, 223, 205, 224, 225, 212, 202, 501, 502, 503, 219, 220};
+        // The recitation's play, pause, stop, previous and next come last.
+        const QList<int> buttons{221, 222, 223, 205, 224, 225, 212, 202, 501,
+                                 502, 503, 219, 220, 421, 422, 423, 425, 424};
         CommandBarControls* bar = w_->standardBar()->Controls();
         QCOMPARE(bar->Count(), buttons.size());
         for (int i = 0; i < buttons.size(); ++i)
@@ -792,8 +794,9 @@ private slots:
         QVERIFY(!verseMenu()->copyVerseAt(point));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
         std::unique_ptr<QMenu> menu(verseMenu()->menuAt(point));
-        QCOMPARE(menu->actions().size(), 1);
-        QVERIFY(!menu->actions().first()->isEnabled());
+        QCOMPARE(menu->actions().size(), 2); // "Copy verse", "Play from this verse"
+        for (const QAction* action : menu->actions())
+            QVERIFY(!action->isEnabled());
     }
 
     // The current verse: gone to, pointed at with the context menu, and
@@ -813,8 +816,9 @@ private slots:
         QVERIFY(point);
         std::unique_ptr<QMenu> menu(verseMenu()->menuAt(*point));
         QCOMPARE(view.currentVerse(), (VersePlace{2, 5}));
-        QCOMPARE(menu->actions().size(), 2);
-        QAction* note = menu->actions().at(1);
+        // After "Copy verse" and the recitation's "Play from this verse".
+        QCOMPARE(menu->actions().size(), 3);
+        QAction* note = menu->actions().at(2);
         QCOMPARE(note->text(), QStringLiteral("Note verse"));
         QVERIFY(note->isEnabled());
         note->trigger();
@@ -823,7 +827,7 @@ private slots:
         const auto title = pointOn(QString(), QStringLiteral("title"));
         QVERIFY(title);
         menu.reset(verseMenu()->menuAt(*title));
-        QVERIFY(!menu->actions().at(1)->isEnabled());
+        QVERIFY(!menu->actions().at(2)->isEnabled());
         QCOMPARE(view.currentVerse(), (VersePlace{2, 5})); // nothing pointed at
 
         clickNode(2 + 3);
@@ -869,7 +873,7 @@ private slots:
         dialog->close();
     }
 
-    void rightClickOnAVerseOffersOnlyCopyVerse() {
+    void rightClickOnAVerseOffersTheVerseMenu() {
         setOrder(QStringLiteral("1/2"));
         QVERIFY(w_->reader().goToVerse(2, 255));
         const auto point = pointOn(QStringLiteral("2 : 255"), QStringLiteral("arabic"));
@@ -879,7 +883,9 @@ private slots:
         QTest::mouseClick(page, Qt::RightButton, {}, *point);
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Play from this verse"));
+        QVERIFY(menu->actions().at(1)->isEnabled());
         QAction* copy = menu->actions().first();
         QCOMPARE(copy->text(), QStringLiteral("Copy verse"));
         QVERIFY(copy->isEnabled());

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "AudioPlayer.h"
+#include "RecitationFolder.h"
+#include "RecitationSequence.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QTimer;
+
+// A recitation being played: walks the order of its sequence, plays each
+// verse's file from the chosen folder, holds the pause between repetitions,
+// and skips a verse whose file is missing or cannot be played with a note.
+// No window: what follows it (the page, the status bar) listens to its
+// signals.
+class Recitation : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Stopped, Playing, Paused };
+    Q_ENUM(State)
+
+    using PlayerFactory = std::function<AudioPlayer*(QObject* parent)>;
+
+    // The player is made by `makePlayer` when the first file plays.
+    Recitation(PlayerFactory makePlayer, RecitationSequence::VerseCount verseCount,
+               QObject* parent = nullptr);
+
+    void setFolder(const QString& path) { folder_ = RecitationFolder(path); }
+    const RecitationFolder& folder() const { return folder_; }
+    void setOptions(const RecitationOptions& options) { options_ = options; }
+
+    // Plays from `verse`; false (with `problem`) when no folder is chosen or
+    // it is gone.
+    bool play(const VersePlace& verse);
+    void pause();
+    void resume();
+    void stop();
+    // Goes `step` verses on (-1: back) from the verse being played.
+    void step(int step);
+
+    State state() const { return state_; }
+    // The verse being played (or paused on); nothing when stopped.
+    std::optional<VersePlace> verse() const { return verse_; }
+    AudioPlayer* player() const { return player_; }
+
+    // The pause between repetitions, in milliseconds per second of the
+    // options (tests shorten it).
+    void setMillisecondsPerSecond(int ms) { msPerSecond_ = ms; }
+
+signals:
+    // A file starts: the verse it recites, or for the basmala the verse 1 it
+    // opens.
+    void verseStarted(const VersePlace& verse, bool basmala);
+    // A short note for the status bar (a verse skipped, the end).
+    void note(const QString& text);
+    // Playback could not start at all; a message for the reader.
+    void problem(const QString& text);
+    void stateChanged(Recitation::State state);
+
+private:
+    void setState(State state);
+    void startSequence(const VersePlace& verse, bool withBasmala);
+    // Plays the next step with a file, skipping those without.
+    void playNext();
+    void playStep(const RecitationStep& step, const QString& file);
+    void onFinished();
+    void onFailed(const QString& reason);
+    void skipped(const QString& text);
+
+    PlayerFactory makePlayer_;
+    RecitationSequence::VerseCount verseCount_;
+    RecitationFolder folder_;
+    RecitationOptions options_;
+    std::unique_ptr<RecitationSequence> sequence_;
+    QPointer<AudioPlayer> player_;
+    QTimer* pauseTimer_ = nullptr;
+    State state_ = State::Stopped;
+    std::optional<VersePlace> verse_;
+    std::optional<RecitationStep> waiting_; // the step held by the pause
+    QString waitingFile_;
+    QString playingFile_;
+    bool skipOnResume_ = false; // the file failed while paused
+    int skippedInRow_ = 0;
+    int msPerSecond_ = 1000;
+};

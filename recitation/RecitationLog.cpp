@@ -1,0 +1,3 @@
+#include "RecitationLog.h"
+
+Q_LOGGING_CATEGORY(lcRecitation, "miravel.recitation", QtWarningMsg)

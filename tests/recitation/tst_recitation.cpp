@@ -1,0 +1,264 @@
+#include "FakeAudioPlayer.h"
+#include "Recitation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+int verseCount(int sura) {
+    switch (sura) {
+    case 1:
+        return 7;
+    case 2:
+        return 5; // the folder's part of it
+    case 3:
+        return 200;
+    case 112:
+        return 4;
+    case 113:
+        return 5;
+    case 114:
+        return 6;
+    default:
+        return 3;
+    }
+}
+
+} // namespace
+
+// The recitation over a folder of empty files and a player that plays
+// nothing: the files it plays, the notes for skipped verses, the pause
+// between repetitions, pause, stop, Next and Previous, and a folder that is
+// not there.
+class TestRecitation : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<Recitation> recitation_;
+    FakeAudioPlayer* player_ = nullptr;
+    int playersMade_ = 0;
+
+    // Ends the file playing and lets the recitation go on to the next.
+    void finishFile() {
+        QVERIFY(player_);
+        player_->finish();
+        QCoreApplication::processEvents();
+    }
+
+    QStringList notes(const QSignalSpy& spy) const {
+        QStringList texts;
+        for (const auto& call : spy)
+            texts << call.at(0).toString();
+        return texts;
+    }
+
+private slots:
+    void initTestCase() {
+        // Sura 1, 2:1-5 without 2:4, and the last three suras.
+        QStringList names;
+        for (int v = 1; v <= 7; ++v)
+            names << QStringLiteral("001%1").arg(v, 3, 10, QLatin1Char('0'));
+        names << "002001"
+              << "002002"
+              << "002003"
+              << "002005";
+        for (int v = 1; v <= 4; ++v)
+            names << QStringLiteral("112%1").arg(v, 3, 10, QLatin1Char('0'));
+        for (int v = 1; v <= 5; ++v)
+            names << QStringLiteral("113%1").arg(v, 3, 10, QLatin1Char('0'));
+        for (int v = 1; v <= 6; ++v)
+            names << QStringLiteral("114%1").arg(v, 3, 10, QLatin1Char('0'));
+        for (const QString& name : names) {
+            QFile file(dir_.filePath(name + QStringLiteral(".mp3")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    void init() {
+        playersMade_ = 0;
+        player_ = nullptr;
+        recitation_ = std::make_unique<Recitation>(
+            [this](QObject* parent) -> AudioPlayer* {
+                ++playersMade_;
+                player_ = new FakeAudioPlayer(parent);
+                return player_;
+            },
+            verseCount);
+        recitation_->setFolder(dir_.path());
+        recitation_->setMillisecondsPerSecond(40);
+    }
+
+    // The basmala first, a missing verse skipped with a note, the verse
+    // started announced for each file, the end noted.
+    void playsInOrderAndSkipsMissing() {
+        QSignalSpy started(recitation_.get(), &Recitation::verseStarted);
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QVERIFY(recitation_->play({2, 1}));
+        for (int i = 0; i < 4; ++i)
+            finishFile();
+        QCOMPARE(player_->played, (QStringList{"001001", "002001", "002002", "002003", "002005"}));
+        QCOMPARE(notes(noted), QStringList{"No recitation file for 2 : 4; skipped."});
+        QCOMPARE(started.size(), 5);
+        QCOMPARE(started.at(0).at(0).value<VersePlace>(), (VersePlace{2, 1}));
+        QCOMPARE(started.at(0).at(1).toBool(), true);
+        QCOMPARE(started.at(4).at(0).value<VersePlace>(), (VersePlace{2, 5}));
+        QCOMPARE(recitation_->verse(), (VersePlace{2, 5}));
+        finishFile();
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(notes(noted).last(), QStringLiteral("The recitation has ended."));
+    }
+
+    void continuesIntoNextSura() {
+        RecitationOptions options;
+        options.nextSura = true;
+        recitation_->setOptions(options);
+        QVERIFY(recitation_->play({113, 5}));
+        finishFile();
+        finishFile();
+        QCOMPARE(player_->played, (QStringList{"113005", "001001", "114001"}));
+    }
+
+    // A file the player cannot decode is skipped with a note and a line in
+    // the recitation's log; playback goes on with the next verse.
+    void skipsUndecodable() {
+        QLoggingCategory::setFilterRules(QStringLiteral("miravel.recitation.info=true"));
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QVERIFY(recitation_->play({112, 2}));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("cannot play .*112002.mp3.*bad data"));
+        player_->fail(QStringLiteral("bad data"));
+        QCoreApplication::processEvents();
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(player_->played, (QStringList{"112002", "112003"}));
+        QCOMPARE(notes(noted),
+                 QStringList{"The recitation file 112002.mp3 could not be played; skipped."});
+        QCOMPARE(recitation_->state(), Recitation::State::Playing);
+
+        // A failure that arrives while paused: resuming goes on with the
+        // next verse (the player has nothing left to resume).
+        recitation_->pause();
+        player_->fail(QStringLiteral("bad data"));
+        QCoreApplication::processEvents();
+        QCOMPARE(player_->played.last(), QStringLiteral("112003"));
+        recitation_->resume();
+        QCOMPARE(player_->played.last(), QStringLiteral("112004"));
+    }
+
+    // The repetition waits for the pause; pausing in it holds it, resuming
+    // plays at once; stop ends it for good.
+    void pauseBetweenRepetitions() {
+        RecitationOptions options;
+        options.repeats = 2;
+        options.pauseSeconds = 2; // 80 ms here
+        recitation_->setOptions(options);
+        QVERIFY(recitation_->play({112, 4}));
+        finishFile();
+        QCOMPARE(player_->played.size(), 1);
+        QTRY_COMPARE(player_->played.size(), 2);
+        QCOMPARE(player_->played.last(), QStringLiteral("112004"));
+
+        QVERIFY(recitation_->play({113, 1}));
+        finishFile(); // the basmala
+        finishFile(); // 113:1, then the pause
+        recitation_->pause();
+        QCOMPARE(recitation_->state(), Recitation::State::Paused);
+        QTest::qWait(200);
+        QCOMPARE(player_->played.last(), QStringLiteral("113001"));
+        QCOMPARE(player_->played.size(), 4);
+        recitation_->resume();
+        QCOMPARE(player_->played.size(), 5);
+
+        finishFile(); // the pause before 113:2's repetition comes later
+        finishFile();
+        recitation_->stop();
+        QTest::qWait(200);
+        QCOMPARE(player_->played.last(), QStringLiteral("113002"));
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+    }
+
+    // Pause and resume reach the player; after stop a late end from the
+    // player plays nothing more.
+    void pauseResumeStop() {
+        QSignalSpy states(recitation_.get(), &Recitation::stateChanged);
+        QVERIFY(recitation_->play({114, 1}));
+        finishFile();
+        recitation_->pause();
+        QVERIFY(player_->paused);
+        recitation_->resume();
+        QVERIFY(!player_->paused);
+        recitation_->stop();
+        QVERIFY(!player_->playing);
+        finishFile();
+        QCOMPARE(player_->played, (QStringList{"001001", "114001"}));
+        QCOMPARE(recitation_->verse(), std::nullopt);
+        QCOMPARE(states.size(), 4); // playing, paused, playing, stopped
+    }
+
+    void nextAndPrevious() {
+        QVERIFY(recitation_->play({112, 2}));
+        recitation_->step(+1);
+        recitation_->step(+1);
+        recitation_->step(+1); // held at the sura's last verse
+        recitation_->step(-1);
+        QCOMPARE(player_->played, (QStringList{"112002", "112003", "112004", "112004", "112003"}));
+        finishFile();
+        QCOMPARE(player_->played.last(), QStringLiteral("112004"));
+        recitation_->stop();
+        recitation_->step(+1); // nothing while stopped
+        QCOMPARE(player_->played.size(), 6);
+    }
+
+    // Nothing to play: a clear message, no player made, no hang.
+    void folderProblems_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none chosen") << QString() << "No recitation folder is chosen";
+        QTest::newRow("gone") << QStringLiteral("/nonexistent/reciter")
+                              << "The recitation folder \"/nonexistent/reciter\" is not there";
+    }
+    void folderProblems() {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        QSignalSpy problem(recitation_.get(), &Recitation::problem);
+        recitation_->setFolder(folder);
+        QVERIFY(!recitation_->play({1, 1}));
+        QCOMPARE(problem.size(), 1);
+        QVERIFY2(problem.at(0).at(0).toString().startsWith(message),
+                 qPrintable(problem.at(0).at(0).toString()));
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(playersMade_, 0);
+    }
+
+    // A range without end over verses the folder lacks stops with a
+    // message instead of looking for files for ever.
+    void endlessRangeOfMissingFilesStops() {
+        RecitationOptions options;
+        options.rangeOn = true;
+        options.rangeFrom = {3, 2};
+        options.rangeTo = {3, 4};
+        options.rangeTimes = 0;
+        recitation_->setOptions(options);
+        QSignalSpy problem(recitation_.get(), &Recitation::problem);
+        recitation_->play({3, 2});
+        QCOMPARE(problem.size(), 1);
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(playersMade_, 0);
+    }
+
+    void playerMadeOnce() {
+        QCOMPARE(playersMade_, 0);
+        QVERIFY(recitation_->play({1, 1}));
+        QVERIFY(recitation_->play({1, 5}));
+        QCOMPARE(playersMade_, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecitation)
+#include "tst_recitation.moc"
