@@ -6,6 +6,8 @@
 #include "SuraVerses.h"
 #include "TextScript.h"
 
+#include <QElapsedTimer>
+
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -89,23 +91,40 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     const QStringList displayList = DisplayOrder::displayList(host.orderString);
     const int last = int(displayList.size()) - 1;
 
-    view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
-    host.yield();
-    host.yield();
+    const QString templateAddress = host.pageAddress(QStringLiteral("QURAN.HTML"));
+    bool pageChosen = false; // the loading page shown, or the template opened
+    const auto showLoadingPage = [&] {
+        pageChosen = true;
+        view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
+        host.yield();
+        host.yield();
+    };
+    // The sura before stays in sight while this one is read, unless that
+    // takes long enough for the reader to wonder.
+    QElapsedTimer reading;
+    reading.start();
+    const auto yield = [&] {
+        if (!pageChosen && reading.elapsed() >= host.loadingPageDelayMs)
+            showLoadingPage();
+        else
+            host.yield();
+    };
+    if (!view.canReuseTemplate(templateAddress))
+        showLoadingPage();
 
     std::vector<SuraVerses> libraries;
     for (const QString& code : displayList) {
         const auto file = libraryFileFor(code, host);
         if (!file) {
             libraries.emplace_back(); // no library: its paragraphs stay empty
-            host.yield();
+            yield();
             continue;
         }
         const ResReader reader = readerOf(*file, host);
         const bool isTranslation =
             reader.isLoaded() && reader.strFileName() == host.translationLibraryFile;
         libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
-        host.yield();
+        yield();
     }
     const ResReader arabic = readerOf(host.arabicLibraryFile, host);
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
@@ -135,7 +154,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 portion += text;
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
-                host.yield();
+                yield();
             }
             portion += kRule + kLabelOpening + QString::number(sura) + QStringLiteral(" : ") +
                        QString::number(v + 1) + kParagraphEnd;
@@ -145,7 +164,8 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             const bool noted = cancel;
             host.selectSuraNode(sura);
             cancel = noted;
-            view.navigate(host.pageAddress(QStringLiteral("QURAN.HTML")));
+            view.openTemplate(templateAddress);
+            pageChosen = true;
             host.yield();
             if (stopped())
                 return false;

@@ -44,6 +44,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidgetItem>
+#include <QWebEnginePage>
 
 #include <memory>
 #include <optional>
@@ -352,6 +353,33 @@ private slots:
         QCOMPARE(labels(page), expectedLabels(20, 135));
         QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
         QCOMPARE(w_->tree()->selectedIndex(), 22);
+    }
+
+    // The next sura fills the sura page on show again rather than loading
+    // it: nothing of the sura before stays (title, opening, verses, the
+    // current verse's mark, the place scrolled to).
+    void nextSuraFillsTheSuraPageAgain() {
+        setOrder(QStringLiteral("1/2"));
+        clickNode(11); // sura 9: no formula above it
+        QVERIFY(w_->reader().goToVerse(9, 100));
+        QVERIFY(w_->browser()->runScript(QStringLiteral("window.scrollY")).value_or(0).toInt() > 0);
+        QSignalSpy loads(w_->browser()->page(), &QWebEnginePage::loadStarted);
+        clickNode(3); // sura 1
+        QCOMPARE(loads.count(), 0);
+        const QString page = body();
+        QCOMPARE(labels(page), expectedLabels(1, 7));
+        QVERIFY(page.contains(w_->tree()->node(3)->text(0)));
+        QVERIFY(!page.contains(w_->tree()->node(11)->text(0)));
+        QVERIFY(!page.contains(QStringLiteral(">|<")));
+        QVERIFY(!page.contains(QStringLiteral("aria-current")));
+        const auto state = w_->browser()->runScript(
+            QStringLiteral("[window.scrollY, document.getElementById('opening').hidden,"
+                           " document.querySelectorAll('table').length]"));
+        QVERIFY(state);
+        QCOMPARE(state->toList().value(0).toInt(), 0);
+        QCOMPARE(state->toList().value(1).toBool(), false);
+        QCOMPARE(state->toList().value(2).toInt(), 1);
+        QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(3)->text(0));
     }
 
     void rootNodeStopsAComposition() {
