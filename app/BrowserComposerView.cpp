@@ -26,6 +26,14 @@ void BrowserComposerView::openTemplate(const QString& address) {
     view_->keepBody(); // waits for the template, before anything fills it
 }
 
+void BrowserComposerView::flush() {
+    if (!holding_)
+        return;
+    holding_ = false;
+    view_->postScript(held_ + QStringLiteral("true"));
+    held_.clear();
+}
+
 void BrowserComposerView::appendBody(const QString& markup) {
     if (!holding_) {
         view_->appendBodyHtml(markup);

@@ -8,8 +8,8 @@ class BrowserView;
 // for, portions are appended without re-sending the body, and the title is
 // replaced inside the engine.  The template page keeps its body as loaded,
 // so that the next sura puts it back instead of loading the page again; a
-// page put back is refilled in one script with its first portion, so the
-// reader never sees it empty.
+// page put back is emptied and titled in one script, so the reader never
+// sees it without its title.
 class BrowserComposerView : public ComposerView {
 public:
     explicit BrowserComposerView(BrowserView* view) : view_(view) {}
@@ -17,6 +17,7 @@ public:
     void navigate(const QString& address) override;
     bool canReuseTemplate(const QString& address) const override;
     void openTemplate(const QString& address) override;
+    void flush() override;
     void appendBody(const QString& markup) override;
     void replaceInBody(const QString& find, const QString& replacement) override;
     void setOpening(const QString& basmala, bool englishShown) override;

@@ -92,25 +92,45 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     const int last = int(displayList.size()) - 1;
 
     const QString templateAddress = host.pageAddress(QStringLiteral("QURAN.HTML"));
-    bool pageChosen = false; // the loading page shown, or the template opened
+    const ResReader arabic = readerOf(host.arabicLibraryFile, host);
+    const QString basmala = basmalaOf(arabic, sura);
+    const auto fillTitle = [&] {
+        view.replaceInBody(kTitleSlot, kTitleFill + host.treeNodeText(sura) +
+                                           QStringLiteral(" : ") + host.englishName(sura));
+    };
+    const auto fillOpening = [&] {
+        fillTitle();
+        // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
+        view.setOpening(basmala, sura != 9);
+    };
+
+    bool loadingShown = false;
+    bool versesShown = false;
     const auto showLoadingPage = [&] {
-        pageChosen = true;
+        loadingShown = true;
         view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
         host.yield();
         host.yield();
     };
-    // The sura before stays in sight while this one is read, unless that
+    // A sura page on show is emptied and titled for this sura at once, so
+    // that the engine clears it while the texts are read; the loading page
+    // shows first only when the template must be loaded, or when reading
     // takes long enough for the reader to wonder.
     QElapsedTimer reading;
     reading.start();
     const auto yield = [&] {
-        if (!pageChosen && reading.elapsed() >= host.loadingPageDelayMs)
+        if (!loadingShown && !versesShown && reading.elapsed() >= host.loadingPageDelayMs)
             showLoadingPage();
         else
             host.yield();
     };
-    if (!view.canReuseTemplate(templateAddress))
+    if (view.canReuseTemplate(templateAddress)) {
+        view.openTemplate(templateAddress);
+        fillOpening();
+        view.flush();
+    } else {
         showLoadingPage();
+    }
 
     std::vector<SuraVerses> libraries;
     for (const QString& code : displayList) {
@@ -126,17 +146,10 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
         libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
         yield();
     }
-    const ResReader arabic = readerOf(host.arabicLibraryFile, host);
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
-    const QString basmala = basmalaOf(arabic, sura);
     if (generation_ != me)
         return false;
     verseCount_ = verseCount;
-
-    const auto fillTitle = [&] {
-        view.replaceInBody(kTitleSlot, kTitleFill + host.treeNodeText(sura) +
-                                           QStringLiteral(" : ") + host.englishName(sura));
-    };
 
     bool first = true;
     for (const auto& [start, end] : portions(verseCount)) {
@@ -164,19 +177,19 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             const bool noted = cancel;
             host.selectSuraNode(sura);
             cancel = noted;
-            view.openTemplate(templateAddress);
-            pageChosen = true;
-            host.yield();
-            if (stopped())
-                return false;
-            fillTitle();
-            // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
-            view.setOpening(basmala, sura != 9);
-            host.yield();
+            if (loadingShown) {
+                view.openTemplate(templateAddress);
+                host.yield();
+                if (stopped())
+                    return false;
+                fillOpening();
+                host.yield();
+            }
         }
         if (stopped())
             return false;
         view.appendBody(portion);
+        versesShown = true;
         host.yield();
         host.focusTree();
         if (stopped())

@@ -21,9 +21,12 @@ public:
     }
     // Makes the template at `address` the page to fill: the page on show is
     // put back as loaded (scrolled to its top) where canReuseTemplate allows,
-    // and loaded afresh otherwise.  A page put back shows again only with
-    // the first appendBody, in one piece with what was done to it before.
+    // and loaded afresh otherwise.  A page put back changes on screen only
+    // at the next flush or appendBody, in one piece with what was done to
+    // it meanwhile.
     virtual void openTemplate(const QString& address) { navigate(address); }
+    // Shows what was done to a page put back so far.
+    virtual void flush() {}
     // The body's markup becomes its markup followed by `markup`.
     virtual void appendBody(const QString& markup) = 0;
     // Every occurrence of `find` (compared without regard to case) in the
@@ -58,7 +61,8 @@ struct ComposerHost {
 // Shows one sura: every verse from each displayed library in display order,
 // a rule and the label "sura : verse", appended in four portions so that the
 // first verses show early.  The template that an earlier composition left
-// on show is reused rather than loaded again; the loading page then shows
+// on show is reused rather than loaded again: emptied and titled at once,
+// it is filled while the engine has cleared it; the loading page then shows
 // only when reading takes long.  A paragraph written in Arabic is marked as such,
 // so that the page sets it right to left in the Qur'anic face; the sura opens
 // with its basmala in Arabic where one is printed above it.  `CancelDisplay`

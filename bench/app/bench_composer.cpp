@@ -172,6 +172,11 @@ public:
                               : QStringLiteral("open template (loaded)"),
                        msSince(clock_), msSince(clock_) - start);
     }
+    void flush() override {
+        const double start = msSince(clock_);
+        inner_.flush();
+        steps_.addCall(QStringLiteral("flush"), msSince(clock_), msSince(clock_) - start);
+    }
     void appendBody(const QString& markup) override {
         double start = msSince(clock_);
         inner_.appendBody(markup);
