@@ -41,6 +41,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidgetItem>
@@ -958,6 +959,32 @@ private slots:
         QTRY_VERIFY(
             window->browser()->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
         QCOMPARE(startUp.context()->catalogue().englishNames().size(), 115);
+    }
+
+    // The main window loads for longer than the splash's tenth of a second
+    // and lets the engine work meanwhile: the splash still waits for the
+    // loaded window and gives way to it at once.
+    void splashWaitsForTheLoadedMainWindow() {
+        StartUp startUp;
+        QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
+        int suraEntriesAtClose = -1;
+        int shownAtClose = -1;
+        connect(&startUp, &StartUp::mainWindowCreated, this, [&](frmMain* window) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* splash = qobject_cast<frmSplash*>(top)) {
+                    connect(splash, &frmSplash::closed, this, [&, window] {
+                        suraEntriesAtClose = window->tree()->count();
+                        shownAtClose = int(shown.count());
+                    });
+                }
+            }
+            QThread::msleep(150); // the splash's time runs out
+        });
+        startUp.begin();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 10000);
+        QVERIFY(suraEntriesAtClose > 114);
+        QCOMPARE(shownAtClose, 1); // shown as the splash closes
+        QVERIFY(startUp.mainWindow()->isVisible());
     }
 
     void keyOnTheSplashShowsTheMainWindowAtOnce() {
