@@ -2,15 +2,53 @@
 
 #include "BrowserView.h"
 #include "PageScript.h"
+#include "ResAddress.h"
 
 void BrowserComposerView::navigate(const QString& address) {
     // Not waited for here: everything done to the page afterwards waits for
     // it, and the composer goes on reading texts meanwhile.
+    holding_ = false;
+    held_.clear();
     view_->Navigate(address);
 }
 
+bool BrowserComposerView::canReuseTemplate(const QString& address) const {
+    return view_->keepsBody() && view_->url() == ResAddress::fromAddress(address);
+}
+
+void BrowserComposerView::openTemplate(const QString& address) {
+    if (canReuseTemplate(address)) {
+        holding_ = true;
+        held_ = BrowserView::restoreBodyScript() + QStringLiteral(";\n");
+        return;
+    }
+    navigate(address);
+    view_->keepBody(); // waits for the template, before anything fills it
+}
+
+void BrowserComposerView::flush() {
+    if (!holding_)
+        return;
+    holding_ = false;
+    view_->postScript(held_ + QStringLiteral("true"));
+    held_.clear();
+}
+
 void BrowserComposerView::appendBody(const QString& markup) {
-    view_->appendBodyHtml(markup);
+    if (!holding_) {
+        view_->appendBodyHtml(markup);
+        return;
+    }
+    holding_ = false;
+    view_->postScript(held_ + BrowserView::appendBodyScript(markup));
+    held_.clear();
+}
+
+void BrowserComposerView::send(const QString& script) {
+    if (holding_)
+        held_ += script + QStringLiteral(";\n");
+    else
+        view_->postScript(script);
 }
 
 void BrowserComposerView::replaceInBody(const QString& find, const QString& replacement) {
@@ -28,7 +66,7 @@ void BrowserComposerView::replaceInBody(const QString& find, const QString& repl
             "  return true;"
             "})(%1, %2)")
             .arg(PageScript::literal(find), PageScript::literal(replacement));
-    view_->postScript(script);
+    send(script);
 }
 
 void BrowserComposerView::setOpening(const QString& basmala, bool englishShown) {
@@ -47,5 +85,5 @@ void BrowserComposerView::setOpening(const QString& basmala, bool englishShown) 
                        "})(%1, %2)")
             .arg(PageScript::literal(basmala),
                  englishShown ? QStringLiteral("true") : QStringLiteral("false"));
-    view_->postScript(script);
+    send(script);
 }

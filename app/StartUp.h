@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
 class AppContext;
 class frmMain;
+class frmSplash;
 
 // The program's start-up: the splash shows for its tenth of a second while
 // the main window loads behind it, and its closing shows the main window,
@@ -27,6 +29,12 @@ signals:
 
 private:
     void load();
+    void showMainWindow();
+
+    QPointer<frmSplash> splash_;
+    bool splashClosed_ = false;
+    bool loaded_ = false;
+    bool shown_ = false;
 
     // The run's context and the main window live for the whole run; the
     // window is not deleted on close, since closing may happen while one of

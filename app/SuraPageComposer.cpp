@@ -6,6 +6,8 @@
 #include "SuraVerses.h"
 #include "TextScript.h"
 
+#include <QElapsedTimer>
+
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -89,35 +91,65 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     const QStringList displayList = DisplayOrder::displayList(host.orderString);
     const int last = int(displayList.size()) - 1;
 
-    view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
-    host.yield();
-    host.yield();
+    const QString templateAddress = host.pageAddress(QStringLiteral("QURAN.HTML"));
+    const ResReader arabic = readerOf(host.arabicLibraryFile, host);
+    const QString basmala = basmalaOf(arabic, sura);
+    const auto fillTitle = [&] {
+        view.replaceInBody(kTitleSlot, kTitleFill + host.treeNodeText(sura) +
+                                           QStringLiteral(" : ") + host.englishName(sura));
+    };
+    const auto fillOpening = [&] {
+        fillTitle();
+        // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
+        view.setOpening(basmala, sura != 9);
+    };
+
+    bool loadingShown = false;
+    bool versesShown = false;
+    const auto showLoadingPage = [&] {
+        loadingShown = true;
+        view.navigate(host.pageAddress(QStringLiteral("loading.HTML")));
+        host.yield();
+        host.yield();
+    };
+    // A sura page on show is emptied and titled for this sura at once, so
+    // that the engine clears it while the texts are read; the loading page
+    // shows first only when the template must be loaded, or when reading
+    // takes long enough for the reader to wonder.
+    QElapsedTimer reading;
+    reading.start();
+    const auto yield = [&] {
+        if (!loadingShown && !versesShown && reading.elapsed() >= host.loadingPageDelayMs)
+            showLoadingPage();
+        else
+            host.yield();
+    };
+    if (view.canReuseTemplate(templateAddress)) {
+        view.openTemplate(templateAddress);
+        fillOpening();
+        view.flush();
+    } else {
+        showLoadingPage();
+    }
 
     std::vector<SuraVerses> libraries;
     for (const QString& code : displayList) {
         const auto file = libraryFileFor(code, host);
         if (!file) {
             libraries.emplace_back(); // no library: its paragraphs stay empty
-            host.yield();
+            yield();
             continue;
         }
         const ResReader reader = readerOf(*file, host);
         const bool isTranslation =
             reader.isLoaded() && reader.strFileName() == host.translationLibraryFile;
         libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
-        host.yield();
+        yield();
     }
-    const ResReader arabic = readerOf(host.arabicLibraryFile, host);
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
-    const QString basmala = basmalaOf(arabic, sura);
     if (generation_ != me)
         return false;
     verseCount_ = verseCount;
-
-    const auto fillTitle = [&] {
-        view.replaceInBody(kTitleSlot, kTitleFill + host.treeNodeText(sura) +
-                                           QStringLiteral(" : ") + host.englishName(sura));
-    };
 
     bool first = true;
     for (const auto& [start, end] : portions(verseCount)) {
@@ -135,7 +167,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 portion += text;
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
-                host.yield();
+                yield();
             }
             portion += kRule + kLabelOpening + QString::number(sura) + QStringLiteral(" : ") +
                        QString::number(v + 1) + kParagraphEnd;
@@ -145,18 +177,19 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
             const bool noted = cancel;
             host.selectSuraNode(sura);
             cancel = noted;
-            view.navigate(host.pageAddress(QStringLiteral("QURAN.HTML")));
-            host.yield();
-            if (stopped())
-                return false;
-            fillTitle();
-            // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
-            view.setOpening(basmala, sura != 9);
-            host.yield();
+            if (loadingShown) {
+                view.openTemplate(templateAddress);
+                host.yield();
+                if (stopped())
+                    return false;
+                fillOpening();
+                host.yield();
+            }
         }
         if (stopped())
             return false;
         view.appendBody(portion);
+        versesShown = true;
         host.yield();
         host.focusTree();
         if (stopped())

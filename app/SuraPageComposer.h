@@ -13,6 +13,20 @@ public:
     virtual ~ComposerView() = default;
     // Loads the page at `address`; returns once it has loaded or given up.
     virtual void navigate(const QString& address) = 0;
+    // True when the page on show is the template at `address` as an earlier
+    // composition left it, which openTemplate can put back as loaded.
+    virtual bool canReuseTemplate(const QString& address) const {
+        (void)address;
+        return false;
+    }
+    // Makes the template at `address` the page to fill: the page on show is
+    // put back as loaded (scrolled to its top) where canReuseTemplate allows,
+    // and loaded afresh otherwise.  A page put back changes on screen only
+    // at the next flush or appendBody, in one piece with what was done to
+    // it meanwhile.
+    virtual void openTemplate(const QString& address) { navigate(address); }
+    // Shows what was done to a page put back so far.
+    virtual void flush() {}
     // The body's markup becomes its markup followed by `markup`.
     virtual void appendBody(const QString& markup) = 0;
     // Every occurrence of `find` (compared without regard to case) in the
@@ -39,11 +53,17 @@ struct ComposerHost {
     std::function<void()> focusTree;
     std::function<void()> yield;
     bool* cancelDisplay = nullptr;
+    // How long the page on show may stay before the loading page replaces
+    // it, when the template on show is reused and reading takes that long.
+    int loadingPageDelayMs = 100;
 };
 
 // Shows one sura: every verse from each displayed library in display order,
 // a rule and the label "sura : verse", appended in four portions so that the
-// first verses show early.  A paragraph written in Arabic is marked as such,
+// first verses show early.  The template that an earlier composition left
+// on show is reused rather than loaded again: emptied and titled at once,
+// it is filled while the engine has cleared it; the loading page then shows
+// only when reading takes long.  A paragraph written in Arabic is marked as such,
 // so that the page sets it right to left in the Qur'anic face; the sura opens
 // with its basmala in Arabic where one is printed above it.  `CancelDisplay`
 // stops it at any step; a newer composition started from inside one of its

@@ -171,20 +171,29 @@ void frmMain::registerCommands() {
 void frmMain::Form_Load() {
     TopOffset = QStringLiteral("990");
     ReadAppSettings(context_.settings(), [this](int style) { CBar->setAppearanceStyle(style); });
+    // Where the reader left off, when the reader keeps it; else the start
+    // page, which the engine loads while the menus and the tree are built:
+    // the engine serves the page's requests between those steps.
+    const auto place = readingView_->placeToOpen();
+    const auto letTheEngineWork = [&place] {
+        if (!place)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    if (!place) {
+        QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
+        WebBrowser1->Navigate2(start);
+    }
     FillEnvironment();
+    letTheEngineWork();
     PreparToolBar();
+    letTheEngineWork();
     LoadList();
     if (QTreeWidgetItem* root = lst->node(2)) {
         root->setExpanded(true);
         lst->selectNode(root);
     }
-    // Where the reader left off, when the reader keeps it; else the start page.
-    const auto place = readingView_->placeToOpen();
-    if (!place) {
-        QString start = QuranReader::pageAddress(QStringLiteral("MIRAVEL.HTML"));
-        WebBrowser1->Navigate2(start);
+    if (!place)
         yieldToEvents();
-    }
     WebBrowser1->setSilent(true);
     WebBrowser1->setOffline(true);
     Form_Resize();

@@ -27,13 +27,26 @@ BrowserProfile::BrowserProfile(PageSource source, QObject* parent)
     settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 }
 
-void BrowserProfile::restrictWebRtc() {
-    const QByteArray flag("--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
+namespace {
+
+// Adds `flag` to the engine's switches unless a switch named `name` is set.
+void addEngineSwitch(const QByteArray& name, const QByteArray& flag) {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (flags.contains("--force-webrtc-ip-handling-policy"))
+    if (flags.contains(name))
         return;
     flags += flags.isEmpty() ? flag : ' ' + flag;
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+} // namespace
+
+void BrowserProfile::restrictWebRtc() {
+    addEngineSwitch("--force-webrtc-ip-handling-policy",
+                    "--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
+}
+
+void BrowserProfile::keepHiddenPagesAtFullPriority() {
+    addEngineSwitch("--disable-renderer-backgrounding", "--disable-renderer-backgrounding");
 }
 
 BrowserProfile& BrowserProfile::shared() {

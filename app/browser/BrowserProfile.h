@@ -22,6 +22,11 @@ public:
     // so it must run before the engine starts (before the application
     // object is made).
     static void restrictWebRtc();
+    // Keeps a page that loads behind another window (the main window's
+    // start page behind the splash) at the renderer's full priority; the
+    // engine would otherwise lower it until the page is shown.  An engine
+    // switch, like restrictWebRtc.
+    static void keepHiddenPagesAtFullPriority();
 
     QWebEngineProfile* profile() const { return profile_; }
 

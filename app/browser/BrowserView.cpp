@@ -101,7 +101,10 @@ BrowserView::BrowserView(QWidget* parent, BrowserProfile* profile)
       page_(new BrowserPage((profile ? profile : &BrowserProfile::shared())->profile(), this)) {
     setPage(page_);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(page_, &QWebEnginePage::loadStarted, this, [this] { loadPending_ = true; });
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] {
+        loadPending_ = true;
+        ++loadsStarted_;
+    });
     connect(page_, &QWebEnginePage::loadFinished, this, &BrowserView::onLoadFinished);
     connect(page_, &BrowserPage::navigationRefused, this, &BrowserView::onLoadFinished);
     connect(page_, &BrowserPage::linkClicked, this, &BrowserView::linkClicked);
@@ -203,13 +206,39 @@ std::optional<QVariant> BrowserView::runScript(const QString& script, int timeou
     return PageScript::run(page_, script, timeoutMs);
 }
 
-void BrowserView::postScript(const QString& script) {
+bool BrowserView::postScript(const QString& script) {
     const quint64 page = navigations_;
     waitForLoad();
     if (page != navigations_)
-        return;
+        return false;
     // Scripts run in the order they are sent, so a later read sees this one.
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    return true;
+}
+
+// The copy lives in the application's script world of the page, so it goes
+// with the document and the page's own markup cannot reach it.
+void BrowserView::keepBody() {
+    bodyKept_ = postScript(QStringLiteral(
+        "window.keptBody = document.body ? document.body.cloneNode(true) : null; true"));
+    keptAtLoad_ = loadsStarted_;
+    keptAtAddress_ = navigations_;
+}
+
+bool BrowserView::keepsBody() const {
+    return bodyKept_ && !loadPending_ && keptAtLoad_ == loadsStarted_ &&
+           keptAtAddress_ == navigations_;
+}
+
+QString BrowserView::restoreBodyScript() {
+    return QStringLiteral("(function() {"
+                          "  var kept = window.keptBody;"
+                          "  if (!kept || !document.body) return false;"
+                          "  document.body.replaceChildren.apply(document.body,"
+                          "      Array.prototype.slice.call(kept.cloneNode(true).childNodes));"
+                          "  window.scrollTo(0, 0);"
+                          "  return true;"
+                          "})()");
 }
 
 QString BrowserView::bodyInnerHtml() {
@@ -223,9 +252,13 @@ void BrowserView::setBodyInnerHtml(const QString& markup) {
 }
 
 void BrowserView::appendBodyHtml(const QString& markup) {
-    postScript(
-        QStringLiteral("if (document.body) document.body.insertAdjacentHTML('beforeend', %1); true")
-            .arg(PageScript::literal(markup)));
+    postScript(appendBodyScript(markup));
+}
+
+QString BrowserView::appendBodyScript(const QString& markup) {
+    return QStringLiteral(
+               "if (document.body) document.body.insertAdjacentHTML('beforeend', %1); true")
+        .arg(PageScript::literal(markup));
 }
 
 TextRange BrowserView::createTextRange() {

@@ -62,6 +62,8 @@ public:
     // the new part travels to the engine and is parsed.  Not waited for: a
     // later read or script sees it.
     void appendBodyHtml(const QString& markup);
+    // The script appendBodyHtml sends.
+    static QString appendBodyScript(const QString& markup);
     TextRange createTextRange();
 
     // Placement in twips (15 per pixel) within the parent.
@@ -80,8 +82,21 @@ public:
     // Nothing when the answer does not come within `timeoutMs`.
     std::optional<QVariant> runScript(const QString& script,
                                       int timeoutMs = PageScript::kDefaultTimeoutMs);
-    // The same without waiting for the answer (once the page has loaded).
-    void postScript(const QString& script);
+    // The same without waiting for the answer (once the page has loaded);
+    // false when it was dropped for a page that was left meanwhile.
+    bool postScript(const QString& script);
+
+    // Keeps a copy of the loaded page's body as it stands now, so that the
+    // page can later be put back to it (restoreBodyScript) instead of being
+    // loaded again.  The copy goes with the page: any load drops it.
+    void keepBody();
+    // True when the page on show holds a kept body: it was kept, and no
+    // load has started since.
+    bool keepsBody() const;
+    // Script that puts the kept body back: the body's children as they were
+    // kept, the page scrolled to its top.  Answers false, and changes
+    // nothing, on a page without a kept body.
+    static QString restoreBodyScript();
 
 signals:
     // A link in the page was clicked; the view stays on its page and the
@@ -97,5 +112,9 @@ private:
     QString beforePrint_;
     QString afterPrint_;
     bool loadPending_ = false;
-    quint64 navigations_ = 0; // addresses asked for so far
+    quint64 navigations_ = 0;   // addresses asked for so far
+    quint64 loadsStarted_ = 0;  // loads of any kind, ours or not
+    quint64 keptAtLoad_ = 0;    // loadsStarted_ when the body was kept
+    quint64 keptAtAddress_ = 0; // navigations_ when the body was kept
+    bool bodyKept_ = false;
 };

@@ -30,6 +30,7 @@ void prepareBrowserEngine() {
     allowPageAccessibility();
     registerResScheme();
     BrowserProfile::restrictWebRtc();
+    BrowserProfile::keepHiddenPagesAtFullPriority();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

@@ -16,11 +16,28 @@ public:
     QStringList appended;
     QString basmala;
     bool englishShown = true;
+    // Whether a template on show is put back rather than loaded again, and
+    // the templates put back so far.
+    bool reusesTemplate = false;
+    QStringList reused;
+    QString shown; // the address on show
 
     void navigate(const QString& address) override {
         navigations.append(address);
+        shown = address;
         body = address.endsWith(QLatin1String("QURAN.HTML")) ? templateBody
                                                              : QStringLiteral("Loading ....");
+    }
+    bool canReuseTemplate(const QString& address) const override {
+        return reusesTemplate && shown == address;
+    }
+    void openTemplate(const QString& address) override {
+        if (!canReuseTemplate(address)) {
+            navigate(address);
+            return;
+        }
+        reused.append(address);
+        body = templateBody;
     }
     void appendBody(const QString& markup) override {
         appended.append(markup);

@@ -265,9 +265,76 @@ private slots:
         QVERIFY(selectedNodes_.isEmpty());
     }
 
+    // From one sura to the next the template on show is filled again, not
+    // loaded again; the loading page shows only when reading takes long,
+    // and then the template is loaded afresh.
+    void nextSuraReusesTheTemplate_data() {
+        QTest::addColumn<int>("loadingPageDelayMs");
+        QTest::addColumn<QStringList>("navigations");
+        QTest::addColumn<int>("reused");
+        QTest::newRow("quick") << 60000 << QStringList{} << 1;
+        QTest::newRow("slow") << 0
+                              << QStringList{QStringLiteral("res:page/loading.HTML"),
+                                             QStringLiteral("res:page/QURAN.HTML")}
+                              << 1;
+    }
+    void nextSuraReusesTheTemplate() {
+        QFETCH(int, loadingPageDelayMs);
+        QFETCH(QStringList, navigations);
+        QFETCH(int, reused);
+        FakeComposerView view;
+        view.reusesTemplate = true;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        h.loadingPageDelayMs = loadingPageDelayMs;
+        QVERIFY(composer.DispalyHTML(109, h, view)); // no formula above sura 9
+        QVERIFY(!view.englishShown);
+        view.navigations.clear();
+        selectedNodes_.clear();
+
+        QVERIFY(composer.DispalyHTML(214, h, view));
+        QCOMPARE(view.navigations, navigations);
+        QCOMPARE(int(view.reused.size()), reused);
+        QCOMPARE(labels(view.body), labels(view.appended.mid(4).join(QString())));
+        QCOMPARE(int(labels(view.body).size()), 6);
+        QVERIFY(view.body.contains(QStringLiteral("class=style3 align=center>114- Name")));
+        QVERIFY(!view.body.contains(QStringLiteral("009- Name")));
+        QVERIFY(view.englishShown);
+        QCOMPARE(selectedNodes_, QList<int>{114});
+    }
+
+    // A reused page is emptied and titled for the new sura at once: stopped
+    // before its first portion, the composition leaves that page.
+    void cancelBeforeTheFirstPortionLeavesTheTitledPage() {
+        FakeComposerView view;
+        view.reusesTemplate = true;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2"));
+        h.loadingPageDelayMs = 60000;
+        QVERIFY(composer.DispalyHTML(101, h, view));
+        view.navigations.clear();
+        int yields = 0;
+        onYield_ = [&] {
+            if (++yields == 10)
+                cancel_ = true;
+        };
+        QVERIFY(!composer.DispalyHTML(102, h, view));
+        QVERIFY(view.navigations.isEmpty());
+        QCOMPARE(view.reused, QStringList{QStringLiteral("res:page/QURAN.HTML")});
+        QVERIFY(view.body.contains(QStringLiteral("class=style3 align=center>002- Name")));
+        QVERIFY(labels(view.body).isEmpty());
+    }
+
+    void newerCompositionStopsTheRunningOne_data() {
+        QTest::addColumn<bool>("reusesTemplate");
+        QTest::newRow("template loaded") << false;
+        QTest::newRow("template reused") << true;
+    }
     void newerCompositionStopsTheRunningOne() {
         // Sura 1 is chosen while sura 2 is halfway through its second portion.
+        QFETCH(bool, reusesTemplate);
         FakeComposerView view;
+        view.reusesTemplate = reusesTemplate;
         SuraPageComposer composer;
         auto h = host(QStringLiteral("1/2/3"));
         int yields = 0;
@@ -275,6 +342,7 @@ private slots:
             if (++yields == 400) {
                 cancel_ = false; // every click clears the flag first
                 auto nested = host(QStringLiteral("1/2/3"));
+                nested.loadingPageDelayMs = 60000;
                 composer.DispalyHTML(101, nested, view);
             }
         };

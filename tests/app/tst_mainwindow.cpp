@@ -45,9 +45,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidgetItem>
+#include <QWebEnginePage>
 
 #include <memory>
 #include <optional>
@@ -362,6 +364,33 @@ private slots:
         QCOMPARE(labels(page), expectedLabels(20, 135));
         QVERIFY(page.contains(QStringLiteral("020- Taa-Haa (Taa-Haa) : Taa-Haa")));
         QCOMPARE(w_->tree()->selectedIndex(), 22);
+    }
+
+    // The next sura fills the sura page on show again rather than loading
+    // it: nothing of the sura before stays (title, opening, verses, the
+    // current verse's mark, the place scrolled to).
+    void nextSuraFillsTheSuraPageAgain() {
+        setOrder(QStringLiteral("1/2"));
+        clickNode(11); // sura 9: no formula above it
+        QVERIFY(w_->reader().goToVerse(9, 100));
+        QVERIFY(w_->browser()->runScript(QStringLiteral("window.scrollY")).value_or(0).toInt() > 0);
+        QSignalSpy loads(w_->browser()->page(), &QWebEnginePage::loadStarted);
+        clickNode(3); // sura 1
+        QCOMPARE(loads.count(), 0);
+        const QString page = body();
+        QCOMPARE(labels(page), expectedLabels(1, 7));
+        QVERIFY(page.contains(w_->tree()->node(3)->text(0)));
+        QVERIFY(!page.contains(w_->tree()->node(11)->text(0)));
+        QVERIFY(!page.contains(QStringLiteral(">|<")));
+        QVERIFY(!page.contains(QStringLiteral("aria-current")));
+        const auto state = w_->browser()->runScript(
+            QStringLiteral("[window.scrollY, document.getElementById('opening').hidden,"
+                           " document.querySelectorAll('table').length]"));
+        QVERIFY(state);
+        QCOMPARE(state->toList().value(0).toInt(), 0);
+        QCOMPARE(state->toList().value(1).toBool(), false);
+        QCOMPARE(state->toList().value(2).toInt(), 1);
+        QCOMPARE(w_->statusPanel(0)->text(), w_->tree()->node(3)->text(0));
     }
 
     void rootNodeStopsAComposition() {
@@ -963,6 +992,32 @@ private slots:
         QTRY_VERIFY(
             window->browser()->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif")));
         QCOMPARE(startUp.context()->catalogue().englishNames().size(), 115);
+    }
+
+    // The main window loads for longer than the splash's tenth of a second
+    // and lets the engine work meanwhile: the splash still waits for the
+    // loaded window and gives way to it at once.
+    void splashWaitsForTheLoadedMainWindow() {
+        StartUp startUp;
+        QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
+        int suraEntriesAtClose = -1;
+        int shownAtClose = -1;
+        connect(&startUp, &StartUp::mainWindowCreated, this, [&](frmMain* window) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* splash = qobject_cast<frmSplash*>(top)) {
+                    connect(splash, &frmSplash::closed, this, [&, window] {
+                        suraEntriesAtClose = window->tree()->count();
+                        shownAtClose = int(shown.count());
+                    });
+                }
+            }
+            QThread::msleep(150); // the splash's time runs out
+        });
+        startUp.begin();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 10000);
+        QVERIFY(suraEntriesAtClose > 114);
+        QCOMPARE(shownAtClose, 1); // shown as the splash closes
+        QVERIFY(startUp.mainWindow()->isVisible());
     }
 
     void keyOnTheSplashShowsTheMainWindowAtOnce() {

@@ -64,6 +64,7 @@ private slots:
     void bodyMarkupWrittenAndReadBack_data();
     void bodyMarkupWrittenAndReadBack();
     void appendAddsToTheBody();
+    void keptBodyIsPutBack();
     void textRangeFindsInOrderAndSelects();
     void textRangeDoesNotJoinParagraphs();
     void offlineBlocksRemoteRequests();
@@ -262,6 +263,52 @@ void tst_Browser::appendAddsToTheBody() {
     QVERIFY(view.bodyInnerHtml().size() > 1'100'000);
     TextRange range = view.createTextRange();
     QVERIFY(range.findText("2 : 286"));
+}
+
+// A page put back to its kept body reads and stands as it was loaded, so
+// the next sura needs no new load; the copy never outlives its page.
+void tst_Browser::keptBodyIsPutBack() {
+    pages_["K.HTML"] = page("<div class='WHITE' align='center'>|</div>"
+                            "<p id='opening' class='style2'>In the name</p>")
+                           .toUtf8();
+    pages_["OTHER.HTML"] = page("<p>other</p>").toUtf8();
+    BrowserView& view = openView("K.HTML");
+    QVERIFY(!view.keepsBody());
+    QCOMPARE(view.runScript(BrowserView::restoreBodyScript()).value_or(QVariant()),
+             QVariant(false));
+    const QString loaded = view.bodyInnerHtml();
+    view.keepBody();
+    QVERIFY(view.keepsBody());
+
+    // What a sura page does to the template: title, opening, many verses,
+    // a marked verse, and the reader scrolled down.
+    view.runScript("document.getElementById('opening').hidden = true;"
+                   "document.body.firstChild.textContent = 'Title'; true");
+    view.appendBodyHtml(QStringLiteral("<p class='A1' aria-current='true'>2 : 1</p>"
+                                       "<div style='height:5000px'>verses</div>"));
+    view.runScript("window.scrollTo(0, 3000); true");
+    QVERIFY(view.runScript("window.scrollY").value_or(0).toInt() > 0);
+
+    QCOMPARE(view.runScript(BrowserView::restoreBodyScript()).value_or(QVariant()), QVariant(true));
+    QCOMPARE(view.bodyInnerHtml(), loaded);
+    QCOMPARE(view.runScript("window.scrollY").value_or(-1).toInt(), 0);
+    // Put back twice: the copy itself was not handed out.
+    view.appendBodyHtml(QStringLiteral("<p>more</p>"));
+    QCOMPARE(view.runScript(BrowserView::restoreBodyScript()).value_or(QVariant()), QVariant(true));
+    QCOMPARE(view.bodyInnerHtml(), loaded);
+    QVERIFY(view.keepsBody());
+
+    // Another page, and the same page loaded again, keep nothing.
+    view.Navigate(QStringLiteral("res://C:\\Miravel\\miravel.EXE/HTML/OTHER.HTML"));
+    QVERIFY(!view.keepsBody());
+    QVERIFY(view.waitForLoad());
+    QVERIFY(!view.keepsBody());
+    QCOMPARE(view.runScript(BrowserView::restoreBodyScript()).value_or(QVariant()),
+             QVariant(false));
+    QVERIFY(view.bodyInnerHtml().contains(QStringLiteral("other")));
+    view.Navigate(QStringLiteral("res://C:\\Miravel\\miravel.EXE/HTML/K.HTML"));
+    QVERIFY(view.waitForLoad());
+    QVERIFY(!view.keepsBody());
 }
 
 void tst_Browser::textRangeFindsInOrderAndSelects() {
