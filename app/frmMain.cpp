@@ -8,7 +8,9 @@
 #include "frmAbout.h"
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
+#include "InstallDivisions.h"
 #include "InstallSearch.h"
+#include "InstallThemes.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
 #include "ReadingView.h"
@@ -162,6 +164,8 @@ void frmMain::registerCommands() {
     installSettingsDialog(host);
     installSearch(host);
     installChapterInformation(host);
+    installDivisions(host);
+    installThemes(host);
 }
 
 void frmMain::Form_Load() {
