@@ -114,11 +114,13 @@ QString styleSheet(Kind kind) {
         sheet +=
             QStringLiteral("@media screen {\n") + rulesFor(paletteOf(kind)) + QStringLiteral("}\n");
     }
-    // At night the scroll bars are dark too, and the dotted separators and
-    // the rule between verses (pictures on white) are turned to light on dark.
+    // At night the scroll bars are dark too, the dotted separators and the
+    // rule between verses (pictures on white) are turned to light on dark.
     if (kind == Kind::Night)
         sheet += QStringLiteral("@media screen {\n"
                                 ":root[data-reading-theme] { color-scheme: dark; }\n"
+                                // The results' heading stands on its light picture.
+                                ":root[data-reading-theme] .top { color: #1F3F5F; }\n"
                                 ":root[data-reading-theme] p.Trans img, :root[data-reading-theme] "
                                 "p.tE img { filter: invert(1) hue-rotate(180deg); }\n"
                                 "}\n");
