@@ -24,12 +24,13 @@ namespace {
 using namespace DivisionCommandId;
 using C = CommandCaption;
 
-// The menu places after "Settings" in the go-to popup.
-constexpr int kFirstMenuPlace = 6;
+// After "Go to Verse" (4), before "Settings" (5), which stays last: rows
+// of one place keep the order they were added in, and the go-to row is
+// added before these.
+constexpr int kMenuPlace = 4;
 
 void addDivisionRows(CommandTable& table) {
-    int place = kFirstMenuPlace;
-    CommandRow parts = CommandRow::popup(PartPopup, C::text(QStringLiteral("&Part")), place++);
+    CommandRow parts = CommandRow::popup(PartPopup, C::text(QStringLiteral("&Part")), kMenuPlace);
     parts.menuParent = CommandId::GoPopup;
     parts.menuGroup = true;
     table.addRow(parts);
@@ -37,24 +38,24 @@ void addDivisionRows(CommandTable& table) {
         table.addRow(CommandRow::item(PartPopup, part, PartPopup + part,
                                       C::text(DivisionNames::part(part))));
     CommandRow quarters =
-        CommandRow::popup(QuarterPopup, C::text(QStringLiteral("Hizb &Quarter")), place++);
+        CommandRow::popup(QuarterPopup, C::text(QStringLiteral("Hizb &Quarter")), kMenuPlace);
     quarters.menuParent = CommandId::GoPopup;
     table.addRow(quarters);
     for (int k = 1; k <= 8; ++k)
         table.addRow(CommandRow::item(QuarterPopup, k, QuarterPopup + k,
                                       C::text(DivisionNames::quarter(k))));
-    table.addRow(CommandRow::item(CommandId::GoPopup, place++, GoToPage,
+    table.addRow(CommandRow::item(CommandId::GoPopup, kMenuPlace, GoToPage,
                                   C::text(QStringLiteral("Pag&e..."))));
-    table.addRow(CommandRow::item(CommandId::GoPopup, place++, NextPart,
+    table.addRow(CommandRow::item(CommandId::GoPopup, kMenuPlace, NextPart,
                                   C::text(QStringLiteral("&Next Part")), true,
                                   QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_PageDown)));
-    table.addRow(CommandRow::item(CommandId::GoPopup, place++, PreviousPart,
+    table.addRow(CommandRow::item(CommandId::GoPopup, kMenuPlace, PreviousPart,
                                   C::text(QStringLiteral("P&revious Part")), false,
                                   QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_PageUp)));
-    table.addRow(CommandRow::item(CommandId::GoPopup, place++, NextPage,
+    table.addRow(CommandRow::item(CommandId::GoPopup, kMenuPlace, NextPage,
                                   C::text(QStringLiteral("Ne&xt Page")), false,
                                   QKeySequence(Qt::ALT | Qt::Key_PageDown)));
-    table.addRow(CommandRow::item(CommandId::GoPopup, place++, PreviousPage,
+    table.addRow(CommandRow::item(CommandId::GoPopup, kMenuPlace, PreviousPage,
                                   C::text(QStringLiteral("Previo&us Page")), false,
                                   QKeySequence(Qt::ALT | Qt::Key_PageUp)));
 }
@@ -69,20 +70,25 @@ public:
         CommandTable& commands = context_.commands();
         addDivisionRows(commands);
         for (int part = 1; part <= DivisionTable::kParts; ++part)
-            commands.setHandler(PartPopup + part, [this, part](CommandBarControl*) {
-                goTo([part](const DivisionTable& t) { return t.partStart(part); });
-            });
+            commands.setHandler(
+                PartPopup + part, guarded([this, part] {
+                    goTo([part](const DivisionTable& t) { return t.partStart(part); });
+                }));
         for (int k = 1; k <= 8; ++k)
-            commands.setHandler(QuarterPopup + k, [this, k](CommandBarControl*) {
-                const int quarter = (partOnScreen() - 1) * 8 + k;
-                goTo([quarter](const DivisionTable& t) { return t.quarterStart(quarter); });
-            });
-        commands.setHandler(GoToPage, [this](CommandBarControl*) { askPage(); });
-        commands.setHandler(NextPart, [this](CommandBarControl*) { stepPart(+1); });
-        commands.setHandler(PreviousPart, [this](CommandBarControl*) { stepPart(-1); });
-        commands.setHandler(NextPage, [this](CommandBarControl*) { stepPage(+1); });
-        commands.setHandler(PreviousPage, [this](CommandBarControl*) { stepPage(-1); });
-        commands.addMenuExtender([this](CommandBars* bars) { bars_ = bars; });
+            commands.setHandler(
+                QuarterPopup + k, guarded([this, k] {
+                    const int quarter = (partOnScreen() - 1) * 8 + k;
+                    goTo([quarter](const DivisionTable& t) { return t.quarterStart(quarter); });
+                }));
+        commands.setHandler(GoToPage, guarded([this] { askPage(); }));
+        commands.setHandler(NextPart, guarded([this] { stepPart(+1); }));
+        commands.setHandler(PreviousPart, guarded([this] { stepPart(-1); }));
+        commands.setHandler(NextPage, guarded([this] { stepPage(+1); }));
+        commands.setHandler(PreviousPage, guarded([this] { stepPage(-1); }));
+        commands.addMenuExtender([self = QPointer<Divisions>(this)](CommandBars* bars) {
+            if (self)
+                self->bars_ = bars;
+        });
 
         if (auto* window = qobject_cast<QMainWindow*>(owner_))
             addPanel(window->statusBar());
@@ -97,6 +103,15 @@ public:
     }
 
 private:
+    // The command table outlives the window (a test opens another on the
+    // same context): a handler of a window that is gone does nothing.
+    CommandTable::Handler guarded(std::function<void()> act) {
+        return [self = QPointer<QObject>(this), act = std::move(act)](CommandBarControl*) {
+            if (self)
+                act();
+        };
+    }
+
     // The table, read when first needed; without one, the entries are
     // disabled.
     const DivisionTable* table() {

@@ -48,14 +48,21 @@ public:
         CommandTable& commands = host.context.commands();
         addThemeRows(commands);
         for (const ReadingTheme::Kind kind : ReadingTheme::all()) {
-            commands.setHandler(idOf(kind), [this, kind](CommandBarControl*) {
-                settings_.save(Setting::Theme, ReadingTheme::name(kind));
-                showChecks(); // also when the store could not write it
-            });
+            // The command table outlives the window (a test opens another
+            // on the same context): the handler of a window gone does nothing.
+            commands.setHandler(idOf(kind),
+                                [self = QPointer<Themes>(this), kind](CommandBarControl*) {
+                                    if (!self)
+                                        return;
+                                    self->settings_.save(Setting::Theme, ReadingTheme::name(kind));
+                                    self->showChecks(); // also when the store could not write it
+                                });
         }
-        commands.addMenuExtender([this](CommandBars* bars) {
-            bars_ = bars;
-            showChecks();
+        commands.addMenuExtender([self = QPointer<Themes>(this)](CommandBars* bars) {
+            if (!self)
+                return;
+            self->bars_ = bars;
+            self->showChecks();
         });
         connect(&settings_, &Settings::valueChanged, this,
                 [this](const QString& section, const QString& name) {
