@@ -13,6 +13,7 @@
 #include "frmMain.h"
 #include "QuranReader.h"
 #include "ReadingPlace.h"
+#include "ResScheme.h"
 #include "TopVerseWatch.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ double scrollSteps(BrowserView* view, int steps) {
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    prepareBrowserEngine();
     QApplication app(argc, argv);
     readingTheFile();
 
