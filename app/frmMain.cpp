@@ -8,8 +8,10 @@
 #include "frmAbout.h"
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
+#include "InstallDivisions.h"
 #include "InstallRecitation.h"
 #include "InstallSearch.h"
+#include "InstallThemes.h"
 #include "InstallTranslations.h"
 #include "MainCommands.h"
 #include "QuranReader.h"
@@ -166,6 +168,8 @@ void frmMain::registerCommands() {
     installChapterInformation(host);
     installTranslations(host);
     installRecitation(host);
+    installDivisions(host);
+    installThemes(host);
 }
 
 void frmMain::Form_Load() {

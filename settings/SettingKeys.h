@@ -57,6 +57,8 @@ inline constexpr SettingKey Zoom{"Settings", "Zoom", "100"};
 inline constexpr SettingKey ContinueReading{"Settings", "ContinueReading", "0"};
 inline constexpr SettingKey LastSura{"Settings", "LastSura", "0"};
 inline constexpr SettingKey LastVerse{"Settings", "LastVerse", "0"};
+// The reading theme of the pages: "Day", "Sepia" or "Night".
+inline constexpr SettingKey Theme{"Settings", "Theme", "Day"};
 
 // The recitation: the folders of audio files (a reciter each, numbered from
 // 1, the list ending at the first without a path), the chosen one (0: none),

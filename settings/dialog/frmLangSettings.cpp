@@ -4,6 +4,7 @@
 #include "ColourSwatch.h"
 #include "frmRecitation.h"
 #include "OleColor.h"
+#include "ReadingTheme.h"
 #include "ResReader.h"
 #include "SettingsLog.h"
 #include "ucGradContainer.h"
@@ -114,6 +115,11 @@ void frmLangSettings::buildWindow() {
     BKColorAngle = new QSlider(Qt::Horizontal, picColors);
     BKColorAngle->setRange(0, kMaximumAngle);
     BKColorAngle->setPageStep(15);
+    // The reading theme of the pages, stored on OK with the other values.
+    lblTheme = new QLabel(QStringLiteral("Reading &theme:"), picColors);
+    cmbTheme = new QComboBox(picColors);
+    for (const ReadingTheme::Kind kind : ReadingTheme::all())
+        cmbTheme->addItem(ReadingTheme::name(kind), ReadingTheme::name(kind));
     ucGradContainer2 = new ucGradContainer(picColors);
     ucGradContainer2->setCaption(QString());
     ucGradContainer2->setAccessibleName(QStringLiteral("Preview"));
@@ -156,6 +162,8 @@ void frmLangSettings::buildWindow() {
     colours->addWidget(lblAngle, 3, 0);
     colours->addWidget(BKColorAngle, 3, 1);
     colours->addWidget(ucGradContainer2, 0, 2, 4, 1);
+    colours->addWidget(lblTheme, 4, 0);
+    colours->addWidget(cmbTheme, 4, 1);
     colours->setColumnStretch(2, 1);
 
     auto* whole = new QVBoxLayout(picLangs);
@@ -236,6 +244,7 @@ void frmLangSettings::LoadGUIVars() {
     nameBy(lblBK1, BK1);
     nameBy(lblBK2, BK2);
     nameBy(lblAngle, BKColorAngle);
+    nameBy(lblTheme, cmbTheme);
 }
 
 void frmLangSettings::reload() {
@@ -255,6 +264,8 @@ void frmLangSettings::showModel() {
     BK2->setColour(model_.BK2);
     BKColorAngle->setValue(model_.Angle);
     chkContinue->setChecked(model_.ContinueReading);
+    cmbTheme->setCurrentIndex(
+        int(ReadingTheme::fromName(context_.settings().text(Setting::Theme))));
     // The preview shows the stored colours and angle from the start.
     ucGradContainer2->setBackColor1(OleColor(model_.BK1));
     ucGradContainer2->setBackColor2(OleColor(model_.BK2));
@@ -325,6 +336,9 @@ void frmLangSettings::cmdOK_Click() {
     if (!model_.hasDisplayedLibrary())
         return;
     Settings& settings = context_.settings();
+    const QString theme = cmbTheme->currentData().toString();
+    if (ReadingTheme::fromName(settings.text(Setting::Theme)) != ReadingTheme::fromName(theme))
+        settings.save(Setting::Theme, theme);
     // The run's values (library files of the chosen language, display
     // order, gradient) follow the store; the window closes...
     SaveSettings(model_, settings);

@@ -49,6 +49,8 @@ public:
     ColourSwatch* BK2 = nullptr;
     QLabel* lblAngle = nullptr;
     QSlider* BKColorAngle = nullptr;
+    QLabel* lblTheme = nullptr;
+    QComboBox* cmbTheme = nullptr;
     ucGradContainer* ucGradContainer2 = nullptr;
     QColorDialog* CommonDialog1 = nullptr;
     QPushButton* cmdOK = nullptr;

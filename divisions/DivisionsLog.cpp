@@ -1,0 +1,3 @@
+#include "DivisionsLog.h"
+
+Q_LOGGING_CATEGORY(lcDivisions, "miravel.divisions", QtWarningMsg)
