@@ -67,9 +67,9 @@ public:
         connect(&settings_, &Settings::valueChanged, this,
                 [this](const QString& section, const QString& name) {
                     if (Settings::isKey(Setting::Theme, section, name))
-                        apply();
+                        apply(true);
                 });
-        apply();
+        apply(false);
     }
 
 private:
@@ -77,9 +77,9 @@ private:
         return ReadingTheme::fromName(settings_.text(Setting::Theme));
     }
 
-    void apply() {
+    void apply(bool restyleShownPages) {
         const ReadingTheme::Kind kind = stored();
-        PageThemes::apply(kind, profile_);
+        PageThemes::apply(kind, profile_, restyleShownPages);
         PageThemes::colourPanels(kind, window_);
         showChecks();
     }

@@ -47,7 +47,7 @@ QColor backgroundOf(ReadingTheme::Kind kind) {
 
 namespace PageThemes {
 
-void apply(ReadingTheme::Kind kind, QWebEngineProfile* profile) {
+void apply(ReadingTheme::Kind kind, QWebEngineProfile* profile, bool restyleShownPages) {
     QSet<QWebEngineProfile*> profiles;
     if (profile)
         profiles.insert(profile);
@@ -60,8 +60,9 @@ void apply(ReadingTheme::Kind kind, QWebEngineProfile* profile) {
         // Before a page is drawn, the view shows this colour: no white
         // flash between the pages of a night.
         view->page()->setBackgroundColor(backgroundOf(kind));
-        view->page()->runJavaScript(ReadingTheme::applyScript(kind),
-                                    QWebEngineScript::ApplicationWorld);
+        if (restyleShownPages)
+            view->page()->runJavaScript(ReadingTheme::applyScript(kind),
+                                        QWebEngineScript::ApplicationWorld);
     }
     for (QWebEngineProfile* each : profiles)
         install(each, kind);
