@@ -152,6 +152,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     verseCount_ = verseCount;
 
     bool first = true;
+    bool firstShown = false;
     for (const auto& [start, end] : portions(verseCount)) {
         if (stopped())
             return false;
@@ -185,6 +186,10 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 fillOpening();
                 host.yield();
             }
+        }
+        if (versesShown && !firstShown) {
+            firstShown = true;
+            view.waitUntilShown(host.firstPortionShowMs);
         }
         if (stopped())
             return false;
