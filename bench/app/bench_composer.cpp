@@ -63,7 +63,7 @@ const char* nameOf(Styles styles) {
 // own, "now" takes that sheet out again.  A sura page is reused for the
 // next sura, so the switch must work both ways on one page.
 QString stylesScript(Styles styles) {
-    const QString rules = QStringLiteral(".main, .Trans { ") + kSkipProperties.at(0) +
+    const QString rules = QStringLiteral(".main, .Trans, .A1 { ") + kSkipProperties.at(0) +
                           QStringLiteral(": visible !important; ") + kSkipProperties.at(1) +
                           QStringLiteral(": none !important; }");
     return QStringLiteral("(function(before, rules) {"
