@@ -189,7 +189,8 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
         }
         if (versesShown && !firstShown) {
             firstShown = true;
-            view.waitUntilShown(host.firstPortionShowMs);
+            if (portion.size() >= host.secondPortionWaitChars)
+                view.waitUntilShown(host.firstPortionShowMs);
         }
         if (stopped())
             return false;

@@ -59,8 +59,11 @@ struct ComposerHost {
     // How long the page on show may stay before the loading page replaces
     // it, when the template on show is reused and reading takes that long.
     int loadingPageDelayMs = 100;
-    // How long the second portion may wait for the first to be shown.
+    // How long the second portion may wait for the first to be shown, and
+    // how long (in characters of markup) it must be to wait at all: a short
+    // one costs the engine less than a frame.
     int firstPortionShowMs = 100;
+    int secondPortionWaitChars = 16384;
 };
 
 // Shows one sura: every verse from each displayed library in display order,

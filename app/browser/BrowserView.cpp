@@ -259,9 +259,11 @@ void BrowserView::appendBodyHtml(const QString& markup) {
 
 namespace {
 
-// Set in the page's application world by the second frame after an append:
-// the first lays out and paints what was appended, the second comes once
-// that is on screen.
+// Set in the page's application world at the start of the first frame
+// after an append.  The page answers a question only between frames, so an
+// answer that finds it set comes after that frame has laid out and painted
+// what was appended; the engine puts the frame on screen from there while
+// the page reads on.
 const QString kShownAfterAppend = QStringLiteral("window.shownAfterAppend");
 
 } // namespace
@@ -269,9 +271,7 @@ const QString kShownAfterAppend = QStringLiteral("window.shownAfterAppend");
 QString BrowserView::appendBodyScript(const QString& markup) {
     return QStringLiteral("if (document.body) document.body.insertAdjacentHTML('beforeend', %1);"
                           "%2 = false;"
-                          "requestAnimationFrame(function() {"
-                          "  requestAnimationFrame(function() { %2 = true; });"
-                          "}); true")
+                          "requestAnimationFrame(function() { %2 = true; }); true")
         .arg(PageScript::literal(CharacterReferences::expandedInText(markup)), kShownAfterAppend);
 }
 

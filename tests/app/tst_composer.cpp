@@ -107,14 +107,15 @@ private slots:
     }
 
     // The engine is given the time to show the first portion before it reads
-    // the second; the later portions follow without waiting, and a
+    // a long second one; the later portions follow without waiting, and a
     // composition stopped in its first portion waits for nothing.
     void secondPortionWaitsForTheFirstToShow_data() {
         QTest::addColumn<int>("sura");
         QTest::addColumn<int>("stopAtYield");
         QTest::addColumn<QList<int>>("waits");
         QTest::newRow("sura 2") << 2 << 0 << QList<int>{1};
-        QTest::newRow("sura 108, last portion empty") << 108 << 0 << QList<int>{1};
+        QTest::newRow("sura 36, 83 verses") << 36 << 0 << QList<int>{1};
+        QTest::newRow("sura 108, 3 verses") << 108 << 0 << QList<int>{};
         QTest::newRow("stopped in the first portion") << 2 << 20 << QList<int>{};
     }
     void secondPortionWaitsForTheFirstToShow() {
