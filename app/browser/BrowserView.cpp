@@ -259,11 +259,10 @@ void BrowserView::appendBodyHtml(const QString& markup) {
 
 namespace {
 
-// Set in the page's application world at the start of the first frame
-// after an append.  The page answers a question only between frames, so an
-// answer that finds it set comes after that frame has laid out and painted
-// what was appended; the engine puts the frame on screen from there while
-// the page reads on.
+// Set in the page's application world at the start of the second frame
+// after an append: the first lays out and paints what was appended, and the
+// next one starts once that is on its way to the screen.  Waiting for the
+// first alone leaves the engine drawing it while it reads what follows.
 const QString kShownAfterAppend = QStringLiteral("window.shownAfterAppend");
 
 } // namespace
@@ -271,7 +270,9 @@ const QString kShownAfterAppend = QStringLiteral("window.shownAfterAppend");
 QString BrowserView::appendBodyScript(const QString& markup) {
     return QStringLiteral("if (document.body) document.body.insertAdjacentHTML('beforeend', %1);"
                           "%2 = false;"
-                          "requestAnimationFrame(function() { %2 = true; }); true")
+                          "requestAnimationFrame(function() {"
+                          "  requestAnimationFrame(function() { %2 = true; });"
+                          "}); true")
         .arg(PageScript::literal(CharacterReferences::expandedInText(markup)), kShownAfterAppend);
 }
 

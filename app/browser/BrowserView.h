@@ -66,8 +66,8 @@ public:
     // The script appendBodyHtml sends.  The page notes when it has shown
     // what it appended (waitUntilShown).
     static QString appendBodyScript(const QString& markup);
-    // Waits until the page has drawn what was last appended to its body
-    // (a frame has laid it out and painted it), at most `timeoutMs`; at once for
+    // Waits until the page has shown what was last appended to its body
+    // (two frames have started since), at most `timeoutMs`; at once for
     // a view or page that is not on screen, or a page that was left.  True
     // when the page showed it.
     bool waitUntilShown(int timeoutMs);
