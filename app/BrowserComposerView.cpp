@@ -44,6 +44,11 @@ void BrowserComposerView::appendBody(const QString& markup) {
     held_.clear();
 }
 
+void BrowserComposerView::waitUntilShown(int timeoutMs) {
+    if (!holding_)
+        view_->waitUntilShown(timeoutMs);
+}
+
 void BrowserComposerView::send(const QString& script) {
     if (holding_)
         held_ += script + QStringLiteral(";\n");
@@ -55,10 +60,40 @@ void BrowserComposerView::replaceInBody(const QString& find, const QString& repl
     // Done in the page: the body is read and written back only when the
     // text is there, so a filled title costs one search, not a round trip
     // of the whole page.
+    //
+    // Writing the body out for that search is itself dear on a long page,
+    // and the title is filled again after every portion.  Where `find` ends
+    // in ">" and one more character (printable, caseless, written as
+    // itself in markup), that character follows a tag, a
+    // comment's or a literal text's ">": it stands in the body's text or a
+    // comment, or, where the quotes of `find` allow, in an attribute's
+    // value (a '"' written after anything but "=" closes a value, and a
+    // value never holds one).  A body without it there is not written out.
     const QString script =
         QStringLiteral(
             "(function(find, replacement) {"
             "  var body = document.body; if (!body) return false;"
+            "  var tail = find.charAt(find.length - 1);"
+            "  var known = find.length >= 2 && find.charAt(find.length - 2) === '>'"
+            "      && /^[!-~]$/.test(tail) && !/[A-Za-z&<>\"']/.test(tail)"
+            "      && body.getElementsByTagName('template').length === 0;"
+            "  if (known) {"
+            "    var held = false;"
+            "    var walker = document.createTreeWalker(body,"
+            "        NodeFilter.SHOW_TEXT | NodeFilter.SHOW_COMMENT);"
+            "    for (var node = walker.nextNode(); node && !held; node = walker.nextNode())"
+            "      held = node.data.indexOf(tail) >= 0;"
+            "    var quote = find.lastIndexOf('\"');"
+            "    if (!held && (quote <= 0 || find.charAt(quote - 1) === '=')) {"
+            "      var elements = body.getElementsByTagName('*');"
+            "      for (var i = 0; i < elements.length && !held; ++i) {"
+            "        var attributes = elements[i].attributes;"
+            "        for (var k = 0; k < attributes.length && !held; ++k)"
+            "          held = attributes[k].value.indexOf(tail) >= 0;"
+            "      }"
+            "    }"
+            "    if (!held) return false;"
+            "  }"
             "  var pattern = new RegExp(find.replace(/[.*+?^${}()|[\\]\\\\]/g, '\\\\$&'), 'gi');"
             "  var markup = body.innerHTML;"
             "  if (!pattern.test(markup)) return false;"

@@ -19,6 +19,7 @@ public:
     void openTemplate(const QString& address) override;
     void flush() override;
     void appendBody(const QString& markup) override;
+    void waitUntilShown(int timeoutMs) override;
     void replaceInBody(const QString& find, const QString& replacement) override;
     void setOpening(const QString& basmala, bool englishShown) override;
 

@@ -152,6 +152,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     verseCount_ = verseCount;
 
     bool first = true;
+    bool firstShown = false;
     for (const auto& [start, end] : portions(verseCount)) {
         if (stopped())
             return false;
@@ -185,6 +186,11 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 fillOpening();
                 host.yield();
             }
+        }
+        if (versesShown && !firstShown) {
+            firstShown = true;
+            if (portion.size() >= host.secondPortionWaitChars)
+                view.waitUntilShown(host.firstPortionShowMs);
         }
         if (stopped())
             return false;

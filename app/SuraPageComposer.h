@@ -29,6 +29,9 @@ public:
     virtual void flush() {}
     // The body's markup becomes its markup followed by `markup`.
     virtual void appendBody(const QString& markup) = 0;
+    // Returns once the page has shown what was appended so far, or after
+    // `timeoutMs`, or at once where the view cannot tell.
+    virtual void waitUntilShown(int timeoutMs) { (void)timeoutMs; }
     // Every occurrence of `find` (compared without regard to case) in the
     // body's markup is replaced by `replacement`.
     virtual void replaceInBody(const QString& find, const QString& replacement) = 0;
@@ -56,6 +59,11 @@ struct ComposerHost {
     // How long the page on show may stay before the loading page replaces
     // it, when the template on show is reused and reading takes that long.
     int loadingPageDelayMs = 100;
+    // How long the second portion may wait for the first to be shown, and
+    // how long (in characters of markup) it must be to wait at all: a short
+    // one costs the engine less than a frame.
+    int firstPortionShowMs = 100;
+    int secondPortionWaitChars = 16384;
 };
 
 // Shows one sura: every verse from each displayed library in display order,
@@ -63,7 +71,9 @@ struct ComposerHost {
 // first verses show early.  The template that an earlier composition left
 // on show is reused rather than loaded again: emptied and titled at once,
 // it is filled while the engine has cleared it; the loading page then shows
-// only when reading takes long.  A paragraph written in Arabic is marked as such,
+// only when reading takes long.  The second portion waits, briefly, for the
+// first to be on screen, so that the engine draws the first verses before
+// it reads the rest.  A paragraph written in Arabic is marked as such,
 // so that the page sets it right to left in the Qur'anic face; the sura opens
 // with its basmala in Arabic where one is printed above it.  `CancelDisplay`
 // stops it at any step; a newer composition started from inside one of its

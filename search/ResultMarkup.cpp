@@ -3,6 +3,8 @@
 #include "ArabicFolding.h"
 #include "TransliterationFolding.h"
 
+#include <algorithm>
+
 namespace ResultMarkup {
 
 namespace {
@@ -17,13 +19,27 @@ const QString& highlightEnd() {
     return end;
 }
 
-// The verse's own words that hold the folded keyword, highlighted.
+// The verse's own words that hold any of the folded keyword's forms,
+// highlighted.
 template <typename Folding>
-QString highlightWords(const QString& verse, const QString& foldedKeyword) {
+QString highlightWords(const QString& verse, const QStringList& foldedForms) {
     const Folding folding(verse);
+    QList<FoldedText::Span> spans;
+    for (const QString& form : foldedForms)
+        spans += folding.wordsMatching(form);
+    std::sort(spans.begin(), spans.end(), [](const FoldedText::Span& a, const FoldedText::Span& b) {
+        return a.start < b.start;
+    });
+    QList<FoldedText::Span> merged;
+    for (const FoldedText::Span& span : spans) {
+        if (!merged.isEmpty() && span.start <= merged.last().end)
+            merged.last().end = std::max(merged.last().end, span.end);
+        else
+            merged.append(span);
+    }
     QString result;
     qsizetype from = 0;
-    for (const FoldedText::Span& words : folding.wordsMatching(foldedKeyword)) {
+    for (const FoldedText::Span& words : merged) {
         result.append(QStringView(verse).mid(from, words.start - from));
         result.append(highlightStart());
         result.append(QStringView(verse).mid(words.start, words.end - words.start));
@@ -45,10 +61,10 @@ QString highlight(const QString& verse, const QString& keyword, Comparison compa
     if (keyword.isEmpty())
         return verse;
     if (comparison == Comparison::ArabicLetters)
-        return highlightWords<ArabicFolding>(verse, ArabicKeyword(keyword).folded());
+        return highlightWords<ArabicFolding>(verse, {ArabicKeyword(keyword).folded()});
     if (comparison == Comparison::TransliterationLetters)
         return highlightWords<TransliterationFolding>(verse,
-                                                      TransliterationKeyword(keyword).folded());
+                                                      TransliterationKeyword(keyword).forms());
     const QString marked = highlightStart() + keyword + highlightEnd();
     QString result;
     qsizetype from = 0;

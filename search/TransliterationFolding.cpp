@@ -107,20 +107,61 @@ QString TransliterationFolding::fold(QStringView text) {
 TransliterationFolding::TransliterationFolding(QStringView stored)
     : text_(stored, kTransliterationLetters) {}
 
-TransliterationKeyword::TransliterationKeyword(QStringView typed) {
-    const QString folded = TransliterationFolding::fold(typed);
-    folded_.reserve(folded.size());
+namespace {
+
+// `folded` with the first "a" of every word that starts with the article
+// left out.
+QString withoutArticleVowels(const QString& folded) {
+    QString result;
+    result.reserve(folded.size());
     for (qsizetype i = 0; i < folded.size(); ++i) {
         const bool wordStart = i == 0 || folded.at(i - 1) == u' ';
         if (wordStart && startsWithArticle(folded, i))
             continue; // its "a"
-        folded_.append(folded.at(i));
+        result.append(folded.at(i));
     }
+    return result;
+}
+
+// `folded` with a hyphen for the space after every word of "a" and one or
+// two letters that comes before another word ("ar rahman", "al hamdu").
+QString withArticleHyphens(const QString& folded) {
+    QString result = folded;
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const bool wordStart = i == 0 || result.at(i - 1) == u' ';
+        if (!wordStart || result.at(i) != u'a')
+            continue;
+        for (qsizetype letters = 1; letters <= 2 && i + letters + 2 <= result.size(); ++letters) {
+            if (!isAsciiLetter(result.at(i + letters)))
+                break;
+            const qsizetype after = i + letters + 1;
+            if (result.at(after) == u' ' && after + 1 < result.size() &&
+                isAsciiLetter(result.at(after + 1))) {
+                result[after] = u'-';
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+TransliterationKeyword::TransliterationKeyword(QStringView typed) {
+    const QString folded = TransliterationFolding::fold(typed);
+    forms_.append(withoutArticleVowels(folded));
+    const QString hyphened = withArticleHyphens(folded);
+    if (hyphened != folded)
+        forms_.append(withoutArticleVowels(hyphened));
 }
 
 bool TransliterationKeyword::foundIn(QStringView storedVerse) const {
-    if (folded_.isEmpty())
+    if (forms_.first().isEmpty())
         return false;
     TransliterationFolding::fold(storedVerse, verse_);
-    return verse_.contains(folded_);
+    for (const QString& form : forms_) {
+        if (verse_.contains(form))
+            return true;
+    }
+    return false;
 }

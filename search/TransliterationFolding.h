@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The Latin transliteration reduced to its bare letters, so that a reader
@@ -38,14 +39,18 @@ private:
 // ("bismi llāhi r-raḥmāni", "bil-ghaybi"), so a word of the keyword that
 // starts with the article ("al-", "ar-", "ash-", "all…") is looked for
 // without its first "a": "ar-rahman" finds "ar-raḥmān" and "r-raḥmān" alike.
+// A reader may type the article's hyphen as a space ("ar rahman"): such a
+// keyword is looked for both as typed and with the hyphen.
 class TransliterationKeyword {
 public:
     explicit TransliterationKeyword(QStringView typed);
 
     bool foundIn(QStringView storedVerse) const;
-    const QString& folded() const { return folded_; }
+    // The folded forms looked for: the keyword as typed, then with the
+    // hyphen after a word that may be the article, where it has one.
+    const QStringList& forms() const { return forms_; }
 
 private:
-    QString folded_;
+    QStringList forms_;
     mutable QString verse_; // reused for every verse
 };

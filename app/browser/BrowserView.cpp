@@ -3,6 +3,7 @@
 #include "BrowserLog.h"
 #include "BrowserPage.h"
 #include "BrowserProfile.h"
+#include "CharacterReferences.h"
 #include "PageScript.h"
 #include "PrintSpooler.h"
 #include "ResAddress.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QPageLayout>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -248,17 +250,66 @@ QString BrowserView::bodyInnerHtml() {
 
 void BrowserView::setBodyInnerHtml(const QString& markup) {
     runScript(QStringLiteral("if (document.body) document.body.innerHTML = %1; true")
-                  .arg(PageScript::literal(markup)));
+                  .arg(PageScript::literal(CharacterReferences::expandedInText(markup))));
 }
 
 void BrowserView::appendBodyHtml(const QString& markup) {
     postScript(appendBodyScript(markup));
 }
 
+namespace {
+
+// Set in the page's application world at the start of the second frame
+// after an append: the first lays out and paints what was appended, and the
+// next one starts once that is on its way to the screen.  Waiting for the
+// first alone leaves the engine drawing it while it reads what follows.
+const QString kShownAfterAppend = QStringLiteral("window.shownAfterAppend");
+
+} // namespace
+
 QString BrowserView::appendBodyScript(const QString& markup) {
-    return QStringLiteral(
-               "if (document.body) document.body.insertAdjacentHTML('beforeend', %1); true")
-        .arg(PageScript::literal(markup));
+    return QStringLiteral("if (document.body) document.body.insertAdjacentHTML('beforeend', %1);"
+                          "%2 = false;"
+                          "requestAnimationFrame(function() {"
+                          "  requestAnimationFrame(function() { %2 = true; });"
+                          "}); true")
+        .arg(PageScript::literal(CharacterReferences::expandedInText(markup)), kShownAfterAppend);
+}
+
+bool BrowserView::waitUntilShown(int timeoutMs) {
+    if (!isVisible() || window()->isMinimized())
+        return false;
+    const quint64 page = navigations_;
+    const QString query = QStringLiteral("document.visibilityState !== 'visible' ? 'hidden' : "
+                                         "%1 === false ? 'waiting' : 'shown'")
+                              .arg(kShownAfterAppend);
+    // Asked again a few milliseconds after each answer: a frame takes
+    // longer than that, and the engine is spared a stream of questions.
+    constexpr int kAskAgainMs = 3;
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    bool shown = false;
+    std::function<void()> ask;
+    ask = [&, waiting] {
+        if (!waiting)
+            return;
+        page_->runJavaScript(
+            query, QWebEngineScript::ApplicationWorld, [&, waiting](const QVariant& answer) {
+                if (!waiting)
+                    return;
+                if (answer.toString() == QLatin1String("waiting") && page == navigations_) {
+                    QTimer::singleShot(kAskAgainMs, waiting.data(), [&] { ask(); });
+                    return;
+                }
+                shown = answer.toString() == QLatin1String("shown");
+                waiting->quit();
+            });
+    };
+    ask();
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    connect(page_, &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return shown;
 }
 
 TextRange BrowserView::createTextRange() {

@@ -59,11 +59,18 @@ public:
     QString bodyInnerHtml();
     void setBodyInnerHtml(const QString& markup);
     // Same effect as writing the body's markup followed by `markup`, but only
-    // the new part travels to the engine and is parsed.  Not waited for: a
+    // the new part travels to the engine and is parsed, its character
+    // references in text written as characters.  Not waited for: a
     // later read or script sees it.
     void appendBodyHtml(const QString& markup);
-    // The script appendBodyHtml sends.
+    // The script appendBodyHtml sends.  The page notes when it has shown
+    // what it appended (waitUntilShown).
     static QString appendBodyScript(const QString& markup);
+    // Waits until the page has shown what was last appended to its body
+    // (two frames have started since), at most `timeoutMs`; at once for
+    // a view or page that is not on screen, or a page that was left.  True
+    // when the page showed it.
+    bool waitUntilShown(int timeoutMs);
     TextRange createTextRange();
 
     // Placement in twips (15 per pixel) within the parent.

@@ -43,6 +43,14 @@ public:
         appended.append(markup);
         body += markup;
     }
+    // How many portions were appended at each wait for the page to show them,
+    // and how long each wait could last.
+    QList<int> shownWaits;
+    QList<int> shownWaitLimits;
+    void waitUntilShown(int timeoutMs) override {
+        shownWaits.append(int(appended.size()));
+        shownWaitLimits.append(timeoutMs);
+    }
     void replaceInBody(const QString& find, const QString& replacement) override {
         body.replace(find, replacement, Qt::CaseInsensitive);
     }

@@ -106,6 +106,36 @@ private slots:
         QVERIFY(!cancel_);
     }
 
+    // The engine is given the time to show the first portion before it reads
+    // a long second one; the later portions follow without waiting, and a
+    // composition stopped in its first portion waits for nothing.
+    void secondPortionWaitsForTheFirstToShow_data() {
+        QTest::addColumn<int>("sura");
+        QTest::addColumn<int>("stopAtYield");
+        QTest::addColumn<QList<int>>("waits");
+        QTest::newRow("sura 2") << 2 << 0 << QList<int>{1};
+        QTest::newRow("sura 36, 83 verses") << 36 << 0 << QList<int>{1};
+        QTest::newRow("sura 108, 3 verses") << 108 << 0 << QList<int>{};
+        QTest::newRow("stopped in the first portion") << 2 << 20 << QList<int>{};
+    }
+    void secondPortionWaitsForTheFirstToShow() {
+        QFETCH(int, sura);
+        QFETCH(int, stopAtYield);
+        QFETCH(QList<int>, waits);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(QStringLiteral("1/2/3"));
+        h.firstPortionShowMs = 70;
+        int yields = 0;
+        onYield_ = [&] {
+            if (++yields == stopAtYield)
+                cancel_ = true;
+        };
+        composer.DispalyHTML(100 + sura, h, view);
+        QCOMPARE(view.shownWaits, waits);
+        QCOMPARE(view.shownWaitLimits, QList<int>(waits.size(), 70));
+    }
+
     // The class follows the display position; a text in Arabic is marked as
     // such in either class, every other text is not.
     void orderDecidesParagraphClasses_data() {

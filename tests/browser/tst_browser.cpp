@@ -64,6 +64,9 @@ private slots:
     void bodyMarkupWrittenAndReadBack_data();
     void bodyMarkupWrittenAndReadBack();
     void appendAddsToTheBody();
+    void referencesMakeTheSamePage_data();
+    void referencesMakeTheSamePage();
+    void waitUntilShownFollowsTheFrames();
     void keptBodyIsPutBack();
     void textRangeFindsInOrderAndSelects();
     void textRangeDoesNotJoinParagraphs();
@@ -263,6 +266,57 @@ void tst_Browser::appendAddsToTheBody() {
     QVERIFY(view.bodyInnerHtml().size() > 1'100'000);
     TextRange range = view.createTextRange();
     QVERIFY(range.findText("2 : 286"));
+}
+
+// Markup reaches the page with its references in text written as
+// characters: the page is the one the markup as written makes.
+void tst_Browser::referencesMakeTheSamePage_data() {
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("a verse") << "<p class='main' lang='ar' dir='rtl'> &#1576;&#1616;&#1587;"
+                                "&#1618;&#1605;&#1616; </p><p class='Trans'>L&#257;m</p>";
+    QTest::newRow("markup and mapped characters") << "<p>&#60;b&#62; &#38;amp; &#150; &#x80;</p>";
+    QTest::newRow("attributes") << "<p title=\"a>&#1575;\" data-x=&#1575;>&#1575;</p>";
+    QTest::newRow("comments") << "<!-- &#1575; --><!-->&#1576;<!-- x --!>&#1576;";
+    QTest::newRow("literal texts") << "<textarea><!--</textarea><style>&#1575;-->&#1576;</style>"
+                                      "<title>&#1575;</title><xmp>&#1575;</xmp>&#1577;";
+    QTest::newRow("comment in a script") << "<script><!--<script>&#1575;</script>&#1576;-->"
+                                            "</script>&#1577;";
+    QTest::newRow("embedded picture") << "<svg><style>&#1575;</style><![CDATA[&#1575;]]></svg>"
+                                         "&#1576;";
+}
+
+void tst_Browser::referencesMakeTheSamePage() {
+    QFETCH(QString, markup);
+    pages_["T.HTML"] = page(QString()).toUtf8();
+    BrowserView& view = openView("T.HTML");
+    view.runScript(
+        QStringLiteral("document.body.innerHTML = %1; true").arg(PageScript::literal(markup)));
+    const QString asWritten = view.bodyInnerHtml();
+    view.runScript(QStringLiteral("document.body.innerHTML = ''; true"));
+    view.appendBodyHtml(markup);
+    QCOMPARE(view.bodyInnerHtml(), asWritten);
+    view.setBodyInnerHtml(markup);
+    QCOMPARE(view.bodyInnerHtml(), asWritten);
+}
+
+// The page says when what was appended is on screen; a view that is not on
+// screen says so at once rather than keep the caller waiting.
+void tst_Browser::waitUntilShownFollowsTheFrames() {
+    pages_["T.HTML"] = page("<p>template</p>").toUtf8();
+    BrowserView& view = openView("T.HTML");
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(view.waitUntilShown(5000)); // nothing appended: nothing to wait for
+    view.appendBodyHtml(QStringLiteral("<p>verse</p>").repeated(2000));
+    QVERIFY(view.waitUntilShown(5000));
+    QVERIFY(waited.elapsed() < 5000);
+    QVERIFY(view.runScript("window.shownAfterAppend").value_or(false).toBool());
+
+    view.hide();
+    view.appendBodyHtml(QStringLiteral("<p>more</p>"));
+    waited.restart();
+    QVERIFY(!view.waitUntilShown(5000));
+    QVERIFY(waited.elapsed() < 1000);
 }
 
 // A page put back to its kept body reads and stands as it was loaded, so

@@ -409,6 +409,11 @@ private slots:
         QTest::newRow("ayn typed as a letter mark") << "ʿālamīn" << kPraise << true;
         QTest::newRow("ayn typed as a quote") << "‘alamin" << kPraise << true;
         QTest::newRow("runs of spaces") << "rabbi   l-alamina" << kPraise << true;
+        QTest::newRow("article's hyphen typed as a space") << "ar rahman" << kOpening << true;
+        QTest::newRow("the same at the verse's start") << "ar  rahman" << kBeneficent << true;
+        QTest::newRow("moon letter article with a space") << "al hamdu" << kPraise << true;
+        QTest::newRow("a short word before a space, as typed")
+            << "aw la" << QStringLiteral("qul aw lā") << true;
         QTest::newRow("another word") << "rahim" << kPraise << false;
         QTest::newRow("the article is no wildcard") << "al-rahim" << kPraise << false;
         QTest::newRow("signs alone find nothing") << "'`" << kOpening << false;
@@ -434,6 +439,8 @@ private slots:
             << "ar-Rahmān" << kBeneficent << "[ar-raḥmāni] r-raḥīm";
         QTest::newRow("two words")
             << "rabbi l-alamin" << kPraise << "al-ḥamdu lillāhi [rabbi l-`ālamīna]";
+        QTest::newRow("the article's hyphen typed as a space")
+            << "ar rahman" << kOpening << "bismi llāhi [r-raḥmāni] r-raḥīm";
         QTest::newRow("every word that holds it")
             << "ra" << kOpening << "bismi llāhi [r-raḥmāni] [r-raḥīm]";
         QTest::newRow("not found") << "musa" << kOpening << kOpening;
