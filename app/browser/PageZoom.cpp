@@ -15,7 +15,7 @@ constexpr int kNotch = 120;
 } // namespace
 
 PageZoom::PageZoom(QWebEngineView* view)
-    : QObject(view), view_(view), percent_(ZoomSteps::kNormal) {
+    : QObject(view), view_(view), viewObject_(view), percent_(ZoomSteps::kNormal) {
     addShortcut(QKeySequence::ZoomIn, &PageZoom::zoomIn);
     // Ctrl++ needs Shift on many keyboards; Ctrl+= is the same key without it.
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), &PageZoom::zoomIn);
@@ -59,7 +59,11 @@ void PageZoom::change(int percent) {
 }
 
 bool PageZoom::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::ChildAdded)
+    // The view is still sent events while its QWidget part is destroyed,
+    // before its children (this filter among them) go: it is then no
+    // QWebEngineView any more, so it is told by address alone, never through
+    // view_, which would cast it.
+    if (watched == viewObject_ && event->type() == QEvent::ChildAdded)
         static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
     if (event->type() == QEvent::Wheel)
         return wheel(event);

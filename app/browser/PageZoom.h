@@ -35,6 +35,7 @@ private:
     bool wheel(QEvent* event);
 
     QPointer<QWebEngineView> view_;
+    const QObject* viewObject_; // the view, compared with, never used
     int percent_;
     int wheelRest_ = 0; // wheel turn not yet a whole notch (touchpads send bits)
 };
