@@ -106,7 +106,9 @@ BrowserView::BrowserView(QWidget* parent, BrowserProfile* profile)
     connect(page_, &QWebEnginePage::loadStarted, this, [this] {
         loadPending_ = true;
         ++loadsStarted_;
+        rendererLost_ = false; // a load starts a new renderer
     });
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &BrowserView::onRendererEnded);
     connect(page_, &QWebEnginePage::loadFinished, this, &BrowserView::onLoadFinished);
     connect(page_, &BrowserPage::navigationRefused, this, &BrowserView::onLoadFinished);
     connect(page_, &BrowserPage::linkClicked, this, &BrowserView::linkClicked);
@@ -125,11 +127,11 @@ void BrowserView::Navigate(const QString& address) {
     const auto isOurs = [](const QUrl& u) {
         return u.scheme() == QLatin1String(ResAddress::kScheme);
     };
-    if (isOurs(url) && isOurs(page_->url())) {
+    if (isOurs(url) && isOurs(page_->url()) && !rendererLost_) {
         waitForLoad();
         if (mine != navigations_)
             return; // a newer address was asked for while this one waited
-        if (isOurs(page_->url())) {
+        if (isOurs(page_->url()) && !rendererLost_) {
             loadPending_ = true;
             page_->expectOwnNavigation(url);
             page_->runJavaScript(QStringLiteral("location.href = %1")
@@ -150,12 +152,26 @@ void BrowserView::onLoadFinished() {
     loadPending_ = false;
 }
 
+// Whatever was pending on the old renderer ends with it: the load, the kept
+// body, the scripts waited for (they are answered with nothing at once from
+// now on, not after their time limit).
+void BrowserView::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status,
+                                  int exitCode) {
+    qCWarning(lcBrowser) << "the page's renderer process ended:" << status << "exit code"
+                         << exitCode << "on" << page_->url().toString();
+    rendererLost_ = true;
+    loadPending_ = false;
+    bodyKept_ = false;
+    emit rendererLost();
+}
+
 bool BrowserView::waitForLoad(int timeoutMs) {
     if (!loadPending_)
         return true;
     QEventLoop loop;
     connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
     connect(page_, &BrowserPage::navigationRefused, &loop, &QEventLoop::quit);
+    connect(this, &BrowserView::rendererLost, &loop, &QEventLoop::quit);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     return !loadPending_;
@@ -205,13 +221,15 @@ std::optional<QVariant> BrowserView::runScript(const QString& script, int timeou
     waitForLoad();
     if (page != navigations_)
         return std::nullopt; // meant for a page that was left while it loaded
+    if (rendererLost_)
+        return std::nullopt;
     return PageScript::run(page_, script, timeoutMs);
 }
 
 bool BrowserView::postScript(const QString& script) {
     const quint64 page = navigations_;
     waitForLoad();
-    if (page != navigations_)
+    if (page != navigations_ || rendererLost_)
         return false;
     // Scripts run in the order they are sent, so a later read sees this one.
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
@@ -277,7 +295,7 @@ QString BrowserView::appendBodyScript(const QString& markup) {
 }
 
 bool BrowserView::waitUntilShown(int timeoutMs) {
-    if (!isVisible() || window()->isMinimized())
+    if (!isVisible() || window()->isMinimized() || rendererLost_)
         return false;
     const quint64 page = navigations_;
     const QString query = QStringLiteral("document.visibilityState !== 'visible' ? 'hidden' : "
@@ -308,6 +326,7 @@ bool BrowserView::waitUntilShown(int timeoutMs) {
     ask();
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     connect(page_, &QWebEnginePage::loadStarted, &loop, &QEventLoop::quit);
+    connect(this, &BrowserView::rendererLost, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     return shown;
 }

@@ -34,6 +34,10 @@ public:
     // refused), at most `timeoutMs`.  True when no load is pending.
     bool waitForLoad(int timeoutMs = 10000);
     bool isLoadPending() const { return loadPending_; }
+    // The page's renderer process ended before its time (it crashed or was
+    // killed) and no page has been loaded since: the view shows nothing,
+    // scripts get no answer, and the next address is loaded afresh.
+    bool hasLostRenderer() const { return rendererLost_; }
 
     // Command 6 is print: the print dialog, then printTo the chosen printer.
     // Other commands do nothing.
@@ -110,9 +114,13 @@ signals:
     // program decides where the click leads.  The view's own navigations
     // (Navigate) are never reported here.
     void linkClicked(const QUrl& url);
+    // The page's renderer process ended before its time; the view stays
+    // blank until a page is loaded (see hasLostRenderer).
+    void rendererLost();
 
 private:
     void onLoadFinished();
+    void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
     void startPrint(QPrinter* printer, std::unique_ptr<QPrinter> owned);
 
     BrowserPage* page_;
@@ -124,4 +132,5 @@ private:
     quint64 keptAtLoad_ = 0;    // loadsStarted_ when the body was kept
     quint64 keptAtAddress_ = 0; // navigations_ when the body was kept
     bool bodyKept_ = false;
+    bool rendererLost_ = false;
 };

@@ -33,13 +33,21 @@ std::optional<QVariant> run(QWebEnginePage* page, const QString& script, int tim
         if (answer->loop)
             answer->loop->quit();
     });
+    bool rendererEnded = false;
     if (!answer->value) {
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
         QObject::connect(page, &QObject::destroyed, &loop, &QEventLoop::quit);
+        // A renderer that ends answers nothing more.
+        QObject::connect(page, &QWebEnginePage::renderProcessTerminated, &loop, [&] {
+            rendererEnded = true;
+            loop.quit();
+        });
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     answer->loop = nullptr;
-    if (!answer->value)
+    if (!answer->value && rendererEnded)
+        qCInfo(lcBrowser) << "no answer from the page's script: its renderer ended";
+    else if (!answer->value)
         qCInfo(lcBrowser) << "no answer from the page's script within" << timeoutMs << "ms";
     return answer->value;
 }

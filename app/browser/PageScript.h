@@ -9,8 +9,8 @@ class QWebEnginePage;
 
 // Runs script in the application's own script world of a page, which works
 // while the page's own JavaScript is off, and waits for the answer in a local
-// event loop.  Nothing when the page gives no answer within the time limit
-// or goes away meanwhile.
+// event loop.  Nothing when the page gives no answer within the time limit,
+// or goes away or loses its renderer meanwhile.
 namespace PageScript {
 
 inline constexpr int kDefaultTimeoutMs = 10000;

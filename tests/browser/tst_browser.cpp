@@ -26,6 +26,8 @@
 #include <QWebEnginePage>
 #include <QWheelEvent>
 
+#include <signal.h>
+
 namespace {
 
 QByteArray imageBytes(const char* format) {
@@ -86,6 +88,8 @@ private slots:
     void scriptAnswerThatNeverComes();
     void onlyGetRequestsAreServed_data();
     void onlyGetRequestsAreServed();
+    void lostRendererLeavesNothingPending_data();
+    void lostRendererLeavesNothingPending();
     void zoomedViewGoesWithItsWindow();
 
     void cleanup();
@@ -615,6 +619,41 @@ void tst_Browser::onlyGetRequestsAreServed() {
     QCOMPARE(asked_.contains("TARGET.HTML"), served);
     QCOMPARE(view.bodyInnerHtml().contains("target"), served);
     QLoggingCategory::setFilterRules(QString());
+}
+
+void tst_Browser::lostRendererLeavesNothingPending_data() {
+    QTest::addColumn<QString>("next");
+    QTest::newRow("another page") << "TWO.HTML";
+    QTest::newRow("the same page again") << "ONE.HTML";
+}
+
+// A renderer that ends (killed here, as the system or a crash would) takes
+// with it the page's kept body and the scripts sent to it; the next page is
+// loaded in a new one, not sent on by a script the dead page never runs.
+void tst_Browser::lostRendererLeavesNothingPending() {
+    QFETCH(QString, next);
+    pages_["ONE.HTML"] = page("<p>one</p>").toUtf8();
+    pages_["TWO.HTML"] = page("<p>two</p>").toUtf8();
+    BrowserView& view = openView("ONE.HTML");
+    view.keepBody();
+    QVERIFY(view.runScript("true"));
+    QVERIFY(view.keepsBody());
+    const qint64 pid = view.page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    QSignalSpy lost(&view, &BrowserView::rendererLost);
+    QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+    QVERIFY(lost.wait(20000));
+    QVERIFY(view.hasLostRenderer());
+    QVERIFY(!view.isLoadPending());
+    QVERIFY(!view.keepsBody());
+    QVERIFY(!view.runScript("1"));
+    QVERIFY(!view.postScript("true"));
+
+    view.Navigate("res://C:\\Miravel\\miravel.EXE/HTML/" + next);
+    QVERIFY(view.waitForLoad());
+    QVERIFY(!view.hasLostRenderer());
+    QVERIFY(view.page()->renderProcessPid() > 0);
+    QCOMPARE(view.bodyInnerHtml(), QString(next == "ONE.HTML" ? "<p>one</p>" : "<p>two</p>"));
 }
 
 // A zoomed view in a window that is closed and destroyed with its page on
