@@ -1,6 +1,7 @@
 #include "ResultMarkup.h"
 
 #include "ArabicFolding.h"
+#include "StoredTextCharacters.h"
 #include "TransliterationFolding.h"
 
 #include <algorithm>
@@ -50,6 +51,59 @@ QString highlightWords(const QString& verse, const QStringList& foldedForms) {
     return result;
 }
 
+// A highlight in the stored text of a verse: where it starts and ends, and
+// whether it shows the keyword as typed (a match of the stored text) or the
+// verse's own characters (a match of what its references stand for).
+struct StoredMatch {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    bool showsKeyword = false;
+};
+
+QList<StoredMatch> storedTextMatches(const QString& verse, const QString& keyword) {
+    QList<StoredMatch> matches;
+    for (qsizetype at = verse.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
+         at = verse.indexOf(keyword, at + keyword.size(), Qt::CaseInsensitive))
+        matches.append({at, at + keyword.size(), true});
+    if (!verse.contains(QLatin1Char('&')))
+        return matches;
+    const StoredTextCharacters characters(verse);
+    const QString& text = characters.text();
+    for (qsizetype at = text.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(keyword, at + keyword.size(), Qt::CaseInsensitive)) {
+        const auto stretch = characters.storedStretch(at, keyword.size());
+        matches.append({stretch.start, stretch.end, false});
+    }
+    // Where both ways find the same words, the first found stands.
+    std::stable_sort(matches.begin(), matches.end(),
+                     [](const StoredMatch& a, const StoredMatch& b) { return a.start < b.start; });
+    QList<StoredMatch> apart;
+    for (const StoredMatch& match : matches) {
+        if (apart.isEmpty() || match.start >= apart.last().end)
+            apart.append(match);
+    }
+    return apart;
+}
+
+QString highlightStoredText(const QString& verse, const QString& keyword) {
+    const QString marked = highlightStart() + keyword + highlightEnd();
+    QString result;
+    qsizetype from = 0;
+    for (const StoredMatch& match : storedTextMatches(verse, keyword)) {
+        result.append(QStringView(verse).mid(from, match.start - from));
+        if (match.showsKeyword) {
+            result.append(marked);
+        } else {
+            result.append(highlightStart());
+            result.append(QStringView(verse).mid(match.start, match.end - match.start));
+            result.append(highlightEnd());
+        }
+        from = match.end;
+    }
+    result.append(QStringView(verse).mid(from));
+    return result;
+}
+
 } // namespace
 
 QString heading(const QString& keyword) {
@@ -65,17 +119,7 @@ QString highlight(const QString& verse, const QString& keyword, Comparison compa
     if (comparison == Comparison::TransliterationLetters)
         return highlightWords<TransliterationFolding>(verse,
                                                       TransliterationKeyword(keyword).forms());
-    const QString marked = highlightStart() + keyword + highlightEnd();
-    QString result;
-    qsizetype from = 0;
-    for (qsizetype at = verse.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
-         at = verse.indexOf(keyword, from, Qt::CaseInsensitive)) {
-        result.append(QStringView(verse).mid(from, at - from));
-        result.append(marked);
-        from = at + keyword.size();
-    }
-    result.append(QStringView(verse).mid(from));
-    return result;
+    return highlightStoredText(verse, keyword);
 }
 
 QString verseBlock(const QString& verse, const QString& keyword, Comparison comparison) {

@@ -4,6 +4,7 @@
 #include "ArabicFolding.h"
 #include "LibraryLayout.h"
 #include "ResReader.h"
+#include "StoredTextCharacters.h"
 #include "SuraVerses.h"
 #include "TransliterationFolding.h"
 
@@ -46,13 +47,27 @@ bool isAscii(QStringView text) {
 }
 
 // The keyword in upper case, tested against verses the way the search
-// compares: the verse in upper case, then a plain substring test.
+// compares: the verse in upper case, then a plain substring test on the
+// stored text (so "&#" still finds a character reference); failing that,
+// on the characters the stored text stands for, so that a word typed in
+// any script finds a library that stores it as character references.
 class UpperCaseMatch {
 public:
     explicit UpperCaseMatch(const QString& keyword)
-        : upper_(keyword.toUpper()), upperIsAscii_(isAscii(upper_)) {}
+        : keyword_(keyword), upper_(keyword.toUpper()), upperIsAscii_(isAscii(upper_)) {}
 
     bool operator()(const QString& verse) const {
+        if (storedTextHolds(verse))
+            return true;
+        // Only a reference or an escaped markup character reads as something
+        // other than the stored text.
+        if (!verse.contains(QLatin1Char('&')))
+            return false;
+        return StoredTextCharacters(verse).text().contains(keyword_, Qt::CaseInsensitive);
+    }
+
+private:
+    bool storedTextHolds(const QString& verse) const {
         // The libraries hold 7-bit text.  For such a verse, upper-casing it
         // and searching is the same as an ASCII search without regard to
         // case (which needs no copy), and an upper-cased keyword with other
@@ -62,7 +77,7 @@ public:
         return verse.toUpper().contains(upper_);
     }
 
-private:
+    QString keyword_;
     QString upper_;
     bool upperIsAscii_;
 };

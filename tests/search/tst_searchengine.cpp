@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 const QString kLibrary = QStringLiteral("search-fixture.dll");
@@ -46,6 +48,29 @@ QString stored(const QString& plain) {
 const QString kBasmala = QStringLiteral("بِسْمِ اللَّهِ الرَّحْمَـٰنِ الرَّحِيمِ");
 const QString kNoDoubt = QStringLiteral("ذَٰلِكَ الْكِتَابُ لَا رَيْبَ ۛ فِيهِ ۛ هُدًى لِّلْمُتَّقِينَ");
 const QString kArabicLibrary = QStringLiteral("search-arabic-fixture.dll");
+
+// An added translation in four scripts, stored as the libraries store
+// text: every character past ASCII as a reference, markup characters escaped.
+const QStringList kAddedVerses{
+    QStringLiteral("奉至仁至慈的安拉之名"),
+    QStringLiteral("一切赞颂，全归安拉，全世界的主"),
+    QStringLiteral("اللہ کے نام سے جو رحمان و رحیم ہے"),
+    QStringLiteral("وہ بڑا رحم کرنے والا ہے"),
+    QStringLiteral("Au nom d'Allah, le Tout Miséricordieux, le Très Miséricordieux."),
+    QStringLiteral("LE TOUT MISÉRICORDIEUX, le Très Miséricordieux"),
+    QStringLiteral("A verse that shows <b> as text & more"),
+    QStringLiteral("Praise be to Allah, Lord of the Worlds"),
+    QStringLiteral("Sur 𝒜 un signe hors du plan de base"),
+};
+const QString kAddedLibrary = QStringLiteral("search-added-fixture.dll");
+
+// How many of the plain verses hold the keyword, compared without regard to
+// case: what a reader counts in the verse file itself.
+int plainCount(const QStringList& verses, const QString& keyword) {
+    return int(std::count_if(verses.cbegin(), verses.cend(), [&](const QString& verse) {
+        return verse.contains(keyword, Qt::CaseInsensitive);
+    }));
+}
 
 // Transliterated verses as the generated library has them.
 const QString kOpening = QStringLiteral("bismi llāhi r-raḥmāni r-raḥīm");
@@ -176,6 +201,13 @@ private slots:
         builder.addCustom(158, FixtureLibrary::verses(kSura58));
         builder.addCustom(214, FixtureLibrary::verses({QStringLiteral("Say: I seek refuge.")}));
         QVERIFY(FixtureLibrary::write(builder, kLibrary));
+
+        QStringList addedStored;
+        for (const QString& verse : kAddedVerses)
+            addedStored << stored(verse);
+        LibraryBuilder added;
+        added.addCustom(103, FixtureLibrary::verses(addedStored));
+        QVERIFY(FixtureLibrary::write(added, kAddedLibrary));
 
         LibraryBuilder arabic;
         arabic.addCustom(101, LibraryFormat::verseResource({kBasmala, kNoDoubt}));
@@ -377,6 +409,68 @@ private slots:
         const Run run = searchArabic(keyword, SearchRange::wholeQuran(), QString());
         QCOMPARE(run.outcome.matches, int(expected.size()));
         QCOMPARE(itemsOf(run), expected);
+    }
+
+    // A translation stored as character references is searched by its
+    // characters: a word typed in its script finds every verse that a plain
+    // count over the verse file finds.
+    void addedTranslationFindsTypedCharacters_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("expected"); // -1: the plain count over the verses
+        QTest::newRow("Chinese") << QStringLiteral("安拉") << -1;
+        QTest::newRow("Urdu") << QStringLiteral("رحم") << -1;
+        QTest::newRow("French, lower case") << QStringLiteral("miséricordieux") << -1;
+        QTest::newRow("French, upper case") << QStringLiteral("MISÉRICORDIEUX") << -1;
+        QTest::newRow("English") << QStringLiteral("allah") << -1;
+        QTest::newRow("markup characters as text") << QStringLiteral("<b>") << -1;
+        QTest::newRow("ampersand as text") << QStringLiteral("& more") << -1;
+        QTest::newRow("outside the basic plane") << QStringLiteral("𝒜") << -1;
+        QTest::newRow("the stored references still match")
+            << QStringLiteral("&#23433;&#25289;") << 2;
+        QTest::newRow("absent") << QStringLiteral("安拉安") << -1;
+    }
+    void addedTranslationFindsTypedCharacters() {
+        QFETCH(QString, keyword);
+        QFETCH(int, expected);
+        if (expected < 0)
+            expected = plainCount(kAddedVerses, keyword);
+        const Run run =
+            search(keyword, sura(3), false, 0, false, false, Comparison::StoredText, kAddedLibrary);
+        QCOMPARE(run.outcome.matches, expected);
+        for (const SearchHit& hit : run.hits) {
+            const QString verse = kAddedVerses.at(hit.item.verse - 1);
+            if (keyword.startsWith(QLatin1Char('&')) && keyword.contains(QLatin1Char('#')))
+                continue;
+            QVERIFY2(verse.contains(keyword, Qt::CaseInsensitive), qPrintable(verse));
+        }
+    }
+
+    void addedTranslationHighlightsTheVersesCharacters_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<QString>("expected"); // the plain verse, highlighted between [ and ]
+        QTest::newRow("French") << QStringLiteral("miséricordieux")
+                                << QStringLiteral("le Tout Miséricordieux!")
+                                << QStringLiteral("le Tout [Miséricordieux]!");
+        QTest::newRow("Chinese, twice") << QStringLiteral("安拉") << QStringLiteral("安拉是安拉")
+                                        << QStringLiteral("[安拉]是[安拉]");
+        QTest::newRow("markup characters")
+            << QStringLiteral("<b>") << QStringLiteral("shows <b> as text")
+            << QStringLiteral("shows [<b>] as text");
+        QTest::newRow("ASCII keyword keeps its typed case")
+            << QStringLiteral("ALLAH") << QStringLiteral("de Allah, é")
+            << QStringLiteral("de [ALLAH], é");
+    }
+    void addedTranslationHighlightsTheVersesCharacters() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, verse);
+        QFETCH(QString, expected);
+        const QString start = QStringLiteral("<span class='Hilight'>");
+        const QString end = QStringLiteral("</span>");
+        QString want = stored(expected);
+        want.replace(QLatin1Char('['), start).replace(QLatin1Char(']'), end);
+        // Typed ASCII is put in as typed; other matches keep the stored text.
+        QCOMPARE(ResultMarkup::highlight(stored(verse), keyword), want);
     }
 
     void eachScopeComparesItsWay() {
