@@ -3,6 +3,7 @@
 #include "BrowserView.h"
 #include "PageScript.h"
 #include "ResAddress.h"
+#include "TextLanguage.h"
 
 void BrowserComposerView::navigate(const QString& address) {
     // Not waited for here: everything done to the page afterwards waits for
@@ -120,5 +121,30 @@ void BrowserComposerView::setOpening(const QString& basmala, bool englishShown) 
                        "})(%1, %2)")
             .arg(PageScript::literal(basmala),
                  englishShown ? QStringLiteral("true") : QStringLiteral("false"));
+    send(script);
+}
+
+void BrowserComposerView::setOpeningLine(const QString& markup, const QString& language) {
+    // The template's own line is kept aside the first time, so that a later
+    // sura in the built-in translation gets it back.
+    const QString script =
+        QStringLiteral("(function(markup, language, direction) {"
+                       "  var line = document.getElementById('opening');"
+                       "  if (!line) return false;"
+                       "  if (line.dataset.own === undefined) line.dataset.own = line.innerHTML;"
+                       "  line.innerHTML = markup === '' ? line.dataset.own : markup;"
+                       "  if (markup === '' || language === '') {"
+                       "    line.removeAttribute('lang');"
+                       "    line.removeAttribute('dir');"
+                       "  } else {"
+                       "    line.lang = language;"
+                       "    line.dir = direction;"
+                       "  }"
+                       "  return true;"
+                       "})(%1, %2, %3)")
+            .arg(PageScript::literal(markup), PageScript::literal(language),
+                 PageScript::literal(TextLanguage::isRightToLeft(language)
+                                         ? QStringLiteral("rtl")
+                                         : QStringLiteral("ltr")));
     send(script);
 }

@@ -22,6 +22,7 @@ public:
     void waitUntilShown(int timeoutMs) override;
     void replaceInBody(const QString& find, const QString& replacement) override;
     void setOpening(const QString& basmala, bool englishShown) override;
+    void setOpeningLine(const QString& markup, const QString& language) override;
 
 private:
     // Sends `script` to the page, or holds it for the first portion while a

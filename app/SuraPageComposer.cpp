@@ -4,6 +4,7 @@
 #include "LibraryLayout.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
+#include "TextLanguage.h"
 #include "TextScript.h"
 
 #include <QElapsedTimer>
@@ -57,6 +58,21 @@ const QString& openingFor(int m, const QString& text) {
     if (m == 0)
         return arabic ? SuraPageComposer::kFirstArabicOpening : SuraPageComposer::kFirstOpening;
     return arabic ? SuraPageComposer::kOtherArabicOpening : SuraPageComposer::kOtherOpening;
+}
+
+// The paragraph opening of display position `m` for a library whose text is
+// in the language `language` (a tag the library gives).
+QString languageOpening(int m, const QString& language) {
+    return QStringLiteral("<p class='%1' lang='%2' dir='%3'>")
+        .arg(m == 0 ? QStringLiteral("main") : QStringLiteral("Trans"), language,
+             TextLanguage::isRightToLeft(language) ? QStringLiteral("rtl") : QStringLiteral("ltr"));
+}
+
+// The language a library says its text is in; empty where it says none.
+QString languageOf(const ResReader& reader) {
+    const QString tag =
+        reader.LoadHtml(TextLanguage::kResourceName, QString()).value_or(QString()).trimmed();
+    return TextLanguage::isTag(tag) ? tag : QString();
 }
 
 // The basmala printed above sura `sura`, as `reader`'s library holds it;
@@ -133,10 +149,14 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     }
 
     std::vector<SuraVerses> libraries;
+    QStringList languages; // by display position; empty where the text tells
+    QString openingLine;
+    QString openingLanguage;
     for (const QString& code : displayList) {
         const auto file = libraryFileFor(code, host);
         if (!file) {
             libraries.emplace_back(); // no library: its paragraphs stay empty
+            languages.append(QString());
             yield();
             continue;
         }
@@ -144,6 +164,13 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
         const bool isTranslation =
             reader.isLoaded() && reader.strFileName() == host.translationLibraryFile;
         libraries.push_back(SuraVerses::read(reader, sura, isTranslation));
+        languages.append(reader.isLoaded() ? languageOf(reader) : QString());
+        // A translation that gives its language is no English one: the
+        // line under the basmala is its own first verse.
+        if (isTranslation && !languages.last().isEmpty()) {
+            openingLanguage = languages.last();
+            openingLine = SuraVerses::read(reader, 1, true).shownVerse(1);
+        }
         yield();
     }
     const int verseCount = int(SuraVerses::read(arabic, sura, false).elements().size()) - 1;
@@ -164,7 +191,8 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 if (stopped())
                     return false;
                 const QString text = libraries[size_t(m)].shownVerse(v + 1);
-                portion += openingFor(m, text);
+                const QString& language = languages.at(m);
+                portion += language.isEmpty() ? openingFor(m, text) : languageOpening(m, language);
                 portion += text;
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
@@ -186,6 +214,7 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 fillOpening();
                 host.yield();
             }
+            view.setOpeningLine(openingLine, openingLanguage);
         }
         if (versesShown && !firstShown) {
             firstShown = true;

@@ -39,6 +39,13 @@ public:
     // library's markup of the Arabic formula, empty for none) above the
     // English line, which shows only when `englishShown`.
     virtual void setOpening(const QString& basmala, bool englishShown) = 0;
+    // The line under the basmala in the translation on show: `markup` (a
+    // library's stored text) in the language `language`, or the template's
+    // own line when `markup` is empty.
+    virtual void setOpeningLine(const QString& markup, const QString& language) {
+        (void)markup;
+        (void)language;
+    }
 };
 
 // What the composer needs of the main window.

@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kFindTheme = 3;
 constexpr int kWholeQuranItem = 0;
+constexpr int kTranslationCaption = 224; // the string that names library 2
 
 void yieldToEvents() {
     QCoreApplication::processEvents();
@@ -71,6 +72,7 @@ frmFind::frmFind(AppContext& context, QuranReader& reader, QWidget* parent)
     Q_UNUSED(accessibleAsWindow);
     buildWindow();
     Form_Load();
+    connect(&context_.settings(), &Settings::valueChanged, this, &frmFind::followLanguage);
 }
 
 void frmFind::buildWindow() {
@@ -175,13 +177,31 @@ void frmFind::FillChapters() {
     lstRes->entries().setChapterCaptions(ChapterCaptions);
 
     context_.captions().resetSharedCaptions();
-    cmb_selected_Section->clear();
-    cmb_selected_Section->addItem(context_.captions().captionOf(3));
-    cmb_selected_Section->addItem(context_.captions().captionOf(2));
-    cmb_selected_Section->addItem(context_.captions().captionOf(1));
+    FillSearchIn();
     cmb_selected_Section->setCurrentIndex(SearchScope::kTransliteration);
     setCaption(lblSearchType, QStringLiteral("Search in"));
     cmb_selected_Section->setAccessibleName(lblSearchType->accessibleName());
+}
+
+void frmFind::FillSearchIn() {
+    // The translation is named by the library now chosen, which an added
+    // translation, its removal or another language changes while the
+    // window is open.
+    QString translation = context_.library(2).LoadSTvar(kTranslationCaption);
+    if (translation.isEmpty() || translation == QLatin1String("*"))
+        translation = context_.captions().captionOf(2);
+    const int chosen = cmb_selected_Section->currentIndex();
+    cmb_selected_Section->clear();
+    cmb_selected_Section->addItem(context_.captions().captionOf(3));
+    cmb_selected_Section->addItem(translation);
+    cmb_selected_Section->addItem(context_.captions().captionOf(1));
+    cmb_selected_Section->setCurrentIndex(chosen);
+}
+
+void frmFind::followLanguage(const QString& section, const QString& valueName) {
+    if (Settings::isKey(Setting::Culture, section, valueName) ||
+        section.startsWith(QLatin1String(Setting::CultureName.topSection()), Qt::CaseInsensitive))
+        FillSearchIn();
 }
 
 void frmFind::placeControls() {

@@ -81,6 +81,9 @@ private:
     void buildWindow();
     void Form_Load();
     void FillChapters();
+    // The "Search in" items, named for the libraries now chosen.
+    void FillSearchIn();
+    void followLanguage(const QString& section, const QString& valueName);
     void placeControls();
     // The selected entry's row in the list.
     std::optional<int> selectedEntry() const;

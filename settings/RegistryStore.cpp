@@ -626,6 +626,25 @@ bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& updat
     return settings.status() == QSettings::NoError;
 }
 
+bool RegistryStore::updateKeys(const QList<QStringList>& keyPaths, const KeysUpdate& update) const {
+    if (keyPaths.isEmpty() || !isWritable())
+        return false;
+    QSettings settings(m_userFile, QSettings::NativeFormat);
+    QList<StoredKey> current;
+    for (const QStringList& keyPath : keyPaths) {
+        if (keyPath.isEmpty())
+            return false;
+        current.append(*exportFrom(settings, keyPath));
+    }
+    const std::optional<QList<StoredKey>> next = update(current);
+    if (!next || next->size() != current.size())
+        return false;
+    for (qsizetype i = 0; i < keyPaths.size(); ++i)
+        stageDifference(settings, keyPaths.at(i), current.at(i), next->at(i));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 #else
 
 RegistryStore::RegistryStore(const QString& application)
@@ -756,6 +775,32 @@ bool RegistryStore::updateKey(const QStringList& keyPath, const KeyUpdate& updat
         const bool changed = replacement == Replacement::WholeKey
                                  ? stageReplacement(user, keyPath, *next)
                                  : stageDifference(user, keyPath, *current, *next);
+        return changed ? Change::Save : Change::Unchanged;
+    });
+}
+
+bool RegistryStore::updateKeys(const QList<QStringList>& keyPaths, const KeysUpdate& update) const {
+    if (keyPaths.isEmpty() || !isWritable())
+        return false;
+    if (!QDir().mkpath(QFileInfo(m_userFile).absolutePath()))
+        return false;
+    return saveUserFile(m_userFile, [&](QSettings& user) {
+        if (user.status() != QSettings::NoError)
+            return Change::Refused;
+        QList<StoredKey> current;
+        for (const QStringList& keyPath : keyPaths) {
+            const std::optional<StoredKey> key =
+                keyPath.isEmpty() ? std::nullopt : exportFrom(user, keyPath);
+            if (!key)
+                return Change::Refused;
+            current.append(*key);
+        }
+        const std::optional<QList<StoredKey>> next = update(current);
+        if (!next || next->size() != current.size())
+            return Change::Refused;
+        bool changed = false;
+        for (qsizetype i = 0; i < keyPaths.size(); ++i)
+            changed = stageDifference(user, keyPaths.at(i), current.at(i), next->at(i)) || changed;
         return changed ? Change::Save : Change::Unchanged;
     });
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -57,6 +58,14 @@ public:
     // read or saved, or the update declined; the store is then as it was.
     bool updateKey(const QStringList& keyPath, const KeyUpdate& update,
                    Replacement replacement = Replacement::Difference) const;
+
+    // Several keys changed together, as updateKey changes one: `update` gets
+    // each key of `keyPaths` as stored (in that order) and gives their new
+    // contents in the same order, or nothing to leave the store as it is.
+    // Only the values that differ are written, in one save under the
+    // writers' lock, so a change that spans keys is whole or absent.
+    using KeysUpdate = std::function<std::optional<QList<StoredKey>>(const QList<StoredKey>&)>;
+    bool updateKeys(const QList<QStringList>& keyPaths, const KeysUpdate& update) const;
 
     // The user-only keys of the key table (the bookmarks): read and written
     // in the user's store only, never completed from the system-wide file,

@@ -95,6 +95,27 @@ bool Settings::updateKey(const SettingKey& key, const RegistryStore::KeyUpdate& 
     return saved;
 }
 
+bool Settings::updateSections(const QStringList& sections, const SectionsUpdate& update) {
+    QList<QStringList> paths;
+    for (const QString& section : sections)
+        paths.append(keyPath(section));
+    QList<StoredKey> before;
+    QList<StoredKey> after;
+    const bool saved = store_.updateKeys(paths, [&](const QList<StoredKey>& current) {
+        std::optional<QList<StoredKey>> next = update(current);
+        if (next) {
+            before = current;
+            after = *next;
+        }
+        return next;
+    });
+    if (saved) {
+        for (qsizetype i = 0; i < sections.size() && i < after.size(); ++i)
+            announceChanges(sections.at(i), before.at(i), after.at(i));
+    }
+    return saved;
+}
+
 void Settings::announceChanges(const QString& section, const StoredKey& before,
                                const StoredKey& after) {
     // An import compares tens of thousands of values; not for nobody.

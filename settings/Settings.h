@@ -52,8 +52,16 @@ public:
     // when the update declined or the save failed.
     bool updateKey(const SettingKey& key, const RegistryStore::KeyUpdate& update,
                    RegistryStore::Replacement replacement = RegistryStore::Replacement::Difference);
+    // Several sections (e.g. "Cultures" and "Settings") read and changed
+    // as one step, as updateKey changes one: only the values that differ
+    // are written; every value that changed is announced.
+    using SectionsUpdate =
+        std::function<std::optional<QList<StoredKey>>(const QList<StoredKey>& current)>;
+    bool updateSections(const QStringList& sections, const SectionsUpdate& update);
     // The user's settings file (where whole keys are kept).
     QString userFileName() const { return store_.userFileName(); }
+    // The system-wide file read where the user's has no value.
+    QString systemFileName() const { return store_.systemFileName(); }
 
     // The values in effect, as the store holds them now: read again whenever
     // the store's files changed, so they never differ from what is stored.

@@ -72,14 +72,6 @@ QString joinLines(const QString& text, const QString& mark) {
     return result;
 }
 
-// A library is named by a plain file name in the program's folder; a path
-// could reach any file on the machine.
-bool isPlainFileName(const QString& name) {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QLatin1Char(':')) && !name.contains(QChar(0)) &&
-           name != QLatin1String(".") && name != QLatin1String("..");
-}
-
 bool namesTheProgram(const QString& name) {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
                             QLatin1String(".exe");
@@ -115,14 +107,14 @@ std::shared_ptr<const ResourceLibrary> ResReader::openLibrary(const QString& fil
         return nullptr;
     // A library added by the reader: a plain file name in the user's data folder.
     if (UserLibraries::isUserLibrary(fileName)) {
-        if (!isPlainFileName(UserLibraries::fileNameOf(fileName))) {
+        if (!UserLibraries::isPlainFileName(UserLibraries::fileNameOf(fileName))) {
             qCInfo(lcText).noquote() << "text library name" << fileName
                                      << "refused: not a plain file name in the user's folder";
             return nullptr;
         }
         return ResourceLibrary::open(UserLibraries::pathOf(fileName));
     }
-    if (!isPlainFileName(fileName)) {
+    if (!UserLibraries::isPlainFileName(fileName)) {
         qCInfo(lcText).noquote() << "text library name" << fileName
                                  << "refused: not a plain file name in the program's folder";
         return nullptr;

@@ -26,9 +26,15 @@ QString folder() {
            QStringLiteral("/translations");
 }
 
+bool isPlainFileName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char(':')) &&
+           !name.contains(QChar(0)) && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
 QString pathOf(const QString& name) {
     const QString file = fileNameOf(name);
-    return file.isEmpty() ? QString() : folder() + QLatin1Char('/') + file;
+    return isPlainFileName(file) ? folder() + QLatin1Char('/') + file : QString();
 }
 
 } // namespace UserLibraries

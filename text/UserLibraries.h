@@ -16,7 +16,11 @@ QString nameOf(const QString& fileName);
 QString fileNameOf(const QString& name);
 // The folder: "translations" in the application's data folder.
 QString folder();
-// The full path of the library `name`; empty when it names none.
+// Whether `name` is a plain file name: no folder, no drive, no "..".  A
+// name with a path could reach any file on the machine.
+bool isPlainFileName(const QString& name);
+// The full path of the library `name`; empty when it names none, or names
+// anything but a plain file name in the folder.
 QString pathOf(const QString& name);
 
 } // namespace UserLibraries

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "RegistryStore.h"
 #include "TranslationSource.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -32,6 +34,9 @@ public:
     struct Details {
         QString name;
         Slot slot = Translation;
+        // The language of its text as a BCP 47 tag ("fr", "ur", "zh"), set
+        // on its paragraphs; empty where it is not known.
+        QString language;
     };
     using AskDetails = std::function<std::optional<Details>(const TranslationSource&)>;
 
@@ -42,10 +47,13 @@ public:
 
     // Builds the library from `source`, stores it (written under a
     // temporary name, checked, and only then given its own), adds a culture
-    // named `name` that shows it in `slot`, chooses that culture and puts
-    // the slot on display.  The message on failure; then nothing is left
-    // behind and the settings are as they were.
-    std::optional<QString> add(const TranslationSource& source, const QString& name, Slot slot);
+    // named as `details` say that shows it in their slot, chooses that
+    // culture and puts the slot on display.  The name and the culture are
+    // given in one locked step of the settings, which also removes
+    // libraries that no culture names (left by a program that stopped).
+    // The message on failure; then nothing is left behind and the settings
+    // are as they were.
+    std::optional<QString> add(const TranslationSource& source, const Details& details);
 
     // Reads the verse file `path` (checked against `verseCounts`, the verse
     // count of sura n at n - 1), asks for its name and place, and adds it.
@@ -65,14 +73,18 @@ public:
 
     // The library made from `source`: its verses (with the lead elements a
     // translation carries), the program's interface captions with `name` as
-    // the translation's caption, and the comment lines as NOTICE.TXT.
+    // the translation's caption, the comment lines as NOTICE.TXT and the
+    // language tag (when known) as LANGUAGE.TXT.
     static void build(LibraryBuilder& builder, const TranslationSource& source, const QString& name,
-                      Slot slot);
+                      Slot slot, const QString& language = QString());
 
 private:
     int cultureCount() const;
-    std::optional<QString> store(const QByteArray& library, QString* fileName) const;
-    bool writeCulture(int number, const QString& name, const QStringList& files);
+    // Writes the library as a new "<name>.dll.part" file; its path.
+    std::optional<QString> store(const QByteArray& library, QString* partialPath) const;
+    // The file names of the added libraries that any culture names.
+    QSet<QString> namedLibraries(const StoredKey& cultures, int count) const;
+    static void removeUnnamedLibraries(const QSet<QString>& named);
 
     Settings& settings_;
 };

@@ -26,10 +26,10 @@ TranslationCommands::TranslationCommands(AppContext& context, QuranReader& reade
     };
     askDetails =
         [this](const TranslationSource& source) -> std::optional<AddedTranslations::Details> {
-        frmAddTranslation dialog(source.suggestedName, source.file.comments, mainWindow_);
+        frmAddTranslation dialog(source, mainWindow_);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return AddedTranslations::Details{dialog.name(), dialog.slot()};
+        return dialog.details();
     };
     chooseToRemove = [this](const QList<AddedTranslations::Entry>& entries) -> std::optional<int> {
         QStringList names;

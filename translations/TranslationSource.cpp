@@ -1,6 +1,7 @@
 #include "TranslationSource.h"
 
 #include "LibraryFile.h"
+#include "TextLanguage.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -33,8 +34,34 @@ std::variant<TranslationSource, QString> TranslationSource::read(const QString& 
             .arg(shown, error.message);
     TranslationSource source;
     source.suggestedName = nameFromComments(file->comments, info.completeBaseName());
+    source.language = languageFromComments(file->comments);
+    // The opening suras tell the script; the whole file would cost time.
+    QString sample;
+    for (int sura = 1; sura <= 2 && sample.size() < 20000; ++sura)
+        sample += file->verses.value(sura).join(QLatin1Char(' '));
+    source.guessedLanguage = TextLanguage::guessFrom(sample);
     source.file = std::move(*file);
     return source;
+}
+
+namespace {
+
+// The text of the first comment line "Key: text" for each key.
+QMap<QString, QString> commentFields(const QStringList& comments) {
+    static const QRegularExpression field(QStringLiteral("^\\s*(\\w+)\\s*:\\s*(.+?)\\s*$"));
+    QMap<QString, QString> fields;
+    for (const QString& line : comments) {
+        const auto match = field.match(line);
+        if (match.hasMatch() && !fields.contains(match.captured(1).toLower()))
+            fields.insert(match.captured(1).toLower(), match.captured(2));
+    }
+    return fields;
+}
+
+} // namespace
+
+QString TranslationSource::languageFromComments(const QStringList& comments) {
+    return TextLanguage::fromName(commentFields(comments).value(QStringLiteral("language")));
 }
 
 QString TranslationSource::nameFromComments(const QStringList& comments, const QString& fallback) {

@@ -16,6 +16,10 @@ struct TranslationSource {
 
     LibraryFormat::VerseFile file;
     QString suggestedName;
+    // The language tag its "Language:" comment line gives; empty without one.
+    QString language;
+    // A guess from the letters of its verses, where the file says nothing.
+    QString guessedLanguage;
 
     // The file at `path`, or the message that tells the reader what is wrong
     // with it.  `verseCounts`: the verse count of sura n at n - 1.
@@ -25,4 +29,6 @@ struct TranslationSource {
     // "Language (Name)" from comment lines "Language: ..." and "Name: ..."
     // (one of them alone, else "Translator: ..."); `fallback` when none.
     static QString nameFromComments(const QStringList& comments, const QString& fallback);
+    // The tag of the "Language:" comment line; empty without a known one.
+    static QString languageFromComments(const QStringList& comments);
 };

@@ -1,5 +1,7 @@
 #include "frmAddTranslation.h"
 
+#include "TextLanguage.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,9 +22,10 @@ template <typename Widget> Widget* named(Widget* widget, const QString& caption)
 
 } // namespace
 
-frmAddTranslation::frmAddTranslation(const QString& suggestedName, const QStringList& comments,
-                                     QWidget* parent)
+frmAddTranslation::frmAddTranslation(const TranslationSource& source, QWidget* parent)
     : QDialog(parent) {
+    const QString& suggestedName = source.suggestedName;
+    const QStringList& comments = source.file.comments;
     setWindowTitle(QStringLiteral("Add translation"));
     auto* layout = new QVBoxLayout(this);
 
@@ -32,6 +35,20 @@ frmAddTranslation::frmAddTranslation(const QString& suggestedName, const QString
     auto* nameLabel = new QLabel(nameCaption, this);
     nameLabel->setBuddy(txtName);
     form->addRow(nameLabel, txtName);
+    const QString languageCaption = QStringLiteral("&Language:");
+    const bool languageGiven = !source.language.isEmpty();
+    txtLanguage =
+        named(new QLineEdit(languageGiven ? source.language : source.guessedLanguage, this),
+              languageCaption);
+    txtLanguage->setPlaceholderText(QStringLiteral("a code such as en, fr, ur or zh"));
+    txtLanguage->setAccessibleDescription(
+        languageGiven ? QStringLiteral("As the file gives it.")
+                      : QStringLiteral("Guessed from the letters of the text; correct it if "
+                                       "it is wrong."));
+    txtLanguage->setToolTip(txtLanguage->accessibleDescription());
+    auto* languageLabel = new QLabel(languageCaption, this);
+    languageLabel->setBuddy(txtLanguage);
+    form->addRow(languageLabel, txtLanguage);
     layout->addLayout(form);
 
     auto* place = new QGroupBox(QStringLiteral("Show it in place of"), this);
@@ -62,15 +79,28 @@ frmAddTranslation::frmAddTranslation(const QString& suggestedName, const QString
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // A translation needs a name to be listed under.
-    const auto updateOk = [this] { cmdOK->setEnabled(!name().isEmpty()); };
+    // A translation needs a name to be listed under; a language, when one
+    // is given, must be a code the page can set.
+    const auto updateOk = [this] {
+        const QString tag = language();
+        cmdOK->setEnabled(!name().isEmpty() && (tag.isEmpty() || TextLanguage::isTag(tag)));
+    };
     connect(txtName, &QLineEdit::textChanged, this, updateOk);
+    connect(txtLanguage, &QLineEdit::textChanged, this, updateOk);
     updateOk();
     resize(520, 380);
 }
 
 QString frmAddTranslation::name() const {
     return txtName->text().simplified();
+}
+
+QString frmAddTranslation::language() const {
+    return txtLanguage->text().trimmed();
+}
+
+AddedTranslations::Details frmAddTranslation::details() const {
+    return {name(), slot(), language()};
 }
 
 AddedTranslations::Slot frmAddTranslation::slot() const {

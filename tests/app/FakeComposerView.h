@@ -15,6 +15,8 @@ public:
     QStringList navigations;
     QStringList appended;
     QString basmala;
+    QString openingLine;
+    QString openingLanguage;
     bool englishShown = true;
     // Whether a template on show is put back rather than loaded again, and
     // the templates put back so far.
@@ -57,5 +59,9 @@ public:
     void setOpening(const QString& arabic, bool english) override {
         basmala = arabic;
         englishShown = english;
+    }
+    void setOpeningLine(const QString& markup, const QString& language) override {
+        openingLine = markup;
+        openingLanguage = language;
     }
 };

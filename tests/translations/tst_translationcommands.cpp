@@ -3,6 +3,8 @@
 #include "CommandBars.h"
 #include "CommandIds.h"
 #include "FreshSettings.h"
+#include "frmAddTranslation.h"
+#include "frmFind.h"
 #include "frmInfo.h"
 #include "frmMain.h"
 #include "GuiTestMain.h"
@@ -13,7 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -59,11 +64,13 @@ class TestTranslationCommands : public QObject {
 
     TranslationCommands* commands() { return w_->findChild<TranslationCommands*>(); }
 
-    void answerWith(const QString& path, AddedTranslations::Slot slot) {
+    void answerWith(const QString& path, AddedTranslations::Slot slot,
+                    const QString& name = QString(), const QString& language = QString()) {
         TranslationCommands* translations = commands();
         translations->chooseFile = [path] { return path; };
-        translations->askDetails = [slot](const TranslationSource& source) {
-            return std::optional<AddedTranslations::Details>({source.suggestedName, slot});
+        translations->askDetails = [slot, name, language](const TranslationSource& source) {
+            return std::optional<AddedTranslations::Details>(
+                {name.isEmpty() ? source.suggestedName : name, slot, language});
         };
         translations->showFailure = [this](const QString& text) { failures_.append(text); };
         translations->chooseToRemove = [](const QList<AddedTranslations::Entry>& entries) {
@@ -141,6 +148,82 @@ private slots:
         QVERIFY2(heading > page.indexOf(QStringLiteral("<br>Introduction<br>")),
                  qPrintable(page.right(1500)));
         QVERIFY(page.indexOf(QStringLiteral("Name: Pickthall")) > heading);
+    }
+
+    // An open search window names the translation now chosen in its
+    // "Search in" box, through an add and a removal.
+    void searchInFollowsTheChosenTranslation() {
+        frmFind find(*context_, w_->reader());
+        const auto searchIn = [&find] { return find.cmb_selected_Section->itemText(1); };
+        const QString builtIn = searchIn();
+        QCOMPARE(builtIn, context_->library(2).LoadSTvar(224));
+        find.cmb_selected_Section->setCurrentIndex(1);
+        answerWith(markedFile(), AddedTranslations::Translation, QStringLiteral("Marked (test)"));
+        menuItem(TranslationsCommandId::AddTranslation)->action()->trigger();
+        QVERIFY(failures_.isEmpty());
+        QCOMPARE(searchIn(), QStringLiteral("Marked (test)"));
+        QCOMPARE(find.cmb_selected_Section->currentIndex(), 1); // the reader's choice stays
+        menuItem(TranslationsCommandId::RemoveTranslation)->action()->trigger();
+        QCOMPARE(searchIn(), builtIn);
+    }
+
+    // The page marks the added translation's paragraphs with its language,
+    // and its own first verse stands under the basmala.
+    void addedTranslationSpeaksItsLanguage() {
+        answerWith(markedFile(), AddedTranslations::Translation, QStringLiteral("Marked"),
+                   QStringLiteral("fr"));
+        menuItem(TranslationsCommandId::AddTranslation)->action()->trigger();
+        QVERIFY(failures_.isEmpty());
+        QVERIFY(w_->reader().showSura(2));
+        QTRY_VERIFY(body().contains(QStringLiteral("2 : 286")));
+        const QString page = body();
+        QCOMPARE(page.count(QStringLiteral("<p class=\"Trans\" lang=\"fr\" dir=\"ltr\">")), 286);
+        const qsizetype opening = page.indexOf(QStringLiteral("id=\"opening\""));
+        QVERIFY(opening >= 0);
+        const QString line =
+            page.mid(opening, page.indexOf(QStringLiteral("</p>"), opening) - opening);
+        QVERIFY2(line.contains(QStringLiteral("lang=\"fr\"")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral(">Marked: In the name of Allah")), qPrintable(line));
+        // Removed, the template's own line is back.
+        menuItem(TranslationsCommandId::RemoveTranslation)->action()->trigger();
+        QTRY_VERIFY(!body().contains(QStringLiteral("Marked:")));
+        QVERIFY(body().contains(
+            QStringLiteral(">In the name of Allah, the Beneficent, the Merciful.</p>")));
+    }
+
+    // The add window asks for the language, filled in from the file or
+    // guessed from its letters, and takes only a code the page can set.
+    void addWindowAsksTheLanguage_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("guessed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("from the file") << "ur"
+                                       << "ar"
+                                       << "ur";
+        QTest::newRow("guessed") << ""
+                                 << "zh"
+                                 << "zh";
+        QTest::newRow("nothing known") << ""
+                                       << ""
+                                       << "";
+    }
+    void addWindowAsksTheLanguage() {
+        QFETCH(QString, given);
+        QFETCH(QString, guessed);
+        QFETCH(QString, shown);
+        TranslationSource source;
+        source.suggestedName = QStringLiteral("Name");
+        source.language = given;
+        source.guessedLanguage = guessed;
+        frmAddTranslation dialog(source);
+        QCOMPARE(dialog.txtLanguage->text(), shown);
+        QCOMPARE(dialog.txtLanguage->accessibleName(), QStringLiteral("Language:"));
+        QVERIFY(dialog.cmdOK->isEnabled());
+        QCOMPARE(dialog.details().language, shown);
+        dialog.txtLanguage->setText(QStringLiteral("not a code!"));
+        QVERIFY(!dialog.cmdOK->isEnabled());
+        dialog.txtLanguage->setText(QString());
+        QVERIFY(dialog.cmdOK->isEnabled()); // left unknown
     }
 
     void refusedFileLeavesThePage() {

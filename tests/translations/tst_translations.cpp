@@ -7,14 +7,21 @@
 #include "SettingsModel.h"
 #include "SuraPageComposer.h"
 #include "SuraVerses.h"
+#include "TextLanguage.h"
 #include "UserLibraries.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QScopedPointer>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <cstdio>
 #include <sys/stat.h>
 
 // Translations added from verse files: the library built from the file
@@ -69,13 +76,18 @@ class TestTranslations : public QObject {
     static AddedTranslations::AskDetails
     answer(const QString& name, AddedTranslations::Slot slot = AddedTranslations::Translation) {
         return [name, slot](const TranslationSource&) {
-            return std::optional<AddedTranslations::Details>({name, slot});
+            return std::optional<AddedTranslations::Details>({name, slot, QString()});
         };
     }
 
     // The body of sura `sura` as the page composer writes it.
     static QString page(int sura, const QString& order, const QString& translation,
                         const QString& transliteration = QStringLiteral("Etx3.dll")) {
+        return composed(sura, order, translation, transliteration).body;
+    }
+
+    static FakeComposerView composed(int sura, const QString& order, const QString& translation,
+                                     const QString& transliteration = QStringLiteral("Etx3.dll")) {
         bool cancel = false;
         ComposerHost host;
         host.orderString = order;
@@ -92,7 +104,43 @@ class TestTranslations : public QObject {
         FakeComposerView view;
         SuraPageComposer composer;
         composer.DispalyHTML(100 + sura, host, view);
-        return view.body;
+        return view;
+    }
+
+    // A copy of this test program that adds `file` as a translation named
+    // `name` to the store under `home` (see main below).
+    static QProcess* startAdding(const QString& home, const QString& file, const QString& name,
+                                 bool loop = false) {
+        auto* child = new QProcess;
+        child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child->start(
+            QCoreApplication::applicationFilePath(),
+            {loop ? QStringLiteral("--add-loop") : QStringLiteral("--add-once"), home, file, name});
+        return child;
+    }
+
+    // Every culture the user's file holds is whole: a name and its three
+    // libraries, each added one on the disc; every added library on the disc
+    // but the newest is named by one.
+    void verifyCulturesWhole() {
+        QSettings file(RegSetting::UserFileName(QStringLiteral("Miravel")), QSettings::IniFormat);
+        file.beginGroup(QStringLiteral("Cultures"));
+        for (const QString& number : file.childGroups()) {
+            file.beginGroup(number);
+            const QStringList keys = file.childKeys();
+            QVERIFY2(keys.contains(QStringLiteral("Name")), qPrintable(number));
+            if (!file.value(QStringLiteral("Name")).toString().isEmpty() && number != "1") {
+                for (const char* key : {"dll", "dll2", "dll3"})
+                    QVERIFY2(keys.contains(QLatin1String(key)), qPrintable(number + key));
+                for (const char* key : {"dll2", "dll3"}) {
+                    const QString library = file.value(QLatin1String(key)).toString();
+                    if (UserLibraries::isUserLibrary(library))
+                        QVERIFY2(QFileInfo(UserLibraries::pathOf(library)).isFile(),
+                                 qPrintable(library));
+                }
+            }
+            file.endGroup();
+        }
     }
 
     // What the user's settings file and data folder hold, to tell that a
@@ -146,7 +194,7 @@ private slots:
             AddedTranslations(settings).addFile(path, counts_, [](const TranslationSource& source) {
                 // The comment lines name it as the built-in one is named.
                 return std::optional<AddedTranslations::Details>(
-                    {source.suggestedName, AddedTranslations::Translation});
+                    {source.suggestedName, AddedTranslations::Translation, QString()});
             });
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         const auto added = AddedTranslations(settings).list();
@@ -331,6 +379,172 @@ private slots:
         QVERIFY(QFileInfo::exists(fresh));
     }
 
+    // A copy of the program killed at any moment of an add leaves either
+    // the whole culture or none; a library it named in no culture goes at
+    // the next add.
+    void addKilledAnywhereLeavesWholeCultures() {
+        const QString path = pickthallWithBars(QStringLiteral("k.txt"));
+        constexpr int kRounds = 20;
+        for (int round = 0; round < kRounds; ++round) {
+            QScopedPointer<QProcess> child(
+                startAdding(home_->path(), path, QStringLiteral("K%1").arg(round), true));
+            QVERIFY(child->waitForStarted());
+            // The time one add takes, from the begin of one to the next;
+            // the kill then falls at a point spread over a whole add.
+            QElapsedTimer add;
+            for (int begun = 0; begun < 2;) {
+                QVERIFY(child->waitForReadyRead(120000));
+                begun += int(child->readAll().count('+'));
+                if (begun == 1 && !add.isValid())
+                    add.start();
+            }
+            QTest::qSleep(int(add.elapsed() * round / kRounds));
+            ::kill(pid_t(child->processId()), SIGKILL);
+            QVERIFY(child->waitForFinished());
+            verifyCulturesWhole();
+        }
+        // The next add leaves exactly the libraries the cultures name.
+        Settings settings;
+        QVERIFY(!AddedTranslations(settings).addFile(path, counts_, answer(QStringLiteral("L"))));
+        verifyCulturesWhole();
+        QSet<QString> named;
+        for (const auto& entry : AddedTranslations(settings).list())
+            named.insert(UserLibraries::fileNameOf(entry.library));
+        const QStringList onDisc =
+            QDir(UserLibraries::folder()).entryList({QStringLiteral("*.dll")}, QDir::Files);
+        QCOMPARE(QSet<QString>(onDisc.cbegin(), onDisc.cend()), named);
+    }
+
+    // Two copies adding at the same moment both succeed, each with its own
+    // library and culture.
+    void twoCopiesAddTogether() {
+        const QString path = pickthallWithBars(QStringLiteral("t.txt"));
+        QScopedPointer<QProcess> first(startAdding(home_->path(), path, QStringLiteral("First")));
+        QScopedPointer<QProcess> second(startAdding(home_->path(), path, QStringLiteral("Second")));
+        QVERIFY(first->waitForFinished(120000));
+        QVERIFY(second->waitForFinished(120000));
+        QCOMPARE(first->exitCode(), 0);
+        QCOMPARE(second->exitCode(), 0);
+        Settings settings;
+        const auto added = AddedTranslations(settings).list();
+        QCOMPARE(added.size(), 2);
+        QStringList names{added.at(0).name, added.at(1).name};
+        names.sort();
+        QCOMPARE(names, QStringList({QStringLiteral("First"), QStringLiteral("Second")}));
+        QVERIFY(added.at(0).library != added.at(1).library);
+        for (const auto& entry : added)
+            QVERIFY(ResReader::openLibrary(entry.library));
+        QVERIFY(QDir(UserLibraries::folder())
+                    .entryList({QStringLiteral("*.part")}, QDir::Files)
+                    .isEmpty());
+    }
+
+    // Settings edited by hand may name a library with a path: removing its
+    // culture deletes nothing outside the data folder.
+    void removeDeletesOnlyInTheDataFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent folder") << QStringLiteral("added:../outside.dll");
+        QTest::newRow("two up") << QStringLiteral("added:../../outside.dll");
+        QTest::newRow("absolute") << QStringLiteral("added:/OUTSIDE");
+    }
+    void removeDeletesOnlyInTheDataFolder() {
+        QFETCH(QString, name);
+        QVERIFY(QDir().mkpath(UserLibraries::folder()));
+        QString target = name.mid(6);
+        target = target == QLatin1String("/OUTSIDE")
+                     ? home_->filePath(QStringLiteral("outside.dll"))
+                     : UserLibraries::folder() + QLatin1Char('/') + target;
+        if (name.endsWith(QLatin1String("OUTSIDE")))
+            name = QStringLiteral("added:") + target;
+        QFile outside(target);
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.write("keep me");
+        outside.close();
+        Settings settings;
+        QVERIFY(settings.save(Setting::CultureName, QStringLiteral("English"), 1));
+        QVERIFY(settings.save(Setting::CultureName, QStringLiteral("Crafted"), 2));
+        QVERIFY(settings.save(Setting::CultureTranslationLibrary, name, 2));
+        QCOMPARE(AddedTranslations(settings).list().size(), 1);
+        QVERIFY(!AddedTranslations(settings).remove(2));
+        QVERIFY(AddedTranslations(settings).list().isEmpty());
+        QVERIFY(QFileInfo::exists(target));
+    }
+
+    // The language a file gives (or the reader chose) is set on every
+    // paragraph of the translation, right to left where the language is
+    // written so, and its first verse stands under the basmala.
+    void languageMarksTheParagraphs_data() {
+        QTest::addColumn<QByteArray>("comment");
+        QTest::addColumn<QString>("chosen"); // what the reader gives; "-": as the file says
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("French by name") << QByteArray("# Language: French\n") << "-"
+                                        << QStringLiteral("<p class='Trans' lang='fr' dir='ltr'>");
+        QTest::newRow("Urdu by code") << QByteArray("# Language: ur\n") << "-"
+                                      << QStringLiteral("<p class='Trans' lang='ur' dir='rtl'>");
+        QTest::newRow("chosen in the window")
+            << QByteArray() << "zh" << QStringLiteral("<p class='Trans' lang='zh' dir='ltr'>");
+    }
+    void languageMarksTheParagraphs() {
+        QFETCH(QByteArray, comment);
+        QFETCH(QString, chosen);
+        QFETCH(QString, opening);
+        const QString path = pickthallWithBars(QStringLiteral("l.txt"), [&](QByteArray& text) {
+            text.prepend(comment);
+            text.replace("1|1|In the name of Allah", "1|1|Au nom d'Allah");
+        });
+        Settings settings;
+        const auto failure = AddedTranslations(settings).addFile(
+            path, counts_, [&](const TranslationSource& source) {
+                return std::optional<AddedTranslations::Details>(
+                    {QStringLiteral("L"), AddedTranslations::Translation,
+                     chosen == QLatin1String("-") ? source.language : chosen});
+            });
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        const FakeComposerView view = composed(2, QStringLiteral("1/2"), libraryFile(2));
+        QCOMPARE(view.body.count(opening), counts_.at(1));
+        QVERIFY(view.body.contains(QStringLiteral("<p class='main' lang='ar' dir='rtl'>")));
+        QVERIFY2(view.openingLine.startsWith(QStringLiteral("Au nom d'Allah")),
+                 qPrintable(view.openingLine));
+        QCOMPARE(view.openingLanguage, QString(opening).section(QLatin1Char('\''), 3, 3));
+        // The built-in translation keeps the template's own line.
+        const FakeComposerView builtIn = composed(2, QStringLiteral("1/2"), "Etx2.dll");
+        QVERIFY(builtIn.openingLine.isEmpty());
+    }
+
+    void languageFromTheFileOrItsLetters_data() {
+        QTest::addColumn<QStringList>("comments");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("guess");
+        QTest::newRow("English name") << QStringList{" Language: Urdu"} << "x"
+                                      << "ur"
+                                      << "en";
+        QTest::newRow("code with region") << QStringList{"Language: zh-Hans"} << "x"
+                                          << "zh-Hans"
+                                          << "en";
+        QTest::newRow("unknown name") << QStringList{"Language: Klingon"} << "x"
+                                      << ""
+                                      << "en";
+        QTest::newRow("Urdu letters")
+            << QStringList{} << QStringLiteral("وہ بڑا رحم کرنے والا ہے") << ""
+            << "ur";
+        QTest::newRow("Arabic letters") << QStringList{} << QStringLiteral("بسم الله الرحمن") << ""
+                                        << "ar";
+        QTest::newRow("Chinese") << QStringList{} << QStringLiteral("奉至仁至慈的安拉之名") << ""
+                                 << "zh";
+        QTest::newRow("French letters")
+            << QStringList{} << QStringLiteral("le Très Miséricordieux") << ""
+            << "fr";
+    }
+    void languageFromTheFileOrItsLetters() {
+        QFETCH(QStringList, comments);
+        QFETCH(QString, verse);
+        QFETCH(QString, language);
+        QFETCH(QString, guess);
+        QCOMPARE(TranslationSource::languageFromComments(comments), language);
+        QCOMPARE(TextLanguage::guessFrom(verse), guess);
+    }
+
     void survivesRestartAndCultureChangeUntilRemoved() {
         Settings settings;
         QVERIFY(!AddedTranslations(settings).addFile(pickthallWithBars(QStringLiteral("a.txt")),
@@ -375,5 +589,44 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTranslations)
+// Run as a copy of the program that adds a translation: "--add-once home
+// file name" adds it once; "--add-loop ..." adds it again and again, writing
+// "+" as each add begins, until it is killed.
+int main(int argc, char** argv) {
+    if (argc == 5 && (qstrcmp(argv[1], "--add-once") == 0 || qstrcmp(argv[1], "--add-loop") == 0)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Miravel"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Talvesk"));
+        const QString home = QString::fromLocal8Bit(argv[2]);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                           home + QStringLiteral("/system"));
+        qputenv("XDG_DATA_HOME", (home + QStringLiteral("/data")).toUtf8());
+        const QList<int> counts = AddedTranslations::verseCounts(ResReader());
+        const bool loop = qstrcmp(argv[1], "--add-loop") == 0;
+        Settings settings;
+        for (int n = 0;; ++n) {
+            if (loop) {
+                fputs("+", stdout);
+                fflush(stdout);
+            }
+            const auto failure = AddedTranslations(settings).addFile(
+                QString::fromLocal8Bit(argv[3]), counts, [&](const TranslationSource&) {
+                    return std::optional<AddedTranslations::Details>(
+                        {QString::fromLocal8Bit(argv[4]) + (loop ? QString::number(n) : QString()),
+                         AddedTranslations::Translation, QString()});
+                });
+            if (failure) {
+                fprintf(stderr, "%s\n", qPrintable(*failure));
+                return 1;
+            }
+            if (!loop)
+                return 0;
+        }
+    }
+    QCoreApplication app(argc, argv);
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_translations.moc"

@@ -84,9 +84,12 @@ std::optional<VerseLine> splitVerseLine(const QString& line) {
     return parsed;
 }
 
+// C0 and C1 controls and DEL.  A page reads a reference to a C1 control
+// (&#133;) as the Windows-1252 character of that byte, so none may be stored.
 bool hasControlCharacter(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f;
+        const char16_t unit = c.unicode();
+        return (unit < 0x20 && c != QLatin1Char('\t')) || (unit >= 0x7f && unit <= 0x9f);
     });
 }
 
@@ -107,6 +110,8 @@ std::optional<VerseFile> parseVerseFile(const QByteArray& bytes, const QList<int
         return std::nullopt;
     };
     VerseFile file;
+    qsizetype keptCommentChars = 0;
+    qsizetype droppedComments = 0;
     int sura = 0;  // of the last verse line
     int verse = 0; // of the last verse line
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -116,7 +121,12 @@ std::optional<VerseFile> parseVerseFile(const QByteArray& bytes, const QList<int
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.startsWith(QLatin1Char('#'))) {
-            file.comments.append(line.mid(1));
+            if (keptCommentChars < kMaxCommentChars && file.comments.size() < kMaxCommentLines) {
+                file.comments.append(line.mid(1, kMaxCommentChars - keptCommentChars));
+                keptCommentChars += file.comments.last().size();
+            } else {
+                ++droppedComments;
+            }
             continue;
         }
         if (line.trimmed().isEmpty())
@@ -161,6 +171,9 @@ std::optional<VerseFile> parseVerseFile(const QByteArray& bytes, const QList<int
         verse = parsed->verse;
         file.verses[sura].append(parsed->text);
     }
+    if (droppedComments > 0)
+        file.comments.append(
+            QStringLiteral(" (%1 more comment lines are not kept.)").arg(droppedComments));
     if (file.verses.isEmpty()) {
         fail(error, QStringLiteral("The file holds no verses."));
         return std::nullopt;

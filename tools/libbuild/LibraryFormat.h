@@ -19,7 +19,12 @@ struct ParseError {
 };
 
 // A verse file as read: the verses and its '#' comment lines (without the
-// '#'), which name the translator and the terms of the text.
+// '#'), which name the translator and the terms of the text.  Notes are a
+// page or two; past kMaxCommentLines lines or kMaxCommentChars characters
+// the rest is counted, not kept, so that a file of a million comment lines
+// costs no more to show than a real one.
+inline constexpr qsizetype kMaxCommentLines = 1000;
+inline constexpr qsizetype kMaxCommentChars = 64 * 1024;
 struct VerseFile {
     VerseMap verses;
     QStringList comments;

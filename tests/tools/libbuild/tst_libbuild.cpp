@@ -117,6 +117,15 @@ private slots:
         QTest::newRow("control character")
             << edited("1|2|v", "1|2|v\x01")
             << QStringLiteral("Line 3: verse 1:2 holds a control character.");
+        // U+0085 and U+009F in UTF-8: the page would show a reference to them
+        // as the Windows-1252 characters of those bytes.
+        QTest::newRow("C1 control character (first)")
+            << edited("1|2|v", "1|2|v\xC2\x85")
+            << QStringLiteral("Line 3: verse 1:2 holds a control character.");
+        QTest::newRow("C1 control character (last)")
+            << edited("1|2|v", "1|2|v\xC2\x9F")
+            << QStringLiteral("Line 3: verse 1:2 holds a control character.");
+        QTest::newRow("no-break space is text") << edited("1|2|v", "1|2|v\xC2\xA0v") << QString();
         QTest::newRow("only comments")
             << QByteArray("# nothing\n") << QStringLiteral("The file holds no verses.");
     }
@@ -134,6 +143,29 @@ private slots:
             QCOMPARE(file->verses.size(), 114);
             QCOMPARE(file->verses.value(1).size(), 2);
         }
+    }
+
+    // A file of a million comment lines keeps a page of notes and says how
+    // many more there were, rather than holding (and later showing) them all.
+    void commentsAreBounded() {
+        QByteArray content;
+        content.reserve(5'000'000);
+        for (int i = 0; i < 1'000'000; ++i)
+            content += "# a note\n";
+        content += "1|1|v\n";
+        ParseError parseError;
+        const auto file = parseVerseFile(content, {}, &parseError);
+        QVERIFY2(file, qPrintable(parseError.message));
+        QCOMPARE(file->comments.size(), kMaxCommentLines + 1);
+        QCOMPARE(file->comments.first(), QStringLiteral(" a note"));
+        QCOMPARE(file->comments.last(),
+                 QStringLiteral(" (%1 more comment lines are not kept.)")
+                     .arg(1'000'000 - kMaxCommentLines));
+        // One very long line is cut at the character bound.
+        const auto longLine =
+            parseVerseFile("#" + QByteArray(200'000, 'x') + "\n1|1|v\n", {}, &parseError);
+        QVERIFY(longLine);
+        QCOMPARE(longLine->comments.first().size(), kMaxCommentChars);
     }
 
     // The packed library must be a resource file Qt itself reads, with every
