@@ -20,8 +20,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -167,23 +167,67 @@ private slots:
         QCOMPARE(current(), QStringLiteral("78 : 1"));
     }
 
-    void thePageWindowGoesToThePageGiven() {
-        choose(DivisionCommandId::PartPopup + 2);
-        QString asked;
-        // Answers the window once it shows.
+    // The window opens on the page on screen and goes to the page typed;
+    // anything that is no page gets a message naming the pages there are,
+    // the window stays open and nothing moves.
+    void thePageWindowTakesOnlyAPage_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("page"); // gone to; 0: refused
+        QTest::newRow("first page") << "1" << 1;
+        QTest::newRow("last page") << "604" << 604;
+        QTest::newRow("a page between") << "42" << 42;
+        QTest::newRow("another part's page") << "106" << 106;
+        QTest::newRow("spaces around") << " 7 " << 7;
+        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0664\u0662") << 42;
+        QTest::newRow("one past the last") << "605" << 0;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("negative") << "-3" << 0;
+        QTest::newRow("a word") << "abc" << 0;
+        QTest::newRow("nothing") << "" << 0;
+        QTest::newRow("digits and a word") << "12a" << 0;
+        QTest::newRow("far past the last") << "99999999999" << 0;
+    }
+    void thePageWindowTakesOnlyAPage() {
+        QFETCH(QString, typed);
+        QFETCH(int, page);
+        choose(DivisionCommandId::PartPopup + 2); // 2:142, page 22
+        const QString before = current();
+        QString openedOn;
+        bool stayedOpen = false;
+        QString message;
+        // Answers the window once it shows, as the reader would: types over
+        // the page and presses OK; a window still open after that is closed.
         QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&asked] {
+        connect(&answer, &QTimer::timeout, this, [&] {
             auto* window = qobject_cast<frmGoToPage*>(QApplication::activeModalWidget());
-            if (!window || !asked.isEmpty())
+            if (!window || !openedOn.isEmpty())
                 return;
-            asked = QString::number(window->pageBox()->value());
-            window->pageBox()->setValue(106);
-            window->accept();
+            auto* field = window->findChild<QLineEdit*>();
+            openedOn = field->text();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            for (const QChar c : typed) // keys of any script, not only ASCII
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            QTest::keyClick(field, Qt::Key_Return);
+            stayedOpen = window->isVisible();
+            auto* shown = window->findChild<QLabel*>(QStringLiteral("pageMessage"));
+            message = shown && shown->isVisible() ? shown->text() : QString();
+            if (stayedOpen)
+                window->reject();
         });
         answer.start(50);
         choose(DivisionCommandId::GoToPage);
-        QCOMPARE(asked, QStringLiteral("22")); // it opens on the page on screen
-        QCOMPARE(current(), QStringLiteral("4 : 176"));
+        QCOMPARE(openedOn, QStringLiteral("22"));
+        if (page == 0) {
+            QVERIFY(stayedOpen);
+            QCOMPARE(message, QStringLiteral("Type a page number from 1 to 604."));
+            QCOMPARE(current(), before);
+            return;
+        }
+        QVERIFY(!stayedOpen);
+        QCOMPARE(message, QString());
+        QCOMPARE(current(), label(table_->pageStart(page)));
     }
 
     // Sura 2 carries part marks at 2:142 and 2:253 only, a quarter mark
