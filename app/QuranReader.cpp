@@ -102,7 +102,9 @@ bool QuranReader::composeWith(int resourceId, ComposerView& view,
     };
     host.yield = yield;
     host.cancelDisplay = &cancelDisplay_;
+    ++composing_;
     const bool whole = composer_.DispalyHTML(resourceId, host, view);
+    --composing_;
     emit pageShown();
     return whole;
 }

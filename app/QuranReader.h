@@ -64,6 +64,10 @@ public:
     // (as the context's catalogue counts them).
     int verseCount(int sura) const;
 
+    // True while a sura page is being composed (a composition yields to
+    // events, which may start another inside it).
+    bool isComposing() const { return composing_ > 0; }
+
     // The flag that stops a running composition (`CancelDisplay`).
     bool& CancelDisplay() { return cancelDisplay_; }
     void cancel() { cancelDisplay_ = true; }
@@ -91,4 +95,5 @@ private:
     QPointer<SuraTree> tree_;
     SuraPageComposer composer_;
     bool cancelDisplay_ = false;
+    int composing_ = 0; // compositions running, one inside another
 };

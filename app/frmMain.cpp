@@ -14,6 +14,7 @@
 #include "InstallThemes.h"
 #include "InstallTranslations.h"
 #include "MainCommands.h"
+#include "PageRecovery.h"
 #include "QuranReader.h"
 #include "ReadingView.h"
 #include "SettingsDialog.h"
@@ -64,6 +65,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent) : QMainWindow(parent), co
     buildWindow();
     reader_ = new QuranReader(context_, WebBrowser1, lst, this);
     readingView_ = new ReadingView(context_, *reader_, StatusBar1, this);
+    new PageRecovery(*readingView_, StatusBar1, this);
     connect(reader_, &QuranReader::pageShown, this, &frmMain::pageShown);
     connect(reader_, &QuranReader::suraShown, this,
             [this](int, const QString& treeText) { statusPanels[0]->setText(treeText); });
