@@ -102,6 +102,7 @@ bool QuranReader::composeWith(int resourceId, ComposerView& view,
     };
     host.yield = yield;
     host.cancelDisplay = &cancelDisplay_;
+    host.verseEndMarks = context_.settings().text(Setting::VerseEndMarks) != QLatin1String("0");
     ++composing_;
     const bool whole = composer_.DispalyHTML(resourceId, host, view);
     --composing_;

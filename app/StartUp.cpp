@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "AppContext.h"
+#include "ArabicScripts.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -25,6 +26,7 @@ void StartUp::load() {
     if (main_)
         return;
     context_ = std::make_unique<AppContext>();
+    ArabicScripts::settleForNewReader(context_->settings());
     main_ = std::make_unique<frmMain>(*context_);
     emit mainWindowCreated(main_.get());
     // The window lets the engine work while it loads; the splash's time may

@@ -2,6 +2,7 @@
 
 #include "DisplayOrder.h"
 #include "LibraryLayout.h"
+#include "MushafMarkup.h"
 #include "ResReader.h"
 #include "SuraVerses.h"
 #include "TextLanguage.h"
@@ -68,6 +69,17 @@ QString languageOpening(int m, const QString& language) {
              TextLanguage::isRightToLeft(language) ? QStringLiteral("rtl") : QStringLiteral("ltr"));
 }
 
+// The opening of the Qur'an's own paragraph: marked as Arabic where it is
+// (an empty verse is not), with the verse's number for its end ornament
+// when `endNumber` is not 0.
+QString mushafOpening(int m, const QString& text, int endNumber) {
+    const QString& plain = openingFor(m, text);
+    if (endNumber == 0 || !TextScript::isArabic(text))
+        return plain;
+    return plain.chopped(1) + QStringLiteral(" data-end='") +
+           MushafMarkup::arabicIndicNumber(endNumber) + QStringLiteral("'>");
+}
+
 // The language a library says its text is in; empty where it says none.
 QString languageOf(const ResReader& reader) {
     const QString tag =
@@ -116,8 +128,9 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
     };
     const auto fillOpening = [&] {
         fillTitle();
-        // Sura 9 opens with no formula; sura 1 has its basmala as verse 1.
-        view.setOpening(basmala, sura != 9);
+        // Sura 9 opens with no formula; sura 1 has its basmala as verse 1,
+        // whose translation says what the opening line would say again.
+        view.setOpening(basmala, sura != 9 && sura != 1);
     };
 
     bool loadingShown = false;
@@ -150,6 +163,8 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
 
     std::vector<SuraVerses> libraries;
     QStringList languages; // by display position; empty where the text tells
+    // The Qur'an's own text (library 1), set as a printed mushaf sets it.
+    const qsizetype arabicPosition = displayList.indexOf(QStringLiteral("1"));
     QString openingLine;
     QString openingLanguage;
     for (const QString& code : displayList) {
@@ -192,6 +207,14 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                     return false;
                 const QString text = libraries[size_t(m)].shownVerse(v + 1);
                 const QString& language = languages.at(m);
+                if (m == arabicPosition) {
+                    portion += mushafOpening(m, text, host.verseEndMarks ? v + 1 : 0);
+                    portion += MushafMarkup::keepMarksWithWords(text);
+                    portion += kParagraphEnd;
+                    portion += m < last ? kSeparator : kLastMark;
+                    yield();
+                    continue;
+                }
                 portion += language.isEmpty() ? openingFor(m, text) : languageOpening(m, language);
                 portion += text;
                 portion += kParagraphEnd;

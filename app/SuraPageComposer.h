@@ -63,6 +63,8 @@ struct ComposerHost {
     std::function<void()> focusTree;
     std::function<void()> yield;
     bool* cancelDisplay = nullptr;
+    // Each verse's Arabic ends with the end-of-verse ornament and its number.
+    bool verseEndMarks = false;
     // How long the page on show may stay before the loading page replaces
     // it, when the template on show is reused and reading takes that long.
     int loadingPageDelayMs = 100;

@@ -9,6 +9,7 @@
 #include "HelpFile.h"
 #include "InstallBookmarks.h"
 #include "InstallDivisions.h"
+#include "InstallMushaf.h"
 #include "InstallRecitation.h"
 #include "InstallSearch.h"
 #include "InstallThemes.h"
@@ -172,6 +173,7 @@ void frmMain::registerCommands() {
     installRecitation(host);
     installDivisions(host);
     installThemes(host);
+    installMushaf(host);
 }
 
 void frmMain::Form_Load() {

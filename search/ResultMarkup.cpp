@@ -2,6 +2,7 @@
 
 #include "ArabicFolding.h"
 #include "StoredTextCharacters.h"
+#include "TextScript.h"
 #include "TransliterationFolding.h"
 
 #include <algorithm>
@@ -107,8 +108,13 @@ QString highlightStoredText(const QString& verse, const QString& keyword) {
 } // namespace
 
 QString heading(const QString& keyword) {
+    // An Arabic keyword is set as the verses are, right to left in their face.
+    const QString shown =
+        TextScript::isArabic(keyword)
+            ? QStringLiteral("<span lang='ar' dir='rtl'>") + keyword + QStringLiteral("</span>")
+            : keyword;
     return QStringLiteral("<p class='top'><strong> ") + QStringLiteral("Search Text") +
-           QStringLiteral(" : ") + keyword + QStringLiteral("<br />");
+           QStringLiteral(" : ") + shown + QStringLiteral("<br />");
 }
 
 QString highlight(const QString& verse, const QString& keyword, Comparison comparison) {

@@ -59,6 +59,12 @@ inline constexpr SettingKey LastSura{"Settings", "LastSura", "0"};
 inline constexpr SettingKey LastVerse{"Settings", "LastVerse", "0"};
 // The reading theme of the pages: "Day", "Sepia" or "Night".
 inline constexpr SettingKey Theme{"Settings", "Theme", "Day"};
+// The script of the program's own Arabic text: "Uthmani" (the printed
+// mushaf's) or "Simple".  A settings file from before the choice keeps the
+// Simple script its reader knows; a new reader starts on Uthmani.
+inline constexpr SettingKey ArabicScript{"Settings", "ArabicScript", "Simple"};
+// Each verse's Arabic ends with the end-of-verse sign and its number (1: on).
+inline constexpr SettingKey VerseEndMarks{"Settings", "VerseEndMarks", "1"};
 
 // The recitation: the folders of audio files (a reciter each, numbered from
 // 1, the list ending at the first without a path), the chosen one (0: none),

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "ArabicScripts.h"
+
 #include "NumberText.h"
 #include "SettingsLog.h"
 
@@ -157,8 +159,9 @@ AppSettings Settings::readValues() const {
     AppSettings values;
     const int culture = strictNumber(Setting::Culture)
                             .value_or(QString::fromLatin1(Setting::Culture.defaultText).toInt());
-    values.ArabicLibraryFile =
-        text(Setting::CultureArabicLibrary, DefaultArabicLibraryFile(), culture);
+    values.ArabicLibraryFile = ArabicScripts::libraryFor(
+        text(Setting::CultureArabicLibrary, DefaultArabicLibraryFile(), culture),
+        text(Setting::ArabicScript));
     values.TranslationLibraryFile = text(Setting::CultureTranslationLibrary, culture);
     values.TransliterationLibraryFile = text(Setting::CultureTransliterationLibrary, culture);
     values.OrderString = displayOrder();

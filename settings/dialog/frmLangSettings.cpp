@@ -1,6 +1,7 @@
 #include "frmLangSettings.h"
 
 #include "AppContext.h"
+#include "ArabicScripts.h"
 #include "ColourSwatch.h"
 #include "frmRecitation.h"
 #include "OleColor.h"
@@ -120,6 +121,11 @@ void frmLangSettings::buildWindow() {
     cmbTheme = new QComboBox(picColors);
     for (const ReadingTheme::Kind kind : ReadingTheme::all())
         cmbTheme->addItem(ReadingTheme::name(kind), ReadingTheme::name(kind));
+    // The script of the Arabic text, stored on OK with the other values.
+    lblScript = new QLabel(QStringLiteral("Arabic &script:"), picColors);
+    cmbScript = new QComboBox(picColors);
+    cmbScript->addItem(QStringLiteral("Uthmani (as the printed mushaf)"), ArabicScripts::kUthmani);
+    cmbScript->addItem(QStringLiteral("Simple"), ArabicScripts::kSimple);
     ucGradContainer2 = new ucGradContainer(picColors);
     ucGradContainer2->setCaption(QString());
     ucGradContainer2->setAccessibleName(QStringLiteral("Preview"));
@@ -164,6 +170,8 @@ void frmLangSettings::buildWindow() {
     colours->addWidget(ucGradContainer2, 0, 2, 4, 1);
     colours->addWidget(lblTheme, 4, 0);
     colours->addWidget(cmbTheme, 4, 1);
+    colours->addWidget(lblScript, 5, 0);
+    colours->addWidget(cmbScript, 5, 1);
     colours->setColumnStretch(2, 1);
 
     auto* whole = new QVBoxLayout(picLangs);
@@ -245,6 +253,7 @@ void frmLangSettings::LoadGUIVars() {
     nameBy(lblBK2, BK2);
     nameBy(lblAngle, BKColorAngle);
     nameBy(lblTheme, cmbTheme);
+    nameBy(lblScript, cmbScript);
 }
 
 void frmLangSettings::reload() {
@@ -266,6 +275,8 @@ void frmLangSettings::showModel() {
     chkContinue->setChecked(model_.ContinueReading);
     cmbTheme->setCurrentIndex(
         int(ReadingTheme::fromName(context_.settings().text(Setting::Theme))));
+    cmbScript->setCurrentIndex(cmbScript->findData(
+        ArabicScripts::normalised(context_.settings().text(Setting::ArabicScript))));
     // The preview shows the stored colours and angle from the start.
     ucGradContainer2->setBackColor1(OleColor(model_.BK1));
     ucGradContainer2->setBackColor2(OleColor(model_.BK2));
@@ -339,6 +350,9 @@ void frmLangSettings::cmdOK_Click() {
     const QString theme = cmbTheme->currentData().toString();
     if (ReadingTheme::fromName(settings.text(Setting::Theme)) != ReadingTheme::fromName(theme))
         settings.save(Setting::Theme, theme);
+    const QString script = cmbScript->currentData().toString();
+    if (ArabicScripts::normalised(settings.text(Setting::ArabicScript)) != script)
+        settings.save(Setting::ArabicScript, script);
     // The run's values (library files of the chosen language, display
     // order, gradient) follow the store; the window closes...
     SaveSettings(model_, settings);

@@ -51,6 +51,8 @@ public:
     QSlider* BKColorAngle = nullptr;
     QLabel* lblTheme = nullptr;
     QComboBox* cmbTheme = nullptr;
+    QLabel* lblScript = nullptr;
+    QComboBox* cmbScript = nullptr;
     ucGradContainer* ucGradContainer2 = nullptr;
     QColorDialog* CommonDialog1 = nullptr;
     QPushButton* cmdOK = nullptr;

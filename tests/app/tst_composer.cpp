@@ -1,4 +1,5 @@
 #include "FakeComposerView.h"
+#include "LibraryFormat.h"
 #include "ResReader.h"
 #include "SuraPageComposer.h"
 #include "SuraVerses.h"
@@ -177,12 +178,13 @@ private slots:
     }
 
     // The basmala printed above a sura comes from the Arabic library; sura 9
-    // opens with no formula at all, sura 1 has it as its first verse.
+    // opens with no formula at all, sura 1 has it as its first verse (and
+    // the English line would repeat its translation).
     void openingFormula_data() {
         QTest::addColumn<int>("sura");
         QTest::addColumn<bool>("basmala");
         QTest::addColumn<bool>("englishShown");
-        QTest::newRow("1") << 1 << false << true;
+        QTest::newRow("1") << 1 << false << false;
         QTest::newRow("2") << 2 << true << true;
         QTest::newRow("9") << 9 << false << false;
         QTest::newRow("95") << 95 << true << true;
@@ -205,6 +207,60 @@ private slots:
         const QString firstVerse = elements(QStringLiteral("miravel.exe"), 1)[0].trimmed();
         QCOMPARE(view.basmala == firstVerse, sura != 95);
         QVERIFY(view.basmala.startsWith(QStringLiteral("&#1576;")));
+    }
+
+    // The Qur'an's paragraph keeps each pause mark on the line of its word
+    // and, with the ornaments on, carries the verse's number in Arabic-Indic
+    // digits; its text is the library's, letter for letter, in either place
+    // of the display order and in either script.
+    void arabicParagraphAsTheMushafSetsIt_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("arabic");
+        QTest::addColumn<bool>("endMarks");
+        QTest::newRow("first, Simple, ornaments")
+            << QStringLiteral("1/2") << QStringLiteral("miravel.exe") << true;
+        QTest::newRow("second, Simple, none")
+            << QStringLiteral("2/1") << QStringLiteral("miravel.exe") << false;
+        QTest::newRow("first, Uthmani, ornaments")
+            << QStringLiteral("1/2/3") << QStringLiteral("Uthmani.dll") << true;
+        QTest::newRow("second, Uthmani, ornaments")
+            << QStringLiteral("2/1") << QStringLiteral("Uthmani.dll") << true;
+    }
+    void arabicParagraphAsTheMushafSetsIt() {
+        QFETCH(QString, order);
+        QFETCH(QString, arabic);
+        QFETCH(bool, endMarks);
+        FakeComposerView view;
+        SuraPageComposer composer;
+        auto h = host(order);
+        h.arabicLibraryFile = arabic;
+        h.verseEndMarks = endMarks;
+        composer.DispalyHTML(102, h, view);
+        const QStringList verses = elements(arabic, 2);
+        // The Uthmani text is its own, with alef wasla where Simple has alef.
+        QCOMPARE(verses.at(1).contains(QStringLiteral("&#1649;")),
+                 arabic == QLatin1String("Uthmani.dll"));
+        static const QRegularExpression paragraph(
+            QStringLiteral("<p class='(?:main|Trans)' lang='ar' dir='rtl'( data-end='([^']*)')?>"
+                           "(.*?)</p>"));
+        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+        int verse = 0;
+        int wrapped = 0;
+        for (const auto& match : paragraph.globalMatch(view.body)) {
+            ++verse;
+            QString text = match.captured(3);
+            wrapped += int(text.count(QStringLiteral("<span class='pw'>")));
+            QCOMPARE(text.remove(tag), verses.at(verse - 1));
+            QString digits;
+            for (const QChar digit : QString::number(verse))
+                digits += QChar(0x0660 + digit.digitValue()); // Arabic-Indic
+            QCOMPARE(match.captured(2),
+                     endMarks ? QString::fromLatin1(LibraryFormat::toAsciiMarkup(digits))
+                              : QString());
+        }
+        QCOMPARE(verse, 286);
+        // 2:2 holds two pause marks, after "rayba" and after "fihi".
+        QVERIFY(wrapped > 100);
     }
 
     void translationLeadElementsAreSkipped_data() {

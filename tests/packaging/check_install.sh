@@ -9,7 +9,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 program_dir=$(dirname "$(readlink -f "$prefix/bin/miravel")")
-for file in miravel Etx2.dll Etx3.dll help.chm; do
+for file in miravel Uthmani.dll Etx2.dll Etx3.dll help.chm; do
     [ -f "$program_dir/$file" ] || { echo "FAIL: $file not beside the program"; exit 1; }
 done
 ini=$prefix/etc/xdg/Talvesk/Miravel.ini

@@ -17,7 +17,8 @@ echo "package: $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb")
 status=0
-for path in ./usr/bin/miravel ./usr/lib/miravel/miravel ./usr/lib/miravel/Etx2.dll \
+for path in ./usr/bin/miravel ./usr/lib/miravel/miravel ./usr/lib/miravel/Uthmani.dll \
+            ./usr/lib/miravel/Etx2.dll \
             ./usr/lib/miravel/Etx3.dll ./usr/lib/miravel/help.chm \
             ./etc/xdg/Talvesk/Miravel.ini \
             ./usr/share/applications/org.talvesk.Miravel.desktop \
@@ -55,10 +56,13 @@ doc=$work/root/usr/share/doc/miravel
 # block as the Arabic text has it, line for line, and the division data's MIT
 # notice.
 copyright=$(cat "$doc/copyright")
-tanzil=$(awk '/^# PLEASE DO NOT/{p=1} p{print " " $0; if (/^#====/ && ++n==2) exit}' \
-         "$source/resources/data/quran-arabic.tsv")
-[ -n "$tanzil" ] || { echo "FAIL: no Tanzil notice in the Arabic text"; status=1; }
-[[ "$copyright" == *"$tanzil"* ]] || { echo "FAIL: Tanzil's notice not verbatim in copyright"; status=1; }
+for text in quran-arabic.tsv quran-arabic-uthmani.tsv; do
+    tanzil=$(awk '/^# PLEASE DO NOT/{p=1} p{print " " $0; if (/^#====/ && ++n==2) exit}' \
+             "$source/resources/data/$text")
+    [ -n "$tanzil" ] || { echo "FAIL: no Tanzil notice in $text"; status=1; }
+    [[ "$copyright" == *"$tanzil"* ]] ||
+        { echo "FAIL: the Tanzil notice of $text not verbatim in copyright"; status=1; }
+done
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
     <<<"$copyright" || { echo "FAIL: copyright is not machine-readable"; status=1; }
 for needle in 'License: CC-BY-3.0' 'License: public-domain' 'License: Expat' \
