@@ -9,9 +9,7 @@
 
 #include <QPointer>
 
-namespace {
-
-void addRecitationRows(CommandTable& table) {
+void addRecitationCommands(CommandTable& table) {
     using namespace RecitationCommandId;
     using C = CommandCaption;
     const auto add = [&table](const CommandRow& row) { table.addRow(row); };
@@ -24,6 +22,8 @@ void addRecitationRows(CommandTable& table) {
         Qt::Key key;
     };
     // In the menu in this order; on the toolbar as the media keys stand.
+    // The icon themes of some desktops name these pictures only with
+    // "-symbolic": the program's own (icons/icon-<id>.png) stand in.
     const Entry entries[] = {
         {Play, "&Play from the current verse", "Play", "media-playback-start", Qt::Key_F5},
         {Pause, "P&ause or resume", "Pause", "media-playback-pause", Qt::Key_F6},
@@ -44,12 +44,10 @@ void addRecitationRows(CommandTable& table) {
                          C::text(QStringLiteral("Recitation se&ttings...")), true));
 }
 
-} // namespace
-
 RecitationCommands* installRecitation(SubsystemHost& host) {
     using namespace RecitationCommandId;
     CommandTable& commands = host.context.commands();
-    addRecitationRows(commands);
+    addRecitationCommands(commands);
     QPointer<RecitationCommands> recitation =
         new RecitationCommands(host.context, host.reader, host.view, host.mainWindow);
     const auto handle = [&commands, recitation](int id, auto act) {

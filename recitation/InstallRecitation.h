@@ -1,5 +1,6 @@
 #pragma once
 
+class CommandTable;
 class RecitationCommands;
 struct SubsystemHost;
 
@@ -10,3 +11,7 @@ struct SubsystemHost;
 // "Play from this verse" in the verse menu.  Answers what the commands act
 // through.
 RecitationCommands* installRecitation(SubsystemHost& host);
+
+// The recitation's rows of the command table (menu, toolbar buttons with
+// their icons, shortcuts), without handlers.
+void addRecitationCommands(CommandTable& table);
