@@ -6,6 +6,8 @@
 // What plays one recitation file at a time.  The recitation drives it; the
 // program's player plays through Qt Multimedia, the tests use one that
 // plays nothing.  After stop() neither signal comes for the file stopped.
+// A file may end (or fail) just as it is paused: `finished` then comes
+// after pause(), and pause() and resume() do nothing more for that file.
 class AudioPlayer : public QObject {
     Q_OBJECT
 public:

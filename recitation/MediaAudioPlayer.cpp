@@ -48,16 +48,22 @@ void MediaAudioPlayer::play(const QString& file) {
     // source it already has, at its end.
     player_->setSource(QUrl());
     player_->setSource(playing_);
-    player_->play();
+    // A back end may refuse the file while it is set (and the player is
+    // let go in fail()).
+    if (player_ && !playing_.isEmpty())
+        player_->play();
 }
 
+// Only a file still awaited is paused or resumed: a media player at its end
+// would start the file over on play(), and pause() would rewind it, so the
+// verse would be heard again with no end reported for it.
 void MediaAudioPlayer::pause() {
-    if (player_)
+    if (player_ && !playing_.isEmpty())
         player_->pause();
 }
 
 void MediaAudioPlayer::resume() {
-    if (player_)
+    if (player_ && !playing_.isEmpty())
         player_->play();
 }
 

@@ -58,12 +58,44 @@ bool Recitation::play(const VersePlace& verse) {
     return true;
 }
 
+void Recitation::makePlayer() {
+    player_ = makePlayer_(this);
+    // The player's news is handled once the call that caused it has returned
+    // (what follows a verse's start may pause it at once), stamped with the
+    // file it is about: the end of a file already left behind moves nothing.
+    // That the file is over is known at once, so a pause that comes before
+    // the news is handled does not reach a player with nothing to pause.
+    connect(player_, &AudioPlayer::finished, this, [this] {
+        const quint64 file = fileNumber_;
+        fileOver_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, file] {
+                if (file == fileNumber_)
+                    onFinished();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(player_, &AudioPlayer::failed, this, [this](const QString& reason) {
+        const quint64 file = fileNumber_;
+        fileOver_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, file, reason] {
+                if (file == fileNumber_)
+                    onFailed(reason);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void Recitation::startSequence(const VersePlace& verse, bool withBasmala) {
     if (player_)
         player_->stop();
+    ++fileNumber_;
     pauseTimer_->stop();
     waiting_.reset();
-    skipOnResume_ = false;
+    nextOnResume_ = false;
     const bool hasBasmala = !folder_.fileFor(VersePlace{1, 1}).isEmpty();
     sequence_ = std::make_unique<RecitationSequence>(options_, verseCount_, hasBasmala);
     sequence_->start(verse, withBasmala);
@@ -99,23 +131,27 @@ void Recitation::playNext() {
 }
 
 void Recitation::playStep(const RecitationStep& step, const QString& file) {
-    if (!player_) {
-        player_ = makePlayer_(this);
-        connect(player_, &AudioPlayer::finished, this, &Recitation::onFinished,
-                Qt::QueuedConnection);
-        connect(player_, &AudioPlayer::failed, this, &Recitation::onFailed, Qt::QueuedConnection);
-    }
+    if (!player_)
+        makePlayer();
     verse_ = step.verse;
     playingFile_ = file;
+    ++fileNumber_;
+    fileOver_ = false;
     player_->play(file);
     // After the file started: what follows may pause it at once.
     emit verseStarted(step.verse, step.basmala);
 }
 
 void Recitation::onFinished() {
-    if (state_ != State::Playing || waiting_)
+    if (state_ == State::Stopped || waiting_)
         return;
     skippedInRow_ = 0;
+    if (state_ == State::Paused) {
+        // The file ended just as the pause came: the next verse waits for
+        // resume.
+        nextOnResume_ = true;
+        return;
+    }
     playNext();
 }
 
@@ -127,8 +163,8 @@ void Recitation::onFailed(const QString& reason) {
                 .arg(QFileInfo(playingFile_).fileName()));
     if (state_ == State::Playing)
         playNext();
-    else
-        skipOnResume_ = true; // paused: the next verse waits for resume
+    else if (state_ == State::Paused)
+        nextOnResume_ = true; // the next verse waits for resume
 }
 
 void Recitation::skipped(const QString& text) {
@@ -146,7 +182,7 @@ void Recitation::pause() {
         return;
     if (waiting_)
         pauseTimer_->stop();
-    else if (player_)
+    else if (player_ && !fileOver_)
         player_->pause();
     setState(State::Paused);
 }
@@ -155,24 +191,25 @@ void Recitation::resume() {
     if (state_ != State::Paused)
         return;
     setState(State::Playing);
-    if (std::exchange(skipOnResume_, false)) {
+    if (std::exchange(nextOnResume_, false)) {
         playNext();
     } else if (waiting_) {
         // The rest of the pause is let go: the reader asked for the verse.
         const RecitationStep step = *waiting_;
         waiting_.reset();
         playStep(step, waitingFile_);
-    } else if (player_) {
+    } else if (player_ && !fileOver_) {
         player_->resume();
     }
 }
 
 void Recitation::stop() {
-    skipOnResume_ = false;
+    nextOnResume_ = false;
     pauseTimer_->stop();
     waiting_.reset();
     if (player_)
         player_->stop();
+    ++fileNumber_;
     verse_.reset();
     setState(State::Stopped);
 }

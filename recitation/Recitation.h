@@ -64,6 +64,7 @@ signals:
 
 private:
     void setState(State state);
+    void makePlayer();
     void startSequence(const VersePlace& verse, bool withBasmala);
     // Plays the next step with a file, skipping those without.
     void playNext();
@@ -84,7 +85,14 @@ private:
     std::optional<RecitationStep> waiting_; // the step held by the pause
     QString waitingFile_;
     QString playingFile_;
-    bool skipOnResume_ = false; // the file failed while paused
+    // Counts the files handed to the player and left behind; news from the
+    // player carries the count of its file, so news of an earlier file is
+    // dropped.
+    quint64 fileNumber_ = 0;
+    // The player reported the file's end or failure, not yet handled: the
+    // file is over, there is nothing left to pause or resume.
+    bool fileOver_ = false;
+    bool nextOnResume_ = false; // the file ended or failed while paused
     int skippedInRow_ = 0;
     int msPerSecond_ = 1000;
 };

@@ -36,8 +36,8 @@ int verseCount(int sura) {
 
 // The recitation over a folder of empty files and a player that plays
 // nothing: the files it plays, the notes for skipped verses, the pause
-// between repetitions, pause, stop, Next and Previous, and a folder that is
-// not there.
+// between repetitions, pause (also as a verse ends), stop, Next and
+// Previous, and a folder that is not there.
 class TestRecitation : public QObject {
     Q_OBJECT
 
@@ -257,6 +257,79 @@ private slots:
         QVERIFY(recitation_->play({1, 1}));
         QVERIFY(recitation_->play({1, 5}));
         QCOMPARE(playersMade_, 1);
+    }
+
+    // Pause pressed at any point around the end of a verse of 600 ms whose
+    // end the player reports 50 ms late, held, then resumed: the next verse
+    // follows (the one paused is not heard again) and the range plays to
+    // its end.  Before 600 the verse itself is paused; from 600 to 650 its
+    // end is on its way; at 650 the end is reported but not yet handled;
+    // after that the next verse is paused.
+    void pauseAroundVerseEnd_data() {
+        QTest::addColumn<int>("pauseAtMs");
+        for (const int ms : {350, 400, 450, 500, 550, 580, 590, 599, 600, 601,
+                             610, 625, 640, 649, 650, 651, 660, 700, 800, 900})
+            QTest::addRow("%d ms", ms) << ms;
+    }
+    void pauseAroundVerseEnd() {
+        QFETCH(int, pauseAtMs);
+        RecitationOptions options;
+        options.rangeOn = true;
+        options.rangeFrom = {112, 2};
+        options.rangeTo = {112, 4};
+        recitation_->setOptions(options);
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QVERIFY(recitation_->play({112, 2}));
+        player_->durationMs = 600;
+        player_->reportMs = 50;
+        // One millisecond of the player's clock, then the events it caused.
+        const auto tick = [this] {
+            player_->advance(1);
+            QCoreApplication::processEvents();
+        };
+        for (int ms = 0; ms < 2000 && player_->played.size() < 2; ++ms)
+            tick();
+        QCOMPARE(player_->played.last(), QStringLiteral("112003")); // at 0 ms
+        for (int ms = 1; ms < pauseAtMs; ++ms)
+            tick();
+        player_->advance(1);
+        recitation_->pause(); // before the events of that millisecond
+        QCoreApplication::processEvents();
+        QCOMPARE(recitation_->state(), Recitation::State::Paused);
+        for (int ms = 0; ms < 300; ++ms)
+            tick();
+        QCOMPARE(recitation_->state(), Recitation::State::Paused);
+
+        recitation_->resume();
+        for (int ms = 0; ms < 5000 && recitation_->state() != Recitation::State::Stopped; ++ms)
+            tick();
+        QCOMPARE(player_->played, (QStringList{"112002", "112003", "112004"}));
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(notes(noted), QStringList{"The recitation has ended."});
+        QCOMPARE(player_->touchedAfterEnd, 0);
+    }
+
+    // An end the player reported just before the reader moved on belongs to
+    // the verse left: the verse moved to is played, not skipped.
+    void endBeforeMovingOnIsForgotten_data() {
+        QTest::addColumn<int>("move"); // 0: Play again; otherwise Next / Previous
+        QTest::addColumn<QString>("playing");
+        QTest::newRow("next") << +1 << "112003";
+        QTest::newRow("previous") << -1 << "112001";
+        QTest::newRow("play from another verse") << 0 << "114002";
+    }
+    void endBeforeMovingOnIsForgotten() {
+        QFETCH(int, move);
+        QFETCH(QString, playing);
+        QVERIFY(recitation_->play({112, 2}));
+        player_->finish(); // not yet handled
+        if (move != 0)
+            recitation_->step(move);
+        else
+            QVERIFY(recitation_->play({114, 2}));
+        QCoreApplication::processEvents();
+        QCOMPARE(player_->played.last(), playing);
+        QCOMPARE(recitation_->state(), Recitation::State::Playing);
     }
 };
 

@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -57,7 +58,8 @@ QString stepText(const QList<QVariant>& call) {
 
 // Real playback through Qt Multimedia of a folder made with sox: what is
 // heard in which order and how long, a damaged and a missing file skipped,
-// and in the main window the page following the verse, pause and stop.
+// pause as a verse ends, and in the main window the page following the
+// verse, pause and stop.
 class TestRecitationPlayback : public QObject {
     Q_OBJECT
 
@@ -153,6 +155,62 @@ private slots:
         for (const auto& call : started)
             order << stepText(call);
         QCOMPARE(order, (QStringList{"113:4", "113:4", "113:5", "113:5"}));
+    }
+
+    // A file that ended is not started again by a pause and a resume that
+    // come after its end (the media player would play it once more and
+    // report no end for it).
+    void endedFileIsNotStartedOver() {
+        MediaAudioPlayer player;
+        QSignalSpy finished(&player, &AudioPlayer::finished);
+        player.play(QDir(folder_.path()).filePath(QStringLiteral("114001.mp3")));
+        QVERIFY(finished.wait(kWaitMs));
+        auto* media = player.findChild<QMediaPlayer*>();
+        QVERIFY(media);
+        player.pause();
+        player.resume();
+        QVERIFY(media->playbackState() != QMediaPlayer::PlayingState);
+        QCOMPARE(finished.size(), 1);
+    }
+
+    // Pause pressed around the end of a verse as it is heard, resumed a
+    // moment later: the next verse follows, each verse is heard once, and
+    // the range is played to its end.
+    void pauseNearVerseEndGoesOn_data() {
+        QTest::addColumn<int>("pauseAfterMs"); // after the verse's start
+        for (const int ms : {200, 260, 300, 330, 360, 400, 450, 500})
+            QTest::addRow("%d ms", ms) << ms;
+    }
+    void pauseNearVerseEndGoesOn() {
+        QFETCH(int, pauseAfterMs);
+        Recitation recitation([](QObject* parent) { return new MediaAudioPlayer(parent); },
+                              realVerseCount);
+        RecitationOptions options;
+        options.rangeOn = true;
+        options.rangeFrom = {114, 2};
+        options.rangeTo = {114, 4};
+        recitation.setOptions(options);
+        recitation.setFolder(folder_.path());
+        QSignalSpy started(&recitation, &Recitation::verseStarted);
+        bool resumed = false;
+        connect(&recitation, &Recitation::verseStarted, this, [&](const VersePlace& verse) {
+            if (verse != VersePlace{114, 3} || resumed)
+                return;
+            QTimer::singleShot(pauseAfterMs, &recitation, [&] {
+                recitation.pause();
+                QTimer::singleShot(200, &recitation, [&] {
+                    resumed = true;
+                    recitation.resume();
+                });
+            });
+        });
+        QVERIFY(recitation.play({114, 2}));
+        QTRY_VERIFY_WITH_TIMEOUT(resumed, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(recitation.state(), Recitation::State::Stopped, kWaitMs);
+        QStringList order;
+        for (const auto& call : started)
+            order << stepText(call);
+        QCOMPARE(order, (QStringList{"114:2", "114:3", "114:4"}));
     }
 
     // "Play from this verse" in the verse menu; the page follows into the
