@@ -1,5 +1,6 @@
 #include "Recitation.h"
 
+#include "CachedVerseCount.h"
 #include "RecitationLog.h"
 
 #include <QFileInfo>
@@ -22,7 +23,8 @@ QString labelOf(const RecitationStep& step) {
 
 Recitation::Recitation(PlayerFactory makePlayer, RecitationSequence::VerseCount verseCount,
                        QObject* parent)
-    : QObject(parent), makePlayer_(std::move(makePlayer)), verseCount_(std::move(verseCount)) {
+    : QObject(parent), makePlayer_(std::move(makePlayer)),
+      verseCount_(CachedVerseCount(std::move(verseCount))) {
     pauseTimer_ = new QTimer(this);
     pauseTimer_->setSingleShot(true);
     connect(pauseTimer_, &QTimer::timeout, this, [this] {
@@ -41,17 +43,20 @@ void Recitation::setState(State state) {
     emit stateChanged(state);
 }
 
+QString Recitation::goneText() const {
+    return tr("The recitation folder \"%1\" is not there. Choose another in the recitation "
+              "settings.")
+        .arg(folder_.path());
+}
+
 bool Recitation::play(const VersePlace& verse) {
     if (folder_.path().isEmpty()) {
-        emit problem(tr("No recitation folder is chosen. Add one in the settings window "
-                        "(Recitation...) and choose it."));
+        emit problem(tr("No recitation folder is chosen. Add one in the recitation settings and "
+                        "choose it."));
         return false;
     }
     if (!folder_.exists()) {
-        stop();
-        emit problem(tr("The recitation folder \"%1\" is not there. Choose another in the "
-                        "settings window (Recitation...).")
-                         .arg(folder_.path()));
+        folderGone();
         return false;
     }
     startSequence(verse, true);
@@ -96,7 +101,7 @@ void Recitation::startSequence(const VersePlace& verse, bool withBasmala) {
     pauseTimer_->stop();
     waiting_.reset();
     nextOnResume_ = false;
-    const bool hasBasmala = !folder_.fileFor(VersePlace{1, 1}).isEmpty();
+    const bool hasBasmala = folder_.find(VersePlace{1, 1}).playable;
     sequence_ = std::make_unique<RecitationSequence>(options_, verseCount_, hasBasmala);
     sequence_->start(verse, withBasmala);
     skippedInRow_ = 0;
@@ -108,23 +113,29 @@ void Recitation::playNext() {
     if (state_ == State::Stopped || !sequence_)
         return;
     while (const auto step = sequence_->next()) {
-        const QString file = folder_.fileFor(step->basmala ? VersePlace{1, 1} : step->verse);
-        if (file.isEmpty()) {
+        const RecitationFolder::VerseFile file =
+            folder_.find(step->basmala ? VersePlace{1, 1} : step->verse);
+        if (file.path.isEmpty()) {
             qCInfo(lcRecitation) << "no file for" << labelOf(*step) << "in" << folder_.path();
-            skipped(tr("No recitation file for %1; skipped.").arg(labelOf(*step)));
-            if (state_ == State::Stopped)
-                return;
-            continue;
-        }
-        if (step->afterPause && options_.pauseSeconds > 0) {
+            skipStep(*step, tr("No recitation file for %1; skipped.").arg(labelOf(*step)));
+        } else if (!file.playable) {
+            // Not handed to the player: an empty or foreign file would cost
+            // a media pipeline to find out what its first bytes tell.
+            qCInfo(lcRecitation) << "cannot play" << file.path << "(empty or not audio)";
+            skipStep(*step, tr("The recitation file %1 could not be played; skipped.")
+                                .arg(QFileInfo(file.path).fileName()));
+        } else if (step->afterPause && options_.pauseSeconds > 0) {
             waiting_ = step;
-            waitingFile_ = file;
+            waitingFile_ = file.path;
             verse_ = step->verse;
             pauseTimer_->start(options_.pauseSeconds * msPerSecond_);
             return;
+        } else {
+            playStep(*step, file.path);
+            return;
         }
-        playStep(*step, file);
-        return;
+        if (state_ == State::Stopped)
+            return;
     }
     stop();
     emit note(tr("The recitation has ended."));
@@ -134,6 +145,7 @@ void Recitation::playStep(const RecitationStep& step, const QString& file) {
     if (!player_)
         makePlayer();
     verse_ = step.verse;
+    playingStep_ = step;
     playingFile_ = file;
     ++fileNumber_;
     fileOver_ = false;
@@ -159,12 +171,23 @@ void Recitation::onFailed(const QString& reason) {
     if (state_ == State::Stopped || waiting_)
         return;
     qCInfo(lcRecitation) << "cannot play" << playingFile_ << reason;
-    skipped(tr("The recitation file %1 could not be played; skipped.")
-                .arg(QFileInfo(playingFile_).fileName()));
+    skipStep(playingStep_, tr("The recitation file %1 could not be played; skipped.")
+                               .arg(QFileInfo(playingFile_).fileName()));
     if (state_ == State::Playing)
         playNext();
     else if (state_ == State::Paused)
         nextOnResume_ = true; // the next verse waits for resume
+}
+
+void Recitation::skipStep(const RecitationStep& step, const QString& text) {
+    // A folder taken away while playing: every later verse would be missing.
+    if (!folder_.exists()) {
+        folderGone();
+        return;
+    }
+    if (!step.basmala && sequence_)
+        sequence_->passVerse();
+    skipped(text);
 }
 
 void Recitation::skipped(const QString& text) {
@@ -175,6 +198,12 @@ void Recitation::skipped(const QString& text) {
     stop();
     emit problem(
         tr("The recitation folder \"%1\" has no file that plays for these verses.").arg(path));
+}
+
+void Recitation::folderGone() {
+    qCInfo(lcRecitation) << "the recitation folder is gone:" << folder_.path();
+    stop();
+    emit problem(goneText());
 }
 
 void Recitation::pause() {

@@ -58,7 +58,9 @@ signals:
     void verseStarted(const VersePlace& verse, bool basmala);
     // A short note for the status bar (a verse skipped, the end).
     void note(const QString& text);
-    // Playback could not start at all; a message for the reader.
+    // Playback could not start or go on (no folder chosen, the folder gone,
+    // nothing in it plays); a message for the reader, who is offered the
+    // settings.
     void problem(const QString& text);
     void stateChanged(Recitation::State state);
 
@@ -71,7 +73,12 @@ private:
     void playStep(const RecitationStep& step, const QString& file);
     void onFinished();
     void onFailed(const QString& reason);
+    // Passes over a step whose file is missing or cannot be played (and the
+    // verse's repetitions with it); stops when the folder itself is gone.
+    void skipStep(const RecitationStep& step, const QString& text);
     void skipped(const QString& text);
+    void folderGone();
+    QString goneText() const;
 
     PlayerFactory makePlayer_;
     RecitationSequence::VerseCount verseCount_;
@@ -84,6 +91,7 @@ private:
     std::optional<VersePlace> verse_;
     std::optional<RecitationStep> waiting_; // the step held by the pause
     QString waitingFile_;
+    RecitationStep playingStep_;
     QString playingFile_;
     // Counts the files handed to the player and left behind; news from the
     // player carries the count of its file, so news of an earlier file is

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 namespace {
@@ -79,9 +80,11 @@ void RecitationCommands::step(int step) {
 }
 
 void RecitationCommands::openSettings() {
-    frmRecitation window(
+    // Shown without a loop of its own, like the problem box that may open it.
+    auto* window = new frmRecitation(
         context_.settings(), [this](int sura) { return reader_.verseCount(sura); }, mainWindow_);
-    window.exec();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void RecitationCommands::showNote(const QString& text) {
@@ -89,6 +92,18 @@ void RecitationCommands::showNote(const QString& text) {
         main->statusBar()->showMessage(text, kNoteMs);
 }
 
+// Every problem is the folder's (none chosen, gone, nothing in it plays):
+// the box offers the way to the settings where another is chosen.
 void RecitationCommands::showProblem(const QString& text) {
-    QMessageBox::information(mainWindow_, tr("Recitation"), text);
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Recitation"), text, QMessageBox::Ok,
+                                mainWindow_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* settings = box->addButton(tr("Recitation &settings..."), QMessageBox::AcceptRole);
+    settings->setAccessibleName(settings->text().remove(QLatin1Char('&')));
+    box->setDefaultButton(QMessageBox::Ok);
+    connect(box, &QMessageBox::finished, this, [this, box, settings] {
+        if (box->clickedButton() == settings)
+            openSettings();
+    });
+    box->open();
 }

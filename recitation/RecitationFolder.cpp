@@ -1,5 +1,7 @@
 #include "RecitationFolder.h"
 
+#include "AudioFileCheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -22,34 +24,50 @@ QString RecitationFolder::baseName(const VersePlace& verse) {
         .arg(verse.verse, 3, 10, QLatin1Char('0'));
 }
 
-QString RecitationFolder::fileFor(const VersePlace& verse) const {
+RecitationFolder::VerseFile RecitationFolder::find(const VersePlace& verse) const {
     if (path_.isEmpty())
         return {};
     const QDir dir(path_);
+    VerseFile unplayable;
     for (const QString& extension : extensions()) {
         const QFileInfo file(dir.filePath(baseName(verse) + QLatin1Char('.') + extension));
-        if (file.isFile())
-            return file.absoluteFilePath();
+        if (!file.isFile())
+            continue;
+        if (file.size() > 0 && AudioFileCheck::looksLikeAudio(file.absoluteFilePath()))
+            return {file.absoluteFilePath(), true};
+        if (unplayable.path.isEmpty())
+            unplayable.path = file.absoluteFilePath();
     }
-    return {};
+    return unplayable;
 }
 
-int RecitationFolder::versesPresent(const std::function<int(int sura)>& verseCount) const {
+RecitationFolder::Count
+RecitationFolder::count(const std::function<int(int sura)>& verseCount) const {
     if (!exists())
-        return 0;
+        return {};
     QStringList patterns;
     for (const QString& extension : extensions())
         patterns << QStringLiteral("??????.") + extension;
-    QSet<int> verses;
-    const QStringList names = QDir(path_).entryList(patterns, QDir::Files | QDir::Readable);
-    for (const QString& name : names) {
+    QSet<int> playable;
+    QSet<int> unplayable;
+    const QFileInfoList files =
+        QDir(path_).entryInfoList(patterns, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& file : files) {
+        const QString name = file.fileName();
         bool suraOk = false;
         bool verseOk = false;
         const int sura = name.left(3).toInt(&suraOk);
         const int verse = name.mid(3, 3).toInt(&verseOk);
-        if (suraOk && verseOk && sura >= 1 && sura <= 114 && verse >= 1 &&
-            verse <= verseCount(sura))
-            verses.insert(sura * 1000 + verse);
+        if (!suraOk || !verseOk || sura < 1 || sura > 114 || verse < 1 || verse > verseCount(sura))
+            continue;
+        const int key = sura * 1000 + verse;
+        // The size is known from the listing: an empty file is not opened.
+        if (file.size() > 0 && AudioFileCheck::looksLikeAudio(file.filePath()))
+            playable.insert(key);
+        else
+            unplayable.insert(key);
     }
-    return int(verses.size());
+    for (const int key : std::as_const(playable))
+        unplayable.remove(key);
+    return {int(playable.size()), int(unplayable.size())};
 }

@@ -17,11 +17,24 @@ public:
 
     const QString& path() const { return path_; }
     bool exists() const;
-    // The verse's file ("002255" with the first extension found); empty
-    // when the folder has none.
-    QString fileFor(const VersePlace& verse) const;
-    // How many verses of the Qur'an have a file here (each counted once).
-    int versesPresent(const std::function<int(int sura)>& verseCount) const;
+    // A verse's file and whether it looks like audio (see AudioFileCheck).
+    struct VerseFile {
+        QString path; // empty when the folder has none
+        bool playable = false;
+    };
+    // The verse's file ("002255" with the first extension found, one that
+    // looks like audio before one that does not).
+    VerseFile find(const VersePlace& verse) const;
+    QString fileFor(const VersePlace& verse) const { return find(verse).path; }
+
+    // The verses of the Qur'an with a file here, each counted once: those
+    // with a file that looks like audio, and those with files that cannot
+    // be played (empty, or no audio).
+    struct Count {
+        int playable = 0;
+        int unplayable = 0;
+    };
+    Count count(const std::function<int(int sura)>& verseCount) const;
 
     static QString baseName(const VersePlace& verse);
     // The extensions of the files played, in the order they are looked for.

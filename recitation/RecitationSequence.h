@@ -32,6 +32,9 @@ public:
     void start(const VersePlace& verse, bool withBasmala = true);
     // The next file to play; nothing at the end.
     std::optional<RecitationStep> next();
+    // Passes over the repetitions left of the verse last returned (its file
+    // cannot be played: trying it again would only fail again).
+    void passVerse() { repetition_ = options_.repeats; }
 
     // The verse `step` verses from `verse` in reading order (into the next
     // or previous sura where the options go on across suras), held at the

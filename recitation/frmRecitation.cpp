@@ -1,5 +1,6 @@
 #include "frmRecitation.h"
 
+#include "CachedVerseCount.h"
 #include "RecitationFolder.h"
 #include "Settings.h"
 
@@ -22,7 +23,7 @@
 #include <utility>
 
 frmRecitation::frmRecitation(Settings& settings, VerseCount verseCount, QWidget* parent)
-    : QDialog(parent), settings_(settings), verseCount_(std::move(verseCount)) {
+    : QDialog(parent), settings_(settings), verseCount_(CachedVerseCount(std::move(verseCount))) {
     setWindowTitle(tr("Recitation"));
     buildWindow();
     folders_ = RecitationFolders::read(settings_);
@@ -168,10 +169,21 @@ void frmRecitation::folderChosen(int row) {
         lblPresent->setText(tr("%1: the folder is not there.").arg(where));
         return;
     }
-    lblPresent->setText(tr("%1: %2 of the %3 verses present.")
-                            .arg(where)
-                            .arg(folder.versesPresent(verseCount_))
-                            .arg(RecitationFolder::kVerseTotal));
+    // Only files that can play are counted: a folder of empty or broken
+    // files would otherwise look complete.
+    const RecitationFolder::Count count = folder.count(verseCount_);
+    QString text = tr("%1: %2 of the %3 verses present.")
+                       .arg(where)
+                       .arg(count.playable)
+                       .arg(RecitationFolder::kVerseTotal);
+    if (count.unplayable == 1)
+        text += QLatin1Char(' ') + tr("1 verse has a file that cannot be played (empty or "
+                                      "not audio).");
+    else if (count.unplayable > 1)
+        text += QLatin1Char(' ') + tr("%1 verses have files that cannot be played (empty or "
+                                      "not audio).")
+                                       .arg(count.unplayable);
+    lblPresent->setText(text);
 }
 
 void frmRecitation::addFolder(const QString& path) {

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(VersePlace)
+
 namespace {
 
 int verseCount(int sura) {
@@ -32,12 +34,16 @@ int verseCount(int sura) {
     }
 }
 
+// What the files hold: the start of an MP3 (the player plays nothing, the
+// recitation only looks at the first bytes).
+const QByteArray kMp3Head("ID3\x04\0\0\0\0\0\0", 10);
+
 } // namespace
 
-// The recitation over a folder of empty files and a player that plays
-// nothing: the files it plays, the notes for skipped verses, the pause
-// between repetitions, pause (also as a verse ends), stop, Next and
-// Previous, and a folder that is not there.
+// The recitation over a folder of files that only begin like audio and a
+// player that plays nothing: the files it plays, the notes for skipped
+// verses, the pause between repetitions, pause (also as a verse ends),
+// stop, Next and Previous, and a folder that is not there or goes away.
 class TestRecitation : public QObject {
     Q_OBJECT
 
@@ -51,6 +57,11 @@ class TestRecitation : public QObject {
         QVERIFY(player_);
         player_->finish();
         QCoreApplication::processEvents();
+    }
+
+    static bool writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
     QStringList notes(const QSignalSpy& spy) const {
@@ -76,10 +87,12 @@ private slots:
             names << QStringLiteral("113%1").arg(v, 3, 10, QLatin1Char('0'));
         for (int v = 1; v <= 6; ++v)
             names << QStringLiteral("114%1").arg(v, 3, 10, QLatin1Char('0'));
-        for (const QString& name : names) {
-            QFile file(dir_.filePath(name + QStringLiteral(".mp3")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : names)
+            QVERIFY(writeFile(dir_.filePath(name + QStringLiteral(".mp3")), kMp3Head));
+        // Sura 5: one file that plays, one empty, one that is no audio.
+        QVERIFY(writeFile(dir_.filePath(QStringLiteral("005001.mp3")), kMp3Head));
+        QVERIFY(writeFile(dir_.filePath(QStringLiteral("005002.mp3")), {}));
+        QVERIFY(writeFile(dir_.filePath(QStringLiteral("005003.mp3")), "<html>not found</html>"));
     }
 
     void init() {
@@ -330,6 +343,101 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(player_->played.last(), playing);
         QCOMPARE(recitation_->state(), Recitation::State::Playing);
+    }
+
+    // A verse whose file is missing or cannot be played is passed over once,
+    // with one note, however often each verse is repeated; a file that is
+    // empty or no audio is never handed to the player.
+    void unplayableVersePassedOnce_data() {
+        QTest::addColumn<VersePlace>("from");
+        QTest::addColumn<QStringList>("played");
+        QTest::addColumn<QStringList>("skipNotes");
+        QTest::addColumn<bool>("firstFails");
+        QTest::newRow("missing") << VersePlace{2, 3} << QStringList{"002003", "002003", "002003",
+                                                                    "002005", "002005", "002005"}
+                                 << QStringList{"No recitation file for 2 : 4; skipped."} << false;
+        QTest::newRow("empty and not audio")
+            << VersePlace{5, 1} << QStringList{"001001", "005001", "005001", "005001"}
+            << QStringList{"The recitation file 005002.mp3 could not be played; skipped.",
+                           "The recitation file 005003.mp3 could not be played; skipped."}
+            << false;
+        QTest::newRow("not decoded by the player")
+            << VersePlace{112, 3} << QStringList{"112003", "112004", "112004", "112004"}
+            << QStringList{"The recitation file 112003.mp3 could not be played; skipped."} << true;
+    }
+    void unplayableVersePassedOnce() {
+        QFETCH(VersePlace, from);
+        QFETCH(QStringList, played);
+        QFETCH(QStringList, skipNotes);
+        RecitationOptions options;
+        options.repeats = 3;
+        options.pauseSeconds = 1;
+        recitation_->setOptions(options);
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QFETCH(bool, firstFails);
+        QVERIFY(recitation_->play(from));
+        if (firstFails) {
+            player_->fail(QStringLiteral("bad data"));
+            QCoreApplication::processEvents();
+        }
+        for (int files = 0; files < 20 && recitation_->state() != Recitation::State::Stopped;
+             ++files) {
+            // The pause before each repetition ends first.
+            QTRY_VERIFY(player_->playing || recitation_->state() == Recitation::State::Stopped);
+            player_->playing = false;
+            finishFile();
+        }
+        QCOMPARE(player_->played, played);
+        QCOMPARE(notes(noted), skipNotes + QStringList{"The recitation has ended."});
+        QCOMPARE(playersMade_, 1);
+    }
+
+    // A folder of files none of which can play makes no media player at all.
+    void emptyFilesMakeNoPlayer() {
+        QTemporaryDir empty;
+        for (int verse = 1; verse <= 3; ++verse)
+            QVERIFY(writeFile(empty.filePath(QStringLiteral("00800%1.mp3").arg(verse)), {}));
+        recitation_->setFolder(empty.path());
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QVERIFY(recitation_->play({8, 1}));
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(noted.size(), 4);
+        QCOMPARE(playersMade_, 0);
+    }
+
+    // The folder taken away while playing: one message that it is gone, and
+    // the recitation stops, instead of a note for every verse after it.
+    void folderRemovedWhilePlaying_data() {
+        QTest::addColumn<bool>("fileFails");
+        QTest::newRow("the next verse looked for") << false;
+        QTest::newRow("the file playing fails") << true;
+    }
+    void folderRemovedWhilePlaying() {
+        QFETCH(bool, fileFails);
+        QTemporaryDir parent;
+        const QString path = parent.filePath(QStringLiteral("reciter"));
+        QVERIFY(QDir().mkpath(path));
+        for (int verse = 1; verse <= 6; ++verse)
+            QVERIFY(writeFile(QDir(path).filePath(
+                                  QStringLiteral("114%1.mp3").arg(verse, 3, 10, QLatin1Char('0'))),
+                              kMp3Head));
+        recitation_->setFolder(path);
+        QSignalSpy noted(recitation_.get(), &Recitation::note);
+        QSignalSpy problem(recitation_.get(), &Recitation::problem);
+        QVERIFY(recitation_->play({114, 2}));
+        QVERIFY(QDir(path).removeRecursively());
+        if (fileFails)
+            player_->fail(QStringLiteral("Resource not found"));
+        else
+            player_->finish();
+        QCoreApplication::processEvents();
+        QCOMPARE(recitation_->state(), Recitation::State::Stopped);
+        QCOMPARE(notes(noted), QStringList());
+        QCOMPARE(problem.size(), 1);
+        QVERIFY2(problem.at(0).at(0).toString().startsWith(
+                     QStringLiteral("The recitation folder \"%1\" is not there").arg(path)),
+                 qPrintable(problem.at(0).at(0).toString()));
+        QCOMPARE(player_->played, QStringList{"114002"});
     }
 };
 

@@ -2,6 +2,7 @@
 #include "BrowserView.h"
 #include "FreshSettings.h"
 #include "frmMain.h"
+#include "frmRecitation.h"
 #include "GuiTestMain.h"
 #include "MediaAudioPlayer.h"
 #include "PageZoom.h"
@@ -17,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QMediaPlayer>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -59,7 +62,7 @@ QString stepText(const QList<QVariant>& call) {
 // Real playback through Qt Multimedia of a folder made with sox: what is
 // heard in which order and how long, a damaged and a missing file skipped,
 // pause as a verse ends, and in the main window the page following the
-// verse, pause and stop.
+// verse, pause and stop, and the way to the settings when nothing plays.
 class TestRecitationPlayback : public QObject {
     Q_OBJECT
 
@@ -70,12 +73,15 @@ class TestRecitationPlayback : public QObject {
 
     RecitationCommands* commands() { return w_->findChild<RecitationCommands*>(); }
 
-    void openWindow(const RecitationOptions& options) {
+    // With the recitation folder `path` (the sox folder when not given;
+    // none chosen when empty).
+    void openWindow(const RecitationOptions& options, const QString& path = QStringLiteral("*")) {
         w_.reset();
         settings_ = std::make_unique<FreshSettings>();
         context_ = std::make_unique<AppContext>();
-        RecitationFolders::store(context_->settings(), {{QStringLiteral("Tones"), folder_.path()}},
-                                 1);
+        const QString folder = path == QStringLiteral("*") ? folder_.path() : path;
+        if (!folder.isEmpty())
+            RecitationFolders::store(context_->settings(), {{QStringLiteral("Tones"), folder}}, 1);
         options.store(context_->settings());
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
@@ -211,6 +217,36 @@ private slots:
         for (const auto& call : started)
             order << stepText(call);
         QCOMPARE(order, (QStringList{"114:2", "114:3", "114:4"}));
+    }
+
+    // A recitation that cannot start tells why and offers the way to the
+    // recitation settings, which the button opens.
+    void problemOffersSettings_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none chosen") << QString() << "No recitation folder is chosen";
+        QTest::newRow("gone") << QStringLiteral("/nonexistent/reciter")
+                              << "The recitation folder \"/nonexistent/reciter\" is not there";
+    }
+    void problemOffersSettings() {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        openWindow(RecitationOptions(), folder);
+        commands()->playFromCurrent();
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = w_->findChild<QMessageBox*>()) && box->isVisible());
+        QVERIFY2(box->text().startsWith(message), qPrintable(box->text()));
+        QPushButton* settings = nullptr;
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == QStringLiteral("Recitation &settings..."))
+                settings = qobject_cast<QPushButton*>(button);
+        QVERIFY(settings);
+        QCOMPARE(settings->accessibleName(), QStringLiteral("Recitation settings..."));
+        settings->click();
+        frmRecitation* window = nullptr;
+        QTRY_VERIFY((window = w_->findChild<frmRecitation*>()) && window->isVisible());
+        window->reject();
+        QCOMPARE(commands()->recitation().state(), Recitation::State::Stopped);
     }
 
     // "Play from this verse" in the verse menu; the page follows into the

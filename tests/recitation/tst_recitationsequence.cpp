@@ -1,3 +1,4 @@
+#include "AudioFileCheck.h"
 #include "FreshSettings.h"
 #include "RecitationFolder.h"
 #include "RecitationFolders.h"
@@ -66,7 +67,8 @@ RecitationOptions repeatRange(VersePlace from, VersePlace to, int times, int rep
 } // namespace
 
 // The order of a recitation (basmala, repeats, ranges, continuation), the
-// stored options and folders, and the count of a folder's verses.
+// stored options and folders, the count of a folder's verses and which
+// files look like audio.
 class TestRecitationSequence : public QObject {
     Q_OBJECT
 
@@ -251,14 +253,13 @@ private slots:
         const QStringList names{"001001.mp3", "001002.mp3", "001002.ogg", "001007.opus",
                                 "001008.mp3", "115001.mp3", "000001.mp3", "002286.mp3",
                                 "2001.mp3",   "002001.wav", "notes.txt",  "00200a.mp3"};
-        for (const QString& name : names) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : names)
+            QVERIFY(writeFile(dir.filePath(name), "ID3\x04"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("001003.mp3"))); // a folder, not a file
         const RecitationFolder folder(dir.path());
         QVERIFY(folder.exists());
-        QCOMPARE(folder.versesPresent(verseCount), 4);
+        QCOMPARE(folder.count(verseCount).playable, 4);
+        QCOMPARE(folder.count(verseCount).unplayable, 0);
         QCOMPARE(QFileInfo(folder.fileFor({1, 2})).fileName(), QStringLiteral("001002.mp3"));
         QCOMPARE(QFileInfo(folder.fileFor({1, 7})).fileName(), QStringLiteral("001007.opus"));
         QCOMPARE(folder.fileFor({1, 3}), QString());
@@ -266,8 +267,75 @@ private slots:
 
         const RecitationFolder gone(dir.filePath(QStringLiteral("gone")));
         QVERIFY(!gone.exists());
-        QCOMPARE(gone.versesPresent(verseCount), 0);
+        QCOMPARE(gone.count(verseCount).playable, 0);
         QVERIFY(!RecitationFolder().exists());
+    }
+
+    // Only files that can play count as present, and are the ones found for
+    // a verse: an empty file or a page saved in place of the audio is
+    // counted apart, and an Ogg beside an empty MP3 is the verse's file.
+    void folder_countsPlayableFiles() {
+        QTemporaryDir dir;
+        const QList<std::pair<const char*, QByteArray>> files{
+            {"001001.mp3", "ID3\x03"},
+            {"001002.mp3", ""},
+            {"001003.mp3", "<!DOCTYPE html>"},
+            {"001004.mp3", ""},
+            {"001004.ogg", "OggS\0\x02"},
+            {"001005.mp3", "\xFF\xFB\x90\x64"},
+            {"001006.opus", QByteArray(64, '\0')},
+        };
+        for (const auto& [name, bytes] : files)
+            QVERIFY(writeFile(dir.filePath(QString::fromLatin1(name)), bytes));
+        const RecitationFolder folder(dir.path());
+        QCOMPARE(folder.count(verseCount).playable, 3);   // 1, 4, 5
+        QCOMPARE(folder.count(verseCount).unplayable, 3); // 2, 3, 6
+        QCOMPARE(QFileInfo(folder.fileFor({1, 4})).fileName(), QStringLiteral("001004.ogg"));
+        const RecitationFolder::VerseFile empty = folder.find({1, 2});
+        QCOMPARE(QFileInfo(empty.path).fileName(), QStringLiteral("001002.mp3"));
+        QVERIFY(!empty.playable);
+        QVERIFY(folder.find({1, 5}).playable);
+    }
+
+    // The first bytes of the formats a recitation comes in, and of what
+    // stands in a folder by mistake.
+    void audioRecognised_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("audio");
+        QTest::newRow("mp3 with ID3 tag") << QByteArray("ID3\x04\0\0\0\0\0\0", 10) << true;
+        QTest::newRow("mp3 frame") << QByteArray("\xFF\xFB\x90\x64\0\0", 6) << true;
+        QTest::newRow("mp3 frame, MPEG 2") << QByteArray("\xFF\xF3\x48\xC4", 4) << true;
+        QTest::newRow("aac adts") << QByteArray("\xFF\xF1\x50\x80", 4) << true;
+        QTest::newRow("wave") << QByteArray("RIFF\x24\x08\0\0WAVE", 12) << true;
+        QTest::newRow("ogg") << QByteArray("OggS\0\x02\0\0", 8) << true;
+        QTest::newRow("flac") << QByteArray("fLaC\0\0\0\x22", 8) << true;
+        QTest::newRow("m4a") << QByteArray("\0\0\0\x20"
+                                           "ftypM4A ",
+                                           12)
+                             << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("zeros") << QByteArray(12, '\0') << false;
+        QTest::newRow("html") << QByteArray("<html><head>") << false;
+        QTest::newRow("text") << QByteArray("verse 2:255\n") << false;
+        QTest::newRow("avi in RIFF") << QByteArray("RIFF\x24\x08\0\0AVI ", 12) << false;
+        QTest::newRow("cut short") << QByteArray("ID") << false;
+        QTest::newRow("one byte of sync") << QByteArray("\xFF") << false;
+        QTest::newRow("0xFF then no sync") << QByteArray("\xFF\xD8\xFF\xE0", 4) << false;
+    }
+    void audioRecognised() {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, audio);
+        QCOMPARE(AudioFileCheck::looksLikeAudio(QByteArrayView(head)), audio);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("001001.mp3"));
+        QVERIFY(writeFile(file, head + QByteArray(100, 'x')));
+        QCOMPARE(AudioFileCheck::looksLikeAudio(file), audio);
+    }
+
+private:
+    static bool writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 };
 
