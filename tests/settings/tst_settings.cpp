@@ -1,3 +1,4 @@
+#include "ArabicScripts.h"
 #include "Settings.h"
 #include "StoreFolders.h"
 
@@ -51,6 +52,10 @@ private slots:
     void userOnlySections_data();
     void userOnlySections();
     void valuesFollowTheStore();
+    void arabicScriptOfANewReader_data();
+    void arabicScriptOfANewReader();
+    void uthmaniStandsInForTheProgramsOwnTextOnly_data();
+    void uthmaniStandsInForTheProgramsOwnTextOnly();
 
 private:
     // A file where the user's settings folder should be: nothing can be saved.
@@ -186,6 +191,61 @@ void TestSettings::valuesFollowTheStore() {
     // An order that names no library reads as the default.
     QVERIFY(elsewhere.save(Setting::OrderString, QStringLiteral("x/")));
     QCOMPARE(m_settings->values().OrderString, QStringLiteral("1/2"));
+}
+
+// A reader new to the program starts on the Uthmani script; one whose
+// settings file is older than the choice keeps the Simple script.
+void TestSettings::arabicScriptOfANewReader_data() {
+    QTest::addColumn<QByteArray>("userFile"); // empty: none yet
+    QTest::addColumn<QString>("script");
+    QTest::newRow("new reader") << QByteArray() << ArabicScripts::kUthmani;
+    QTest::newRow("file from before the choice")
+        << QByteArray("[Settings]\nSkin=2\n") << ArabicScripts::kSimple;
+    QTest::newRow("chose Simple") << QByteArray("[Settings]\nArabicScript=Simple\n")
+                                  << ArabicScripts::kSimple;
+    QTest::newRow("chose Uthmani")
+        << QByteArray("[Settings]\nArabicScript=uthmani\n") << ArabicScripts::kUthmani;
+    QTest::newRow("damaged value")
+        << QByteArray("[Settings]\nArabicScript=Kufic\n") << ArabicScripts::kSimple;
+}
+
+void TestSettings::arabicScriptOfANewReader() {
+    QFETCH(QByteArray, userFile);
+    QFETCH(QString, script);
+    if (!userFile.isEmpty())
+        m_store->writeUserFile(userFile);
+    ArabicScripts::settleForNewReader(*m_settings);
+    QCOMPARE(ArabicScripts::normalised(m_settings->text(Setting::ArabicScript)), script);
+    // A second start changes nothing.
+    ArabicScripts::settleForNewReader(*m_settings);
+    QCOMPARE(ArabicScripts::normalised(m_settings->text(Setting::ArabicScript)), script);
+}
+
+void TestSettings::uthmaniStandsInForTheProgramsOwnTextOnly_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("culturesArabic"); // empty: the culture names none
+    QTest::addColumn<QString>("library");
+    QTest::newRow("Uthmani, the program's own") << "Uthmani"
+                                                << ""
+                                                << "Uthmani.dll";
+    QTest::newRow("Uthmani, named as the program")
+        << "Uthmani" << DefaultArabicLibraryFile() << "Uthmani.dll";
+    QTest::newRow("Simple") << "Simple"
+                            << "" << DefaultArabicLibraryFile();
+    QTest::newRow("Uthmani, another library") << "Uthmani"
+                                              << "Other.dll"
+                                              << "Other.dll";
+}
+
+void TestSettings::uthmaniStandsInForTheProgramsOwnTextOnly() {
+    QFETCH(QString, script);
+    QFETCH(QString, culturesArabic);
+    QFETCH(QString, library);
+    QByteArray file = "[Settings]\nArabicScript=" + script.toLatin1() + "\n";
+    if (!culturesArabic.isEmpty())
+        file += "[Cultures]\n1\\Name=English\n1\\dll=" + culturesArabic.toLatin1() + "\n";
+    m_store->writeUserFile(file);
+    QCOMPARE(m_settings->values().ArabicLibraryFile, library);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
