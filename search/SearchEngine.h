@@ -52,12 +52,13 @@ struct SearchHit {
 // verse of the translation is the stored text as it is (markup and
 // character references included), compared in upper case as a plain
 // substring, or failing that the characters it stands for, compared
-// without regard to case (a translation added in any script); the Arabic text and the transliteration are compared by their
-// letters (ArabicFolding, TransliterationFolding).  A verse matches once
-// however often the keyword occurs in it.  The search lets the caller run
-// pending events about once a frame, however many or few verses match, and
-// looks at the cancel flag then (and at the first match, for a Cancel
-// pressed before the search).
+// without regard to case (a translation added in any script); the Arabic
+// text and the transliteration are compared by their letters
+// (ArabicFolding, TransliterationFolding).  A verse matches once however
+// often the keyword occurs in it.  The search lets the caller run pending
+// events about once a frame, however many or few verses match, and looks at
+// the cancel flag then (and at the first match, for a Cancel pressed before
+// the search).
 class SearchEngine {
 public:
     struct Hooks {

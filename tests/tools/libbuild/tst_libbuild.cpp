@@ -158,9 +158,8 @@ private slots:
         QVERIFY2(file, qPrintable(parseError.message));
         QCOMPARE(file->comments.size(), kMaxCommentLines + 1);
         QCOMPARE(file->comments.first(), QStringLiteral(" a note"));
-        QCOMPARE(file->comments.last(),
-                 QStringLiteral(" (%1 more comment lines are not kept.)")
-                     .arg(1'000'000 - kMaxCommentLines));
+        QCOMPARE(file->comments.last(), QStringLiteral(" (%1 more comment lines are not kept.)")
+                                            .arg(1'000'000 - kMaxCommentLines));
         // One very long line is cut at the character bound.
         const auto longLine =
             parseVerseFile("#" + QByteArray(200'000, 'x') + "\n1|1|v\n", {}, &parseError);
