@@ -15,16 +15,9 @@ FoldedText::Span FoldedText::wordsAt(qsizetype from, qsizetype to) const {
 }
 
 QList<FoldedText::Span> FoldedText::wordsMatching(const QString& foldedKeyword) const {
-    QList<Span> spans;
-    if (foldedKeyword.isEmpty())
-        return spans;
-    for (qsizetype at = folded_.indexOf(foldedKeyword); at >= 0;
-         at = folded_.indexOf(foldedKeyword, at + foldedKeyword.size())) {
-        const Span words = wordsAt(at, at + foldedKeyword.size());
-        if (!spans.isEmpty() && words.start <= spans.last().end)
-            spans.last().end = qMax(spans.last().end, words.end);
-        else
-            spans.append(words);
-    }
-    return spans;
+    return wordsFound([&foldedKeyword](QStringView folded, qsizetype from) {
+        if (foldedKeyword.isEmpty())
+            return Match{};
+        return Match{folded.indexOf(foldedKeyword, from), foldedKeyword.size()};
+    });
 }
