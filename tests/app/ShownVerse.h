@@ -2,14 +2,14 @@
 
 #include "BrowserView.h"
 #include "PageScript.h"
+#include "StateWait.h"
 
 #include <QColor>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QRect>
-#include <QTest>
 
 #include <cstdlib>
+#include <optional>
 
 // How a verse gone to must look on the real page: its label painted in the
 // highlight colour, its first paragraph near the top of the view (a sura's
@@ -44,7 +44,8 @@ inline std::optional<Geometry> geometryOf(BrowserView* view, const QString& labe
   }
   return null;
 })(%1))")
-                                            .arg(PageScript::literal(label)));
+                                            .arg(PageScript::literal(label)),
+                                        StateWait::kLimitMs);
     if (!answer || answer->toList().size() != 6)
         return std::nullopt;
     const QVariantList v = answer->toList();
@@ -76,30 +77,37 @@ inline double highlightShare(const QImage& image, QRect box) {
     return double(near) / (box.width() * box.height());
 }
 
-// Empty when the verse labelled `label` shows as a go-to leaves it (waited
-// for a while, the engine paints on its own time); otherwise what is wrong.
+// Empty when the verse labelled `label` shows as a go-to leaves it on the
+// page as painted now; otherwise what is wrong.
+inline QString faultNow(BrowserView* view, const QString& label) {
+    const auto g = geometryOf(view, label);
+    if (!g)
+        return QStringLiteral("no label %1 on the page").arg(label);
+    if (g->firstTextTop < 0 ||
+        g->firstTextTop > (g->pageAtTop ? g->viewHeight / 2 : g->viewHeight / 4))
+        return QStringLiteral("the verse's first paragraph is at %1 px of %2")
+            .arg(g->firstTextTop)
+            .arg(g->viewHeight);
+    const QImage image = StateWait::paintedPicture(view);
+    if (image.isNull())
+        return QStringLiteral("the page painted no new frame");
+    const double share = highlightShare(image, g->label);
+    if (share >= 0.6)
+        return QString();
+    return QStringLiteral("%1% of the label's box in the highlight colour")
+        .arg(qRound(share * 100));
+}
+
+// Empty when the verse labelled `label` comes to show as a go-to leaves it;
+// otherwise what is still wrong.  The page settles on its own time (verses
+// are laid out as they come near the window), so it is looked at afresh on
+// every newly painted picture until it holds.
 inline QString fault(BrowserView* view, const QString& label) {
     QString why;
-    QDeadlineTimer deadline(10000);
-    do {
-        const auto g = geometryOf(view, label);
-        if (!g) {
-            why = QStringLiteral("no label %1 on the page").arg(label);
-        } else if (g->firstTextTop < 0 ||
-                   g->firstTextTop > (g->pageAtTop ? g->viewHeight / 2 : g->viewHeight / 4)) {
-            why = QStringLiteral("the verse's first paragraph is at %1 px of %2")
-                      .arg(g->firstTextTop)
-                      .arg(g->viewHeight);
-        } else {
-            const QImage image = view->grab().toImage();
-            const double share = highlightShare(image, g->label);
-            if (share >= 0.6)
-                return QString();
-            why = QStringLiteral("%1% of the label's box in the highlight colour")
-                      .arg(qRound(share * 100));
-        }
-        QTest::qWait(100);
-    } while (!deadline.hasExpired());
+    (void)StateWait::until([&] {
+        why = faultNow(view, label);
+        return why.isEmpty();
+    });
     return why;
 }
 

@@ -6,6 +6,7 @@
 #include "QuranReader.h"
 #include "ReadingView.h"
 #include "ResScheme.h"
+#include "StateWait.h"
 
 #include <QApplication>
 #include <QFile>
@@ -147,17 +148,22 @@ class TestArabicPage : public QObject {
     void show(int sura, const QString& order) {
         context_->settings().setOrderString(order);
         w_->reader().showSura(sura);
-        QTRY_VERIFY(w_->browser()
-                        ->runScript(QStringLiteral(
-                            "Array.from(document.images).every(function(i){return i.complete})"))
-                        .value_or(false)
-                        .toBool());
-        QVERIFY(w_->browser()->runScript(QString::fromLatin1(kHelpers)).value_or(false).toBool());
+        WAIT_VERIFY(
+            w_->browser()
+                ->runScript(QStringLiteral("Array.from(document.images).every(function(i){return "
+                                           "i.complete})"),
+                            StateWait::kLimitMs)
+                .value_or(false)
+                .toBool());
+        QVERIFY(w_->browser()
+                    ->runScript(QString::fromLatin1(kHelpers), StateWait::kLimitMs)
+                    .value_or(false)
+                    .toBool());
     }
 
     // The answer of a script that returns JSON.
     QJsonValue ask(const QString& script) {
-        const auto answer = w_->browser()->runScript(script);
+        const auto answer = w_->browser()->runScript(script, StateWait::kLimitMs);
         if (!answer)
             return {};
         return QJsonDocument::fromJson(answer->toString().toUtf8())
@@ -165,23 +171,11 @@ class TestArabicPage : public QObject {
             .value(QLatin1String("v"));
     }
 
-    // Waits until the engine has shown two more frames, so that what was
-    // changed or scrolled to is laid out and painted.
-    void waitForFrames() {
-        BrowserView* view = w_->browser();
-        QVERIFY(view->runScript(QStringLiteral(
-            "window.testFrames = 0; requestAnimationFrame(function() {"
-            "  requestAnimationFrame(function() { window.testFrames = 2; }); }); true")));
-        QTRY_VERIFY(
-            view->runScript(QStringLiteral("window.testFrames === 2")).value_or(false).toBool());
-    }
-
-    // A picture of the page as it is on screen, in the page's pixels times
-    // the zoom.
+    // A picture of the page as it is now, every change made to it painted,
+    // in the page's pixels times the zoom.
     QImage grabPage() {
-        waitForFrames();
         QWidget* widget = w_->browser()->focusProxy() ? w_->browser()->focusProxy() : w_->browser();
-        return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return StateWait::paintedPicture(w_->browser(), widget);
     }
 
     // Scrolls the verse's paragraph at display position 0 to the middle of
@@ -193,7 +187,8 @@ class TestArabicPage : public QObject {
                                     .arg(PageScript::literal(label)))
                     .value_or(false)
                     .toBool());
-        waitForFrames();
+        // Laid out once the engine has begun two more frames.
+        QVERIFY(StateWait::framesBegun(w_->browser()));
     }
 
 private slots:
@@ -203,7 +198,7 @@ private slots:
         w_->resize(1000, 760);
         w_->show();
         w_->Form_Load();
-        QVERIFY(w_->browser()->waitForLoad());
+        QVERIFY(w_->browser()->waitForLoad(StateWait::kLimitMs));
     }
 
     void cleanup() { w_->readingView().zoom()->setPercent(100); }
@@ -347,6 +342,7 @@ private slots:
                         .value_or(false)
                         .toBool());
             const QImage shown = grabPage();
+            QVERIFY(!shown.isNull());
             const auto markColour = [&](const char* colour) {
                 return w_->browser()
                     ->runScript(QStringLiteral("arabicPage.texts(%1)[0].querySelector('span')"
@@ -357,6 +353,7 @@ private slots:
             };
             QVERIFY(markColour("transparent"));
             const QImage without = grabPage();
+            QVERIFY(!without.isNull());
             QVERIFY(markColour(""));
             QVERIFY(w_->browser()
                         ->runScript(QStringLiteral(R"((function(label) {
@@ -484,7 +481,9 @@ private slots:
             }
             return lowest;
         };
-        const int painted = lowestInk(grabPage());
+        const QImage paintedPage = grabPage();
+        QVERIFY(!paintedPage.isNull());
+        const int painted = lowestInk(paintedPage);
         // The same paragraph painted without the containment that skips it
         // off screen, which would clip what reaches out of its box.
         QVERIFY(w_->browser()
@@ -493,7 +492,9 @@ private slots:
                                                "contentVisibility = 'visible'; true"))
                     .value_or(false)
                     .toBool());
-        const int whole = lowestInk(grabPage());
+        const QImage wholePage = grabPage();
+        QVERIFY(!wholePage.isNull());
+        const int whole = lowestInk(wholePage);
         QVERIFY(
             w_->browser()
                 ->runScript(QStringLiteral("arabicPage.texts('1 : 1')[0].removeAttribute('style');"
@@ -524,14 +525,14 @@ private slots:
         printer.setOutputFileName(pdf);
         QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
         w_->browser()->printTo(&printer);
-        QVERIFY(done.wait(60000));
+        QVERIFY(done.wait(StateWait::kLimitMs));
         QVERIFY(done.first().at(1).toBool());
         QProcess pdftoppm;
         pdftoppm.start(QStringLiteral("pdftoppm"),
                        {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
                         QStringLiteral("2"), QStringLiteral("-r"), QStringLiteral("96"),
                         QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("page"))});
-        QVERIFY2(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0,
+        QVERIFY2(pdftoppm.waitForFinished(StateWait::kLimitMs) && pdftoppm.exitCode() == 0,
                  "pdftoppm (Debian poppler-utils) did not run");
         const QStringList pictures =
             QDir(dir.path()).entryList({QStringLiteral("page*.png")}, QDir::Files);
@@ -623,7 +624,7 @@ private slots:
         // verses on its own time after the composer has returned.
         const int times = sura == 1 || arabicAbove ? 1 : 0;
         QJsonObject found;
-        QTRY_COMPARE((found = ask(query).toObject()).value(QLatin1String("times")).toInt(), times);
+        WAIT_COMPARE((found = ask(query).toObject()).value(QLatin1String("times")).toInt(), times);
         QCOMPARE(found.value(QLatin1String("above")).toBool(), arabicAbove);
         QCOMPARE(found.value(QLatin1String("english")).toInt(), englishLine ? 1 : 0);
         if (arabicAbove)

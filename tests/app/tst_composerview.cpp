@@ -3,6 +3,7 @@
 #include "BrowserView.h"
 #include "GuiTestMain.h"
 #include "PageScript.h"
+#include "StateWait.h"
 #include "SuraPageComposer.h"
 
 #include <QTest>
@@ -35,7 +36,7 @@ class tst_ComposerView : public QObject {
             view_->show();
         }
         view_->Navigate(QStringLiteral("res://C:\\Miravel\\miravel.EXE/HTML/") + name);
-        if (!view_->waitForLoad())
+        if (!view_->waitForLoad(StateWait::kLimitMs))
             qWarning("page did not finish loading");
         return *view_;
     }

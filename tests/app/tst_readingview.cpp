@@ -10,6 +10,7 @@
 #include "ResScheme.h"
 #include "ShownVerse.h"
 #include "StartUp.h"
+#include "StateWait.h"
 #include "SuraTree.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ class TestReadingView : public QObject {
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
-        QVERIFY(w_->browser()->waitForLoad());
+        QVERIFY(w_->browser()->waitForLoad(StateWait::kLimitMs));
     }
 
     void store(const SettingKey& key, const QString& text) {
@@ -55,7 +56,7 @@ class TestReadingView : public QObject {
 
     static void activate(QWidget* window) {
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QTest::qWaitForWindowActive(window, StateWait::kLimitMs));
     }
 
     // Where the reader types and turns the wheel: the engine's widget.
@@ -113,12 +114,12 @@ class TestReadingView : public QObject {
         if (asPictures) {
             QSignalSpy done(w_->browser(), &QWebEngineView::printFinished);
             w_->browser()->QWebEngineView::print(&printer);
-            if (!done.wait(60000))
+            if (!done.wait(StateWait::kLimitMs))
                 return -1;
         } else {
             QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
             w_->browser()->printTo(&printer);
-            if (!done.wait(60000))
+            if (!done.wait(StateWait::kLimitMs))
                 return -1;
         }
         QFile pdf(printer.outputFileName());
@@ -191,7 +192,7 @@ private slots:
         QVERIFY(w_->readingView().zoomPanel()->isVisible());
         for (int i = 0; i < w_->statusPanelCount(); ++i)
             QVERIFY(w_->statusPanel(i)->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!w_->readingView().zoomPanel()->isVisible(), 4000);
+        WAIT_VERIFY(!w_->readingView().zoomPanel()->isVisible());
         for (int i = 0; i < w_->statusPanelCount(); ++i)
             QVERIFY(w_->statusPanel(i)->isVisible());
     }
@@ -204,9 +205,9 @@ private slots:
 
         openWindow();
         QCOMPARE(w_->readingView().zoom()->percent(), 150);
-        QTRY_COMPARE(pageZoomOf(w_->browser()), 150); // the start page
+        WAIT_COMPARE(pageZoomOf(w_->browser()), 150); // the start page
         QVERIFY(w_->reader().showSura(1));
-        QTRY_COMPARE(pageZoomOf(w_->browser()), 150); // and a sura page after it
+        WAIT_COMPARE(pageZoomOf(w_->browser()), 150); // and a sura page after it
         // The keys zoom the page wherever the focus is in the window.
         activate(w_.get());
         w_->tree()->setFocus();
@@ -249,7 +250,7 @@ private slots:
             act(page, QStringLiteral("0"));
             act(page, QStringLiteral("-"));
             QCOMPARE(stored(Setting::Zoom), QStringLiteral("90"));
-            QTRY_COMPARE(pageZoomOf(info.WebBrowser1), 90);
+            WAIT_COMPARE(pageZoomOf(info.WebBrowser1), 90);
         }
         frmInfo next(*context_, w_.get());
         QCOMPARE(next.zoom->percent(), 90);
@@ -266,14 +267,14 @@ private slots:
         act(pageWidget(info.WebBrowser1), QStringLiteral("+"));
         QCOMPARE(info.zoom->percent(), 110);
         QCOMPARE(w_->readingView().zoom()->percent(), 110);
-        QTRY_COMPARE(pageZoomOf(w_->browser()), 110);
+        WAIT_COMPARE(pageZoomOf(w_->browser()), 110);
         QVERIFY(!w_->readingView().zoomPanel()->isVisible());
 
         activate(w_.get());
         act(pageWidget(w_->browser()), QStringLiteral("0"));
         QCOMPARE(w_->readingView().zoom()->percent(), 100);
         QCOMPARE(info.zoom->percent(), 100);
-        QTRY_COMPARE(pageZoomOf(info.WebBrowser1), 100);
+        WAIT_COMPARE(pageZoomOf(info.WebBrowser1), 100);
 
         // A stored value that is no zoom level leaves the pages as they are.
         store(Setting::Zoom, QStringLiteral("big"));
@@ -343,7 +344,7 @@ private slots:
         store(Setting::LastVerse, verse);
         openWindow();
         if (label.isEmpty()) {
-            QTRY_VERIFY(onStartPage());
+            WAIT_VERIFY(onStartPage());
             QVERIFY(!labelAtTop());
             QCOMPARE(w_->tree()->selectedIndex(), 2);
             QVERIFY(!w_->readingView().currentVerse());
@@ -366,10 +367,10 @@ private slots:
         StartUp startUp;
         QSignalSpy shown(&startUp, &StartUp::mainWindowShown);
         startUp.begin();
-        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 20000);
+        WAIT_COMPARE(shown.count(), 1);
         // The page may still be composed when the splash gives way.
         QuranReader& reader = startUp.mainWindow()->reader();
-        QTRY_COMPARE(reader.placeOnScreen().value_or(VersePlace{}), (VersePlace{18, 60}));
+        WAIT_COMPARE(reader.placeOnScreen().value_or(VersePlace{}), (VersePlace{18, 60}));
     }
 
     void closingNotesThePlace_data() {

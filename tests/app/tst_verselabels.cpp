@@ -4,6 +4,7 @@
 #include "GuiTestMain.h"
 #include "QuranReader.h"
 #include "ResScheme.h"
+#include "StateWait.h"
 #include "SuraTree.h"
 #include "TextRange.h"
 
@@ -66,7 +67,7 @@ QList<PrintedLine> printedLines(const QString& pdfPath, QString* error) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
                     {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+    if (!pdftotext.waitForFinished(StateWait::kLimitMs) || pdftotext.exitCode() != 0) {
         *error = QStringLiteral("pdftotext (Debian poppler-utils) did not run: ") +
                  pdftotext.errorString();
         return {};
@@ -138,27 +139,18 @@ class TestVerseLabels : public QObject {
     void show(int sura, const QString& order) {
         context_->settings().setOrderString(order);
         w_->reader().showSura(sura);
-        QTRY_VERIFY(w_->browser()
-                        ->runScript(QStringLiteral(
-                            "Array.from(document.images).every(function(i){return i.complete})"))
-                        .value_or(false)
-                        .toBool());
-    }
-
-    // Waits until the engine has shown two more frames, so that what was
-    // scrolled to is laid out, painted and settled.
-    void waitForFrames() {
-        BrowserView* view = w_->browser();
-        QVERIFY(view->runScript(QStringLiteral(
-            "window.testFrames = 0; requestAnimationFrame(function() {"
-            "  requestAnimationFrame(function() { window.testFrames = 2; }); }); true")));
-        QTRY_VERIFY(
-            view->runScript(QStringLiteral("window.testFrames === 2")).value_or(false).toBool());
+        WAIT_VERIFY(
+            w_->browser()
+                ->runScript(QStringLiteral("Array.from(document.images).every(function(i){return "
+                                           "i.complete})"),
+                            StateWait::kLimitMs)
+                .value_or(false)
+                .toBool());
     }
 
     QString selectionPlace() {
         return w_->browser()
-            ->runScript(QString::fromLatin1(kSelectionPlace))
+            ->runScript(QString::fromLatin1(kSelectionPlace), StateWait::kLimitMs)
             .value_or(QVariant())
             .toString();
     }
@@ -171,7 +163,7 @@ class TestVerseLabels : public QObject {
         printer.setOutputFileName(pdf);
         QSignalSpy done(w_->browser()->page(), &QWebEnginePage::pdfPrintingFinished);
         w_->browser()->printTo(&printer);
-        if (!done.wait(60000) || !done.first().at(1).toBool())
+        if (!done.wait(StateWait::kLimitMs) || !done.first().at(1).toBool())
             return {};
         return pdf;
     }
@@ -193,7 +185,7 @@ private slots:
         w_ = std::make_unique<frmMain>(*context_);
         w_->show();
         w_->Form_Load();
-        QVERIFY(w_->browser()->waitForLoad());
+        QVERIFY(w_->browser()->waitForLoad(StateWait::kLimitMs));
     }
 
     void labelIsNearerItsOwnVerse_data() {
@@ -212,7 +204,8 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, verses);
         show(sura, order);
-        const auto answer = w_->browser()->runScript(QString::fromLatin1(kLabelGaps));
+        const auto answer =
+            w_->browser()->runScript(QString::fromLatin1(kLabelGaps), StateWait::kLimitMs);
         QVERIFY(answer);
         const QJsonArray gaps = QJsonDocument::fromJson(answer->toString().toUtf8()).array();
         QCOMPARE(gaps.size(), verses);
@@ -326,8 +319,9 @@ private slots:
         QVERIFY(w_->reader().goToVerse(2, verse));
         const QString label = QStringLiteral("2 : %1").arg(verse);
         QCOMPARE(selectionPlace(), label + QStringLiteral("|A1|true"));
-        // Still on screen once the verses around it have been laid out.
-        waitForFrames();
+        // Still on screen once the verses around it have been laid out and
+        // painted, two frames on.
+        QVERIFY(StateWait::framesBegun(w_->browser()));
         QCOMPARE(selectionPlace(), label + QStringLiteral("|A1|true"));
     }
 
@@ -336,17 +330,17 @@ private slots:
         TextRange range = w_->browser()->createTextRange();
         QVERIFY(range.findText(QStringLiteral("Condemn us not")));
         range.Select();
-        waitForFrames();
+        QVERIFY(StateWait::framesBegun(w_->browser()));
         QCOMPARE(selectionPlace(), QStringLiteral("Condemn us not|Trans|true"));
         QCOMPARE(w_->browser()
-                     ->runScript(QString::fromLatin1(kLabelAfterSelection))
+                     ->runScript(QString::fromLatin1(kLabelAfterSelection), StateWait::kLimitMs)
                      .value_or(QVariant())
                      .toString(),
                  QStringLiteral("2 : 286"));
         // The engine's own search finds it as well.
         QSignalSpy found(w_->browser()->page(), &QWebEnginePage::findTextFinished);
         w_->browser()->page()->findText(QStringLiteral("Condemn us not"));
-        QVERIFY(found.wait(10000));
+        QVERIFY(found.wait(StateWait::kLimitMs));
         QCOMPARE(found.first().at(0).value<QWebEngineFindTextResult>().numberOfMatches(), 1);
         w_->browser()->page()->findText(QString());
     }
