@@ -341,6 +341,16 @@ private slots:
             return missing.isEmpty();
         });
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+        // The end-of-verse ornaments are decoration: the number is heard
+        // once, from the label.
+        QStringList texts;
+        collectTexts(QAccessible::queryAccessibleInterface(w_->browser()), texts);
+        bool arabicHeard = false;
+        for (const QString& text : texts) {
+            QVERIFY2(!text.contains(QChar(0x06DD)), qPrintable(text));
+            arabicHeard = arabicHeard || text.contains(QChar(0x0628));
+        }
+        QVERIFY(arabicHeard);
     }
 
     // Every toolbar button by its caption, pictures or not; the tree pane by
@@ -417,7 +427,8 @@ private slots:
         }
         QCOMPARE(toggles, (QStringList{QStringLiteral("Arabic Ctrl+1"),
                                        QStringLiteral("English (Pickthall) Ctrl+2"),
-                                       QStringLiteral("Transliteration Ctrl+3")}));
+                                       QStringLiteral("Transliteration Ctrl+3"),
+                                       QStringLiteral("Verse End Marks Alt+E")}));
     }
 
     // From 2:1, Alt+Down reaches 2:3 and Alt+Up goes back; a screen reader
