@@ -8,6 +8,7 @@
 #include "ReadingView.h"
 #include "RestartBudget.h"
 #include "ShownVerse.h"
+#include "StateWait.h"
 
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -37,14 +38,16 @@ class TestPageRecovery : public QObject {
         return w_->browser()->bodyInnerHtml().contains(QStringLiteral("miravelimage_gif"));
     }
 
-    // Kills the page's renderer and waits until the view has noticed.
-    void killRenderer() {
+    // Kills the page's renderer; true once the view has noticed.
+    bool killRenderer() {
         const qint64 pid = page()->renderProcessPid();
-        QVERIFY(pid > 0);
+        if (pid <= 0)
+            return false;
         QSignalSpy lost(w_->browser(), &BrowserView::rendererLost);
-        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
-        QVERIFY(lost.wait(20000));
-        QVERIFY(w_->browser()->hasLostRenderer());
+        if (::kill(pid_t(pid), SIGKILL) != 0)
+            return false;
+        return StateWait::until([&] { return !lost.isEmpty(); }) &&
+               w_->browser()->hasLostRenderer();
     }
 
 private slots:
@@ -86,7 +89,7 @@ private slots:
             if (scroll > 0) {
                 w_->browser()->runScript(
                     QStringLiteral("window.scrollBy(0, %1); true").arg(scroll));
-                QTRY_VERIFY(top() != (VersePlace{sura, verse}));
+                WAIT_VERIFY(top() != (VersePlace{sura, verse}));
             }
             if (current > 0)
                 w_->readingView().setCurrentVerse(VersePlace{sura, current});
@@ -94,18 +97,18 @@ private slots:
         const std::optional<VersePlace> before = top();
         QCOMPARE(before.has_value(), sura > 0);
         // What the program knows of the page before the renderer is gone.
-        QTRY_COMPARE(recovery()->placeToShow(), before);
+        WAIT_COMPARE(recovery()->placeToShow(), before);
         const auto currentBefore = w_->readingView().currentVerse();
         const qint64 oldPid = page()->renderProcessPid();
 
         QSignalSpy shownAgain(recovery(), &PageRecovery::pageShownAgain);
-        killRenderer();
-        QTRY_COMPARE_WITH_TIMEOUT(shownAgain.count(), 1, 60000);
+        QVERIFY(killRenderer());
+        WAIT_COMPARE(shownAgain.count(), 1);
         QCOMPARE(w_->statusBar()->currentMessage(), PageRecovery::shownAgainNote());
         QVERIFY(page()->renderProcessPid() > 0);
         QVERIFY(page()->renderProcessPid() != oldPid);
         if (sura == 0) {
-            QTRY_VERIFY(onStartPage());
+            WAIT_VERIFY(onStartPage());
             return;
         }
         QCOMPARE(top(), before);
@@ -131,7 +134,7 @@ private slots:
         w_->reader().showSura(2);
         disconnect(connection);
         QVERIFY(killed > 0);
-        QTRY_COMPARE_WITH_TIMEOUT(shownAgain.count(), 1, 60000);
+        WAIT_COMPARE(shownAgain.count(), 1);
         QCOMPARE(w_->statusBar()->currentMessage(), PageRecovery::shownAgainNote());
         QCOMPARE(top(), (VersePlace{2, 1}));
         QCOMPARE(w_->reader().selectedSura(), 2);
@@ -144,11 +147,11 @@ private slots:
         QSignalSpy shownAgain(recovery(), &PageRecovery::pageShownAgain);
         QSignalSpy gaveUp(recovery(), &PageRecovery::gaveUp);
         for (int i = 1; i <= PageRecovery::kRestarts; ++i) {
-            killRenderer();
-            QTRY_COMPARE_WITH_TIMEOUT(shownAgain.count(), i, 60000);
+            QVERIFY(killRenderer());
+            WAIT_COMPARE(shownAgain.count(), i);
         }
         QSignalSpy loads(page(), &QWebEnginePage::loadStarted);
-        killRenderer();
+        QVERIFY(killRenderer());
         QCOMPARE(gaveUp.count(), 1);
         QCOMPARE(w_->statusBar()->currentMessage(), PageRecovery::gaveUpNote());
         // Nothing is on the way: what was queued has run, and no load
