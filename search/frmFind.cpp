@@ -49,12 +49,14 @@ void setCaption(QPushButton* button, const QString& caption) {
 }
 
 // The window is a plain widget, which assistive technology would take for a
-// filler inside some other window: it is told that this is a window.
+// filler inside some other window: it is told that this is a window.  The
+// class name is looked at first: the factory is offered every object, the
+// web engine's own among them, which lack the type information a cast needs.
 QAccessibleInterface* searchWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("frmFind"))
+        return nullptr;
     auto* window = qobject_cast<QWidget*>(object);
-    if (className == QLatin1String("frmFind") && window)
-        return new QAccessibleWidget(window, QAccessible::Window);
-    return nullptr;
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
 } // namespace

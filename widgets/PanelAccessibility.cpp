@@ -7,10 +7,13 @@ namespace {
 
 // Without this a plain QWidget is a "client" area, which screen readers pass
 // over without naming it.
+// The class name is looked at first: the factory is asked about every
+// object, the web engine's own among them, some of which lack the type
+// information a virtual call through QObject needs.
 QAccessibleInterface* panelInterface(const QString& className, QObject* object) {
-    if (!object || !object->isWidgetType())
-        return nullptr;
     if (className != QLatin1String("ucGradContainer") && className != QLatin1String("xpFrame"))
+        return nullptr;
+    if (!object || !object->isWidgetType())
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
 }
