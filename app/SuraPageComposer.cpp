@@ -210,13 +210,11 @@ bool SuraPageComposer::DispalyHTML(int resourceId, ComposerHost& host, ComposerV
                 if (m == arabicPosition) {
                     portion += mushafOpening(m, text, host.verseEndMarks ? v + 1 : 0);
                     portion += MushafMarkup::keepMarksWithWords(text);
-                    portion += kParagraphEnd;
-                    portion += m < last ? kSeparator : kLastMark;
-                    yield();
-                    continue;
+                } else {
+                    portion +=
+                        language.isEmpty() ? openingFor(m, text) : languageOpening(m, language);
+                    portion += text;
                 }
-                portion += language.isEmpty() ? openingFor(m, text) : languageOpening(m, language);
-                portion += text;
                 portion += kParagraphEnd;
                 portion += m < last ? kSeparator : kLastMark;
                 yield();

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
+
 namespace MushafMarkup {
 
 namespace {
@@ -32,12 +34,12 @@ bool isPauseMark(char32_t c) {
 }
 
 QString keepMarksWithWords(const QString& stored) {
-    // Nearly every verse has no mark: it is passed on as it is.
-    if (!stored.contains(QLatin1String("&#17")) && !stored.contains(QChar(0x06D6)) &&
-        !stored.contains(QChar(0x06D7)) && !stored.contains(QChar(0x06D8)) &&
-        !stored.contains(QChar(0x06D9)) && !stored.contains(QChar(0x06DA)) &&
-        !stored.contains(QChar(0x06DB)) && !stored.contains(QChar(0x06DC)) &&
-        !stored.contains(QChar(0x06E9)))
+    // Nearly every verse has no mark (stored as "&#17..;" or as itself): it
+    // is passed on as it is.
+    const bool mayHoldMark = stored.contains(QLatin1String("&#17")) ||
+                             std::any_of(stored.cbegin(), stored.cend(),
+                                         [](QChar c) { return isPauseMark(c.unicode()); });
+    if (!mayHoldMark)
         return stored;
     const QList<QStringView> words = QStringView(stored).split(QLatin1Char(' '));
     QString result;
